@@ -1,0 +1,275 @@
+#pragma once
+// Window-system port: the controls the main form is built from. Every
+// control carries the component name the program gives it. Setters that a
+// user could also cause (check, spin, text, page) fire the control's event
+// when the state changes, as the form's handlers expect.
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace ov::ui {
+
+struct Rect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+
+enum class WindowState { normal, minimized, maximized, hidden };
+
+class Control {
+ public:
+  virtual ~Control() = default;
+  virtual const std::string& name() const = 0;
+  virtual void setEnabled(bool enabled) = 0;
+  virtual bool enabled() const = 0;
+  virtual void setVisible(bool visible) = 0;
+  virtual bool visible() const = 0;
+  virtual void setBounds(Rect bounds) = 0;
+  virtual Rect bounds() const = 0;
+};
+
+// A control that holds other controls: the form, a page, a group box.
+class Container : public Control {};
+
+class MenuItem {
+ public:
+  virtual ~MenuItem() = default;
+  virtual const std::string& name() const = 0;
+  virtual void setCaption(const std::string& caption) = 0;
+  virtual const std::string& caption() const = 0;
+  virtual void setChecked(bool checked) = 0;
+  virtual bool checked() const = 0;
+  virtual void setEnabled(bool enabled) = 0;
+  virtual bool enabled() const = 0;
+  virtual void click() = 0;  // runs onClick, as choosing the item does
+  std::function<void()> onClick;
+};
+
+struct MenuItemArgs {
+  std::string name;
+  std::string caption;  // "-" is a separator
+  std::string shortcut;  // "Ctrl+S", "F3"; empty for none
+  bool isDefault = false;
+  bool checked = false;
+};
+
+// A main menu or a popup menu: items, some of which hold sub-items.
+class Menu {
+ public:
+  virtual ~Menu() = default;
+  virtual const std::string& name() const = 0;
+  // parent null: a top-level item of this menu.
+  virtual MenuItem& addItem(MenuItem* parent, const MenuItemArgs& args) = 0;
+};
+
+class Form : public Container {
+ public:
+  virtual void setCaption(const std::string& caption) = 0;
+  virtual const std::string& caption() const = 0;
+  virtual void setWindowState(WindowState state) = 0;
+  virtual WindowState windowState() const = 0;
+  virtual void setMainMenu(Menu& menu) = 0;
+  virtual Rect clientRect() const = 0;
+  std::function<void()> onResize;
+  // Returns whether the window may close.
+  std::function<bool()> onCloseQuery;
+};
+
+class Label : public Control {
+ public:
+  virtual void setCaption(const std::string& caption) = 0;
+  virtual const std::string& caption() const = 0;
+};
+
+class GroupBox : public Container {
+ public:
+  virtual void setCaption(const std::string& caption) = 0;
+  virtual const std::string& caption() const = 0;
+};
+
+class Button : public Control {
+ public:
+  virtual void setCaption(const std::string& caption) = 0;
+  virtual const std::string& caption() const = 0;
+  virtual void click() = 0;
+  std::function<void()> onClick;
+};
+
+class CheckBox : public Control {
+ public:
+  virtual void setCaption(const std::string& caption) = 0;
+  virtual const std::string& caption() const = 0;
+  // A change of state runs onClick, as a user click would.
+  virtual void setChecked(bool checked) = 0;
+  virtual bool checked() const = 0;
+  std::function<void()> onClick;
+};
+
+class Edit : public Control {
+ public:
+  // A change of text runs onChange.
+  virtual void setText(const std::string& text) = 0;
+  virtual const std::string& text() const = 0;
+  // A key typed in the box: '\r' for Enter.
+  virtual void keyPress(char key) = 0;
+  std::function<void()> onChange;
+  std::function<void(char)> onKeyPress;
+  std::function<void()> onDblClick;
+};
+
+class SpinEdit : public Control {
+ public:
+  // Values outside min..max move to the nearest bound; a change runs
+  // onChange.
+  virtual void setValue(int value) = 0;
+  virtual int value() const = 0;
+  virtual int minValue() const = 0;
+  virtual int maxValue() const = 0;
+  std::function<void()> onChange;
+};
+
+class ListBox : public Control {
+ public:
+  virtual void addItem(const std::string& text) = 0;
+  virtual void deleteItem(int index) = 0;
+  virtual void clear() = 0;
+  virtual int count() const = 0;
+  virtual const std::string& item(int index) const = 0;
+  virtual int selected() const = 0;  // -1 for none
+  virtual void setSelected(int index) = 0;
+  virtual void setPopupMenu(Menu* menu) = 0;
+};
+
+struct ListColumn {
+  std::string caption;
+  int width = 0;  // -1: takes the rest of the view
+};
+
+struct ListItem {
+  std::string caption;
+  std::vector<std::string> subItems;
+  bool checked = false;
+};
+
+class ListView : public Control {
+ public:
+  virtual void setColumns(const std::vector<ListColumn>& columns) = 0;
+  virtual const std::vector<ListColumn>& columns() const = 0;
+  virtual void setColumnWidth(int column, int width) = 0;
+  virtual int addItem(const ListItem& item) = 0;
+  virtual void setItem(int index, const ListItem& item) = 0;
+  virtual void deleteItem(int index) = 0;
+  virtual void clear() = 0;
+  virtual int count() const = 0;
+  virtual const ListItem& item(int index) const = 0;
+  virtual int selected() const = 0;  // -1 for none
+  virtual void setSelected(int index) = 0;
+  virtual void setChecked(int index, bool checked) = 0;
+  // One line down, as a vertical-scroll request does.
+  virtual void scrollLineDown() = 0;
+  virtual void setPopupMenu(Menu* menu) = 0;
+  std::function<void()> onDblClick;
+};
+
+class StringGrid : public Control {
+ public:
+  virtual int colCount() const = 0;
+  virtual void setRowCount(int rows) = 0;
+  virtual int rowCount() const = 0;
+  virtual void setCell(int col, int row, const std::string& text) = 0;
+  virtual const std::string& cell(int col, int row) const = 0;
+  virtual void setColWidth(int col, int width) = 0;
+  virtual int colWidth(int col) const = 0;
+  virtual int selectedRow() const = 0;  // 1 is the first data row
+  virtual void setSelectedRow(int row) = 0;
+  virtual void setPopupMenu(Menu* menu) = 0;
+  std::function<void()> onDblClick;
+};
+
+class PageControl : public Control {
+ public:
+  virtual int pageCount() const = 0;
+  virtual Container& page(int index) = 0;
+  virtual const std::string& pageCaption(int index) const = 0;
+  virtual int activePage() const = 0;
+  // A change of page runs onChange, as a tab click does.
+  virtual void setActivePage(int index) = 0;
+  std::function<void()> onChange;
+};
+
+class StatusBar : public Control {
+ public:
+  virtual int panelCount() const = 0;
+  virtual void setPanelText(int panel, const std::string& text) = 0;
+  virtual const std::string& panelText(int panel) const = 0;
+};
+
+struct ControlArgs {
+  std::string name;
+  Rect bounds;
+  std::string caption;
+  std::string hint;
+};
+
+struct SpinArgs {
+  ControlArgs control;
+  int minValue = 0;
+  int maxValue = 100;
+  int step = 1;
+  int value = 0;
+};
+
+struct ListViewArgs {
+  ControlArgs control;
+  std::vector<ListColumn> columns;
+  bool checkBoxes = false;
+  bool sorted = false;
+};
+
+struct GridArgs {
+  ControlArgs control;
+  int colCount = 1;
+  int rowCount = 2;
+  std::vector<int> colWidths;
+};
+
+struct PageArgs {
+  ControlArgs control;
+  std::vector<std::string> captions;
+};
+
+struct StatusBarArgs {
+  ControlArgs control;
+  std::vector<int> panelWidths;
+};
+
+// Creates controls. The window system owns every control it creates; they
+// live until it is destroyed.
+class WindowSystem {
+ public:
+  virtual ~WindowSystem() = default;
+  virtual Form& createForm(const ControlArgs& args) = 0;
+  virtual Menu& createMenu(const std::string& name, bool popup) = 0;
+  virtual Label& createLabel(Container& parent, const ControlArgs& args) = 0;
+  virtual GroupBox& createGroupBox(Container& parent,
+                                   const ControlArgs& args) = 0;
+  virtual Button& createButton(Container& parent, const ControlArgs& args) = 0;
+  virtual CheckBox& createCheckBox(Container& parent, const ControlArgs& args,
+                                   bool checked) = 0;
+  virtual Edit& createEdit(Container& parent, const ControlArgs& args) = 0;
+  virtual SpinEdit& createSpinEdit(Container& parent, const SpinArgs& args) = 0;
+  virtual ListBox& createListBox(Container& parent,
+                                 const ControlArgs& args) = 0;
+  virtual ListView& createListView(Container& parent,
+                                   const ListViewArgs& args) = 0;
+  virtual StringGrid& createStringGrid(Container& parent,
+                                       const GridArgs& args) = 0;
+  virtual PageControl& createPageControl(Container& parent,
+                                         const PageArgs& args) = 0;
+  virtual StatusBar& createStatusBar(Form& parent,
+                                     const StatusBarArgs& args) = 0;
+};
+
+}  // namespace ov::ui
