@@ -19,9 +19,7 @@ namespace {
 std::string argText(const JournalArg& arg) {
   struct Visitor {
     std::string operator()(std::nullptr_t) const { return "null"; }
-    std::string operator()(const std::string& s) const {
-      return jsonString(s);
-    }
+    std::string operator()(const std::string& s) const { return jsonString(s); }
     std::string operator()(long long v) const { return std::to_string(v); }
     std::string operator()(bool v) const { return v ? "true" : "false"; }
   };
@@ -30,7 +28,8 @@ std::string argText(const JournalArg& arg) {
 
 }  // namespace
 
-void Journal::write(std::string_view call, const std::vector<JournalArg>& args) {
+void Journal::write(std::string_view call,
+                    const std::vector<JournalArg>& args) {
   const uint64_t ms = elapsedMs_();
   char stamp[32];
   std::snprintf(stamp, sizeof stamp, "%llu.%03llu",

@@ -12,8 +12,7 @@
 namespace ov {
 
 // One journal argument: a string, a number, true/false, or null.
-using JournalArg =
-    std::variant<std::nullptr_t, std::string, long long, bool>;
+using JournalArg = std::variant<std::nullptr_t, std::string, long long, bool>;
 
 class Journal {
  public:

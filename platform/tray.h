@@ -23,8 +23,8 @@ struct NotifyIconData {
   uint32_t uFlags = 0;
   uint32_t uCallbackMessage = 0;
   TrayIconImage hIcon = TrayIconImage::none;
-  std::string szTip;        // at most 127 characters
-  std::string szInfo;       // at most 255 characters
+  std::string szTip;   // at most 127 characters
+  std::string szInfo;  // at most 255 characters
   uint32_t uTimeout = 0;
   std::string szInfoTitle;  // at most 63 characters
   uint32_t dwInfoFlags = 0;

@@ -49,7 +49,7 @@ class MenuItem {
 
 struct MenuItemArgs {
   std::string name;
-  std::string caption;  // "-" is a separator
+  std::string caption;   // "-" is a separator
   std::string shortcut;  // "Ctrl+S", "F3"; empty for none
   bool isDefault = false;
   bool checked = false;
@@ -72,6 +72,10 @@ class Form : public Container {
   virtual WindowState windowState() const = 0;
   virtual void setMainMenu(Menu& menu) = 0;
   virtual Rect clientRect() const = 0;
+  // Closes the window as its main menu's exit does: the close query runs,
+  // and when it agrees the window is gone and the program ends.
+  virtual void close() = 0;
+  virtual bool closed() const = 0;
   std::function<void()> onResize;
   // Returns whether the window may close.
   std::function<bool()> onCloseQuery;

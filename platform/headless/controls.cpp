@@ -1,0 +1,295 @@
+#include "platform/headless/controls.h"
+
+#include <algorithm>
+
+#include "platform/headless/json_object.h"
+
+namespace ov::headless {
+
+namespace {
+
+const std::string kEmpty;
+
+void selectedIndex(JsonObject& out, int index) {
+  if (index < 0)
+    out.addNull("selected");
+  else
+    out.add("selected", index);
+}
+
+const char* stateText(ui::WindowState state) {
+  switch (state) {
+    case ui::WindowState::minimized:
+      return "minimized";
+    case ui::WindowState::hidden:
+      return "hidden";
+    default:
+      return "normal";
+  }
+}
+
+// Title bar and borders of the window the form stands for.
+constexpr int kFrameWidth = 8;
+constexpr int kFrameHeight = 46;
+
+}  // namespace
+
+template <typename Base>
+void CaptionedState<Base>::describe(JsonObject& out) const {
+  out.add("caption", caption_);
+}
+
+template class CaptionedState<ui::Form>;
+template class CaptionedState<ui::Label>;
+template class CaptionedState<ui::GroupBox>;
+template class CaptionedState<ui::Button>;
+template class CaptionedState<ui::CheckBox>;
+
+void Form::describe(JsonObject& out) const {
+  CaptionedState::describe(out);
+  out.add("state", stateText(state_));
+  out.add("width", bounds().width);
+  out.add("height", bounds().height);
+}
+
+ui::Rect Form::clientRect() const {
+  const ui::Rect outer = bounds();
+  return {0, 0, std::max(0, outer.width - kFrameWidth),
+          std::max(0, outer.height - kFrameHeight)};
+}
+
+void Form::setBounds(ui::Rect bounds) {
+  const ui::Rect old = this->bounds();
+  ControlState::setBounds(bounds);
+  if ((old.width != bounds.width || old.height != bounds.height) && onResize)
+    onResize();
+}
+
+void Form::close() {
+  if (closed_) return;
+  if (onCloseQuery && !onCloseQuery()) return;
+  closed_ = true;
+  setWindowState(ui::WindowState::hidden);
+}
+
+void Button::click() {
+  if (onClick) onClick();
+}
+
+void CheckBox::describe(JsonObject& out) const {
+  CaptionedState::describe(out);
+  out.add("checked", checked_);
+}
+
+void CheckBox::setChecked(bool checked) {
+  if (checked == checked_) return;
+  checked_ = checked;
+  if (onClick) onClick();
+}
+
+void Edit::describe(JsonObject& out) const { out.add("text", text_); }
+
+void Edit::setText(const std::string& text) {
+  if (text == text_) return;
+  text_ = text;
+  if (onChange) onChange();
+}
+
+void Edit::keyPress(char key) {
+  if (onKeyPress) onKeyPress(key);
+}
+
+SpinEdit::SpinEdit(const ui::SpinArgs& args)
+    : ControlState(args.control),
+      min_(args.minValue),
+      max_(args.maxValue),
+      value_(std::clamp(args.value, args.minValue, args.maxValue)) {}
+
+void SpinEdit::describe(JsonObject& out) const { out.add("value", value_); }
+
+void SpinEdit::setValue(int value) {
+  value = std::clamp(value, min_, max_);
+  if (value == value_) return;
+  value_ = value;
+  if (onChange) onChange();
+}
+
+void ListBox::describe(JsonObject& out) const {
+  out.add("items", items_);
+  selectedIndex(out, selected_);
+}
+
+void ListBox::addItem(const std::string& text) { items_.push_back(text); }
+
+void ListBox::deleteItem(int index) {
+  if (index < 0 || index >= count()) return;
+  items_.erase(items_.begin() + index);
+  if (selected_ >= count()) selected_ = -1;
+}
+
+void ListBox::clear() {
+  items_.clear();
+  selected_ = -1;
+}
+
+const std::string& ListBox::item(int index) const {
+  return index >= 0 && index < count() ? items_[index] : kEmpty;
+}
+
+void ListBox::setSelected(int index) {
+  selected_ = index >= 0 && index < count() ? index : -1;
+}
+
+ListView::ListView(const ui::ListViewArgs& args)
+    : ControlState(args.control),
+      columns_(args.columns),
+      checkBoxes_(args.checkBoxes) {}
+
+void ListView::describe(JsonObject& out) const {
+  std::vector<std::string> captions;
+  for (const auto& column : columns_) captions.push_back(column.caption);
+  out.add("columns", captions);
+  std::vector<std::vector<std::string>> rows;
+  std::vector<bool> checks;
+  for (const auto& item : items_) {
+    std::vector<std::string> row{item.caption};
+    row.insert(row.end(), item.subItems.begin(), item.subItems.end());
+    rows.push_back(std::move(row));
+    checks.push_back(item.checked);
+  }
+  out.add("items", rows);
+  if (checkBoxes_) out.add("checked", checks);
+  selectedIndex(out, selected_);
+}
+
+void ListView::setColumns(const std::vector<ui::ListColumn>& columns) {
+  columns_ = columns;
+}
+
+void ListView::setColumnWidth(int column, int width) {
+  if (column >= 0 && column < static_cast<int>(columns_.size()))
+    columns_[column].width = width;
+}
+
+int ListView::addItem(const ui::ListItem& item) {
+  items_.push_back(item);
+  return count() - 1;
+}
+
+void ListView::setItem(int index, const ui::ListItem& item) {
+  if (index >= 0 && index < count()) items_[index] = item;
+}
+
+void ListView::deleteItem(int index) {
+  if (index < 0 || index >= count()) return;
+  items_.erase(items_.begin() + index);
+  if (selected_ >= count()) selected_ = -1;
+}
+
+void ListView::clear() {
+  items_.clear();
+  selected_ = -1;
+}
+
+const ui::ListItem& ListView::item(int index) const {
+  static const ui::ListItem kNone;
+  return index >= 0 && index < count() ? items_[index] : kNone;
+}
+
+void ListView::setSelected(int index) {
+  selected_ = index >= 0 && index < count() ? index : -1;
+}
+
+void ListView::setChecked(int index, bool checked) {
+  if (index >= 0 && index < count()) items_[index].checked = checked;
+}
+
+StringGrid::StringGrid(const ui::GridArgs& args)
+    : ControlState(args.control), widths_(args.colWidths) {
+  widths_.resize(std::max(args.colCount, 1), 64);
+  setRowCount(args.rowCount);
+}
+
+void StringGrid::describe(JsonObject& out) const {
+  out.add("rows", cells_);
+  out.add("colWidths", widths_);
+}
+
+void StringGrid::setRowCount(int rows) {
+  cells_.resize(std::max(rows, 1), std::vector<std::string>(widths_.size()));
+  if (selectedRow_ >= rowCount()) selectedRow_ = rowCount() - 1;
+}
+
+void StringGrid::setCell(int col, int row, const std::string& text) {
+  if (col < 0 || col >= colCount() || row < 0 || row >= rowCount()) return;
+  cells_[row][col] = text;
+}
+
+const std::string& StringGrid::cell(int col, int row) const {
+  if (col < 0 || col >= colCount() || row < 0 || row >= rowCount())
+    return kEmpty;
+  return cells_[row][col];
+}
+
+void StringGrid::setColWidth(int col, int width) {
+  if (col >= 0 && col < colCount()) widths_[col] = width;
+}
+
+int StringGrid::colWidth(int col) const {
+  return col >= 0 && col < colCount() ? widths_[col] : 0;
+}
+
+void StringGrid::setSelectedRow(int row) {
+  if (row >= 1 && row < rowCount()) selectedRow_ = row;
+}
+
+PageControl::PageControl(const ui::PageArgs& args)
+    : ControlState(args.control), captions_(args.captions) {
+  for (const auto& caption : captions_)
+    pages_.push_back(
+        std::make_unique<Page>(ui::ControlArgs{"", {}, caption, ""}));
+}
+
+void PageControl::describe(JsonObject& out) const {
+  out.add("pages", captions_);
+  out.add("active", active_);
+}
+
+ui::Container& PageControl::page(int index) { return *pages_.at(index); }
+
+const std::string& PageControl::pageCaption(int index) const {
+  return index >= 0 && index < pageCount() ? captions_[index] : kEmpty;
+}
+
+void PageControl::setActivePage(int index) {
+  if (index < 0 || index >= pageCount() || index == active_) return;
+  active_ = index;
+  if (onChange) onChange();
+}
+
+StatusBar::StatusBar(const ui::StatusBarArgs& args)
+    : ControlState(args.control), texts_(args.panelWidths.size()) {}
+
+void StatusBar::describe(JsonObject& out) const { out.add("panels", texts_); }
+
+void StatusBar::setPanelText(int panel, const std::string& text) {
+  if (panel >= 0 && panel < panelCount()) texts_[panel] = text;
+}
+
+const std::string& StatusBar::panelText(int panel) const {
+  return panel >= 0 && panel < panelCount() ? texts_[panel] : kEmpty;
+}
+
+MenuItem::MenuItem(const ui::MenuItemArgs& args)
+    : name_(args.name), caption_(args.caption), checked_(args.checked) {}
+
+void MenuItem::describe(JsonObject& out) const {
+  out.add("caption", caption_);
+  out.add("checked", checked_);
+}
+
+void MenuItem::click() {
+  if (enabled_ && onClick) onClick();
+}
+
+}  // namespace ov::headless

@@ -1,0 +1,280 @@
+#pragma once
+// In-memory controls: each keeps its whole state, fires the same events a
+// native control would, and can describe itself for the form dump. The
+// Win32 controls derive from these and mirror the state into their windows.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/ui.h"
+
+namespace ov::headless {
+
+class JsonObject;
+
+// What every in-memory control can do besides its port interface.
+class Describable {
+ public:
+  virtual ~Describable() = default;
+  virtual const char* kind() const = 0;
+  virtual bool shownEnabled() const = 0;
+  virtual bool shownVisible() const = 0;
+  // Adds the kind-specific fields of the dump.
+  virtual void describe(JsonObject& out) const = 0;
+};
+
+// The state every control shares; Base is the port interface.
+template <typename Base>
+class ControlState : public Base, public Describable {
+ public:
+  explicit ControlState(const ui::ControlArgs& args)
+      : name_(args.name), bounds_(args.bounds), hint_(args.hint) {}
+  const std::string& name() const override { return name_; }
+  void setEnabled(bool enabled) override { enabled_ = enabled; }
+  bool enabled() const override { return enabled_; }
+  void setVisible(bool visible) override { visible_ = visible; }
+  bool visible() const override { return visible_; }
+  void setBounds(ui::Rect bounds) override { bounds_ = bounds; }
+  ui::Rect bounds() const override { return bounds_; }
+  const std::string& hint() const { return hint_; }
+  bool shownEnabled() const override { return enabled_; }
+  bool shownVisible() const override { return visible_; }
+
+ private:
+  std::string name_;
+  ui::Rect bounds_;
+  std::string hint_;
+  bool enabled_ = true;
+  bool visible_ = true;
+};
+
+template <typename Base>
+class CaptionedState : public ControlState<Base> {
+ public:
+  explicit CaptionedState(const ui::ControlArgs& args)
+      : ControlState<Base>(args), caption_(args.caption) {}
+  void setCaption(const std::string& caption) override { caption_ = caption; }
+  const std::string& caption() const override { return caption_; }
+  void describe(JsonObject& out) const override;
+
+ private:
+  std::string caption_;
+};
+
+class Form : public CaptionedState<ui::Form> {
+ public:
+  explicit Form(const ui::ControlArgs& args) : CaptionedState(args) {}
+  const char* kind() const override { return "form"; }
+  void describe(JsonObject& out) const override;
+  void setWindowState(ui::WindowState state) override { state_ = state; }
+  ui::WindowState windowState() const override { return state_; }
+  void setMainMenu(ui::Menu& menu) override { mainMenu_ = &menu; }
+  ui::Rect clientRect() const override;
+  void setBounds(ui::Rect bounds) override;
+  void close() override;
+  bool closed() const override { return closed_; }
+
+ private:
+  bool closed_ = false;
+  ui::WindowState state_ = ui::WindowState::normal;
+  ui::Menu* mainMenu_ = nullptr;
+};
+
+class Page : public ControlState<ui::Container> {
+ public:
+  using ControlState::ControlState;
+  const char* kind() const override { return "page"; }
+  void describe(JsonObject&) const override {}
+};
+
+class Label : public CaptionedState<ui::Label> {
+ public:
+  using CaptionedState::CaptionedState;
+  const char* kind() const override { return "label"; }
+};
+
+class GroupBox : public CaptionedState<ui::GroupBox> {
+ public:
+  using CaptionedState::CaptionedState;
+  const char* kind() const override { return "groupbox"; }
+};
+
+class Button : public CaptionedState<ui::Button> {
+ public:
+  using CaptionedState::CaptionedState;
+  const char* kind() const override { return "button"; }
+  void click() override;
+};
+
+class CheckBox : public CaptionedState<ui::CheckBox> {
+ public:
+  CheckBox(const ui::ControlArgs& args, bool checked)
+      : CaptionedState(args), checked_(checked) {}
+  const char* kind() const override { return "checkbox"; }
+  void describe(JsonObject& out) const override;
+  void setChecked(bool checked) override;
+  bool checked() const override { return checked_; }
+
+ private:
+  bool checked_;
+};
+
+class Edit : public ControlState<ui::Edit> {
+ public:
+  explicit Edit(const ui::ControlArgs& args)
+      : ControlState(args), text_(args.caption) {}
+  const char* kind() const override { return "edit"; }
+  void describe(JsonObject& out) const override;
+  void setText(const std::string& text) override;
+  const std::string& text() const override { return text_; }
+  void keyPress(char key) override;
+
+ private:
+  std::string text_;
+};
+
+class SpinEdit : public ControlState<ui::SpinEdit> {
+ public:
+  explicit SpinEdit(const ui::SpinArgs& args);
+  const char* kind() const override { return "spin"; }
+  void describe(JsonObject& out) const override;
+  void setValue(int value) override;
+  int value() const override { return value_; }
+  int minValue() const override { return min_; }
+  int maxValue() const override { return max_; }
+
+ private:
+  int min_;
+  int max_;
+  int value_;
+};
+
+class ListBox : public ControlState<ui::ListBox> {
+ public:
+  using ControlState::ControlState;
+  const char* kind() const override { return "listbox"; }
+  void describe(JsonObject& out) const override;
+  void addItem(const std::string& text) override;
+  void deleteItem(int index) override;
+  void clear() override;
+  int count() const override { return static_cast<int>(items_.size()); }
+  const std::string& item(int index) const override;
+  int selected() const override { return selected_; }
+  void setSelected(int index) override;
+  void setPopupMenu(ui::Menu* menu) override { popup_ = menu; }
+
+ private:
+  std::vector<std::string> items_;
+  int selected_ = -1;
+  ui::Menu* popup_ = nullptr;
+};
+
+class ListView : public ControlState<ui::ListView> {
+ public:
+  explicit ListView(const ui::ListViewArgs& args);
+  const char* kind() const override { return "listview"; }
+  void describe(JsonObject& out) const override;
+  void setColumns(const std::vector<ui::ListColumn>& columns) override;
+  const std::vector<ui::ListColumn>& columns() const override {
+    return columns_;
+  }
+  void setColumnWidth(int column, int width) override;
+  int addItem(const ui::ListItem& item) override;
+  void setItem(int index, const ui::ListItem& item) override;
+  void deleteItem(int index) override;
+  void clear() override;
+  int count() const override { return static_cast<int>(items_.size()); }
+  const ui::ListItem& item(int index) const override;
+  int selected() const override { return selected_; }
+  void setSelected(int index) override;
+  void setChecked(int index, bool checked) override;
+  void scrollLineDown() override { ++scrolledLines_; }
+  void setPopupMenu(ui::Menu* menu) override { popup_ = menu; }
+  int scrolledLines() const { return scrolledLines_; }
+
+ private:
+  std::vector<ui::ListColumn> columns_;
+  std::vector<ui::ListItem> items_;
+  bool checkBoxes_;
+  int selected_ = -1;
+  int scrolledLines_ = 0;
+  ui::Menu* popup_ = nullptr;
+};
+
+class StringGrid : public ControlState<ui::StringGrid> {
+ public:
+  explicit StringGrid(const ui::GridArgs& args);
+  const char* kind() const override { return "grid"; }
+  void describe(JsonObject& out) const override;
+  int colCount() const override { return static_cast<int>(widths_.size()); }
+  void setRowCount(int rows) override;
+  int rowCount() const override { return static_cast<int>(cells_.size()); }
+  void setCell(int col, int row, const std::string& text) override;
+  const std::string& cell(int col, int row) const override;
+  void setColWidth(int col, int width) override;
+  int colWidth(int col) const override;
+  int selectedRow() const override { return selectedRow_; }
+  void setSelectedRow(int row) override;
+  void setPopupMenu(ui::Menu* menu) override { popup_ = menu; }
+
+ private:
+  std::vector<int> widths_;
+  std::vector<std::vector<std::string>> cells_;  // [row][col]
+  int selectedRow_ = 1;
+  ui::Menu* popup_ = nullptr;
+};
+
+class PageControl : public ControlState<ui::PageControl> {
+ public:
+  explicit PageControl(const ui::PageArgs& args);
+  const char* kind() const override { return "pages"; }
+  void describe(JsonObject& out) const override;
+  int pageCount() const override { return static_cast<int>(pages_.size()); }
+  ui::Container& page(int index) override;
+  const std::string& pageCaption(int index) const override;
+  int activePage() const override { return active_; }
+  void setActivePage(int index) override;
+
+ private:
+  std::vector<std::string> captions_;
+  std::vector<std::unique_ptr<Page>> pages_;
+  int active_ = 0;
+};
+
+class StatusBar : public ControlState<ui::StatusBar> {
+ public:
+  explicit StatusBar(const ui::StatusBarArgs& args);
+  const char* kind() const override { return "statusbar"; }
+  void describe(JsonObject& out) const override;
+  int panelCount() const override { return static_cast<int>(texts_.size()); }
+  void setPanelText(int panel, const std::string& text) override;
+  const std::string& panelText(int panel) const override;
+
+ private:
+  std::vector<std::string> texts_;
+};
+
+class MenuItem : public ui::MenuItem, public Describable {
+ public:
+  explicit MenuItem(const ui::MenuItemArgs& args);
+  const char* kind() const override { return "menuitem"; }
+  bool shownEnabled() const override { return enabled_; }
+  bool shownVisible() const override { return true; }
+  void describe(JsonObject& out) const override;
+  const std::string& name() const override { return name_; }
+  void setCaption(const std::string& caption) override { caption_ = caption; }
+  const std::string& caption() const override { return caption_; }
+  void setChecked(bool checked) override { checked_ = checked; }
+  bool checked() const override { return checked_; }
+  void setEnabled(bool enabled) override { enabled_ = enabled; }
+  bool enabled() const override { return enabled_; }
+  void click() override;
+
+ private:
+  std::string name_;
+  std::string caption_;
+  bool checked_;
+  bool enabled_ = true;
+};
+
+}  // namespace ov::headless

@@ -1,0 +1,24 @@
+#pragma once
+// The notification area of the headless runner: every call is journaled.
+#include "platform/journal.h"
+#include "platform/tray.h"
+
+namespace ov::headless {
+
+class RecordingTray : public TrayPort {
+ public:
+  explicit RecordingTray(Journal* journal) : journal_(journal) {}
+  bool Shell_NotifyIcon(NotifyCommand command,
+                        const NotifyIconData& data) override;
+  bool iconShown() const { return shown_; }
+  const NotifyIconData& shownData() const { return data_; }
+
+ private:
+  Journal* journal_;
+  bool shown_ = false;
+  NotifyIconData data_;
+};
+
+const char* trayIconName(TrayIconImage icon);
+
+}  // namespace ov::headless

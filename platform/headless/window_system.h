@@ -1,0 +1,91 @@
+#pragma once
+// The in-memory window system: creates the in-memory controls, keeps them
+// by component name in creation order, and dumps them as one JSON object.
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/headless/controls.h"
+#include "platform/ui.h"
+
+namespace ov::headless {
+
+// Every named control and menu item of a form, in creation order.
+class ControlRegistry {
+ public:
+  void add(const std::string& name, Describable& control);
+  Describable* find(const std::string& name) const;
+  template <typename T>
+  T* find(const std::string& name) const {
+    return dynamic_cast<T*>(find(name));
+  }
+  // The dump: {"Form1": {"kind": "form", ...}, ...}
+  std::string dump() const;
+
+ private:
+  std::vector<std::pair<std::string, Describable*>> ordered_;
+  std::map<std::string, Describable*> byName_;
+};
+
+class Menu : public ui::Menu {
+ public:
+  Menu(std::string name, ControlRegistry& registry)
+      : name_(std::move(name)), registry_(registry) {}
+  const std::string& name() const override { return name_; }
+  ui::MenuItem& addItem(ui::MenuItem* parent,
+                        const ui::MenuItemArgs& args) override;
+
+ protected:
+  // Lets a native menu wrap its items; the in-memory one keeps them only.
+  virtual std::unique_ptr<MenuItem> makeItem(ui::MenuItem* parent,
+                                             const ui::MenuItemArgs& args);
+
+ private:
+  std::string name_;
+  ControlRegistry& registry_;
+  std::vector<std::unique_ptr<MenuItem>> items_;
+};
+
+class WindowSystem : public ui::WindowSystem {
+ public:
+  ui::Form& createForm(const ui::ControlArgs& args) override;
+  ui::Menu& createMenu(const std::string& name, bool popup) override;
+  ui::Label& createLabel(ui::Container& parent,
+                         const ui::ControlArgs& args) override;
+  ui::GroupBox& createGroupBox(ui::Container& parent,
+                               const ui::ControlArgs& args) override;
+  ui::Button& createButton(ui::Container& parent,
+                           const ui::ControlArgs& args) override;
+  ui::CheckBox& createCheckBox(ui::Container& parent,
+                               const ui::ControlArgs& args,
+                               bool checked) override;
+  ui::Edit& createEdit(ui::Container& parent,
+                       const ui::ControlArgs& args) override;
+  ui::SpinEdit& createSpinEdit(ui::Container& parent,
+                               const ui::SpinArgs& args) override;
+  ui::ListBox& createListBox(ui::Container& parent,
+                             const ui::ControlArgs& args) override;
+  ui::ListView& createListView(ui::Container& parent,
+                               const ui::ListViewArgs& args) override;
+  ui::StringGrid& createStringGrid(ui::Container& parent,
+                                   const ui::GridArgs& args) override;
+  ui::PageControl& createPageControl(ui::Container& parent,
+                                     const ui::PageArgs& args) override;
+  ui::StatusBar& createStatusBar(ui::Form& parent,
+                                 const ui::StatusBarArgs& args) override;
+
+  ControlRegistry& registry() { return registry_; }
+
+ protected:
+  // Keeps the control and registers it under its component name.
+  template <typename T, typename... Args>
+  T& make(const std::string& name, Args&&... args);
+
+ private:
+  ControlRegistry registry_;
+  std::vector<std::unique_ptr<Describable>> controls_;
+  std::vector<std::unique_ptr<Menu>> menus_;
+};
+
+}  // namespace ov::headless
