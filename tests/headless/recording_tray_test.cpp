@@ -33,18 +33,16 @@ TEST(RecordingTray, JournalsIconChangesAndBalloons) {
   EXPECT_TRUE(tray.Shell_NotifyIcon(NotifyCommand::remove, data));
   EXPECT_FALSE(tray.iconShown());
 
-  ASSERT_EQ(journal.lines().size(), 4u);
-  EXPECT_EQ(
-      journal.lines()[0],
-      R"({"t": 1.500, "call": "TrayIcon", "args": ["add", "idle", "Монитор сети"]})");
-  EXPECT_EQ(journal.lines()[1],
-            R"({"t": 2.000, "call": "Balloon", "args": ["Подключился:", "PC1 (ivan)", 5000]
-})");
-  EXPECT_EQ(journal.lines()[2],
-            R"({"t": 2.000, "call": "TrayIcon", "args": ["modify", "files", "Соединений:1; Открыто:2"]})");
-EXPECT_EQ(
-    journal.lines()[3],
-    R"({"t": 2.000, "call": "TrayIcon", "args": ["delete", "files", "Соединений:1; Открыто:2"]})");
+  const std::vector<std::string> expected = {
+      "{\"t\": 1.500, \"call\": \"TrayIcon\", \"args\": "
+      "[\"add\", \"idle\", \"Монитор сети\"]}",
+      "{\"t\": 2.000, \"call\": \"Balloon\", \"args\": "
+      "[\"Подключился:\", \"PC1 (ivan)\", 5000]}",
+      "{\"t\": 2.000, \"call\": \"TrayIcon\", \"args\": "
+      "[\"modify\", \"files\", \"Соединений:1; Открыто:2\"]}",
+      "{\"t\": 2.000, \"call\": \"TrayIcon\", \"args\": "
+      "[\"delete\", \"files\", \"Соединений:1; Открыто:2\"]}"};
+  EXPECT_EQ(journal.lines(), expected);
 }
 
 }  // namespace

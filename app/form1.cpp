@@ -1,0 +1,73 @@
+#include "app/form1.h"
+
+#include <cstdio>
+
+#include "monitor/display_headers.h"
+
+namespace ov {
+
+namespace {
+
+constexpr int kDesignWidth = 598;
+constexpr int kDesignHeight = 363;
+
+}  // namespace
+
+TForm1::TForm1(Services& services) : services_(services) {
+  ui::WindowSystem& ws = services_.windows;
+  Form1 = &ws.createForm(
+      {"Form1", {0, 0, kDesignWidth, kDesignHeight}, "Orvane", ""});
+  buildMainMenu();
+  const ui::Rect client = Form1->clientRect();
+  stranichki = &ws.createPageControl(
+      *Form1, {{"stranichki", {0, 0, client.width, client.height - 19}, "", ""},
+               {"Подключения", "Безопасность", "Ресурсы", "Настройки",
+                "Статистика", "История"}});
+  buildConnectionsPage(stranichki->page(kPageConnections));
+  buildResourcesPage(stranichki->page(kPageResources));
+  buildHistoryPage(stranichki->page(kPageHistory));
+  sb = &ws.createStatusBar(
+      *Form1,
+      {{"sb", {0, client.height - 19, client.width, 19}, "", ""}, {400, 40}});
+
+  Timer1 = services_.timers.createTimer(1000, true);
+  Timer1->onTimer = [this] { Timer1Timer(); };
+  Timer3 = services_.timers.createTimer(1000, true);
+  Timer3->onTimer = [this] { Timer3Timer(); };
+  Form1->onCloseQuery = [this] { return FormCloseQuery(); };
+
+  FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::FormCreate() { writeGridHeaders(); }
+
+void TForm1::writeGridHeaders() {
+  for (size_t col = 0; col < monitor::kConnsGridHeaders.size(); ++col)
+    st_conns->setCell(static_cast<int>(col), 0,
+                      std::string(monitor::kConnsGridHeaders[col]));
+  for (size_t col = 0; col < monitor::kFilesGridHeaders.size(); ++col)
+    st_files->setCell(static_cast<int>(col), 0,
+                      std::string(monitor::kFilesGridHeaders[col]));
+}
+
+bool TForm1::FormCloseQuery() { return true; }
+
+void TForm1::Timer1Timer() {
+  UptimeSeconds += Timer1->interval() / 1000;
+  if (Form1->windowState() == ui::WindowState::hidden ||
+      Form1->windowState() == ui::WindowState::minimized)
+    return;
+  char text[64];
+  std::snprintf(text, sizeof text, "Работаем: %02u:%02u:%02u       ",
+                (UptimeSeconds % 86400) / 3600, (UptimeSeconds % 3600) / 60,
+                UptimeSeconds % 60);
+  sb->setPanelText(1, text);
+}
+
+void TForm1::Timer3Timer() {}
+
+void TForm1::mnu_exitClick() { Form1->close(); }
+
+}  // namespace ov

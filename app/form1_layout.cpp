@@ -1,0 +1,69 @@
+// The controls of the main window's pages and menus.
+#include "app/form1.h"
+#include "monitor/display_headers.h"
+
+namespace ov {
+
+namespace {
+
+template <size_t N>
+std::vector<ui::ListColumn> columns(
+    const std::array<std::string_view, N>& captions,
+    const std::vector<int>& widths) {
+  std::vector<ui::ListColumn> out;
+  for (size_t i = 0; i < N; ++i)
+    out.push_back({std::string(captions[i]), widths[i]});
+  return out;
+}
+
+}  // namespace
+
+void TForm1::buildMainMenu() {
+  ui::WindowSystem& ws = services_.windows;
+  MainMenu1 = &ws.createMenu("MainMenu1", false);
+  ui::MenuItem& file = MainMenu1->addItem(nullptr, {"N1", "&Файл", ""});
+  MainMenu1->addItem(&file, {"N10", "-", ""});
+  mnu_exit = &MainMenu1->addItem(&file, {"mnu_exit", "В&ыход", "Ctrl+X"});
+  mnu_exit->onClick = [this] { mnu_exitClick(); };
+  Form1->setMainMenu(*MainMenu1);
+}
+
+void TForm1::buildConnectionsPage(ui::Container& page) {
+  ui::WindowSystem& ws = services_.windows;
+  st_conns = &ws.createStringGrid(
+      page, {{"st_conns", {0, 0, 583, 150}, "", ""},
+             static_cast<int>(monitor::kConnsGridHeaders.size()),
+             5,
+             {95, 89, 55, 55, 81, 46, 43, 64}});
+  st_files = &ws.createStringGrid(
+      page, {{"st_files", {0, 155, 449, 115}, "", ""},
+             static_cast<int>(monitor::kFilesGridHeaders.size()),
+             2,
+             {95, 39, 36, 35, 225}});
+}
+
+void TForm1::buildResourcesPage(ui::Container& page) {
+  ui::WindowSystem& ws = services_.windows;
+  gb_resources = &ws.createGroupBox(
+      page, {"gb_resources", {5, 0, 575, 240}, "Ресурсы для проверки", ""});
+  ListBox4 = &ws.createListBox(*gb_resources,
+                               {"ListBox4", {400, 15, 170, 220}, "", ""});
+}
+
+void TForm1::buildHistoryPage(ui::Container& page) {
+  ui::WindowSystem& ws = services_.windows;
+  ui::GroupBox& connections = ws.createGroupBox(
+      page, {"gb_connhist", {5, 0, 575, 130}, "Соединения", ""});
+  lv_connhist = &ws.createListView(
+      connections,
+      {{"lv_connhist", {5, 15, 565, 110}, "", ""},
+       columns(monitor::kConnHistoryColumns, {100, 100, 100, 100, -1})});
+  ui::GroupBox& files = ws.createGroupBox(
+      page,
+      {"gb_fileshist", {5, 135, 575, 130}, "История открытых файлов", ""});
+  lv_fileshist = &ws.createListView(
+      files, {{"lv_fileshist", {5, 15, 565, 110}, "", ""},
+              columns(monitor::kFilesHistoryColumns, {120, -1, 150})});
+}
+
+}  // namespace ov

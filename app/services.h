@@ -1,0 +1,31 @@
+#pragma once
+// The platform services the main form works with, whichever backend
+// provides them.
+#include <string>
+
+#include "platform/clock.h"
+#include "platform/filesystem.h"
+#include "platform/locale.h"
+#include "platform/netapi.h"
+#include "platform/sockets.h"
+#include "platform/sound.h"
+#include "platform/tray.h"
+#include "platform/ui.h"
+
+namespace ov {
+
+struct Services {
+  NetApi& net;
+  Sockets& sockets;
+  FileSystem& files;
+  Sound& sound;
+  Clock& clock;
+  TimerFactory& timers;
+  Locale& locale;
+  TrayPort& tray;
+  ui::WindowSystem& windows;
+  // The folder of the program file, ending in a path separator.
+  std::string programDir;
+};
+
+}  // namespace ov
