@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+// Lines shorter than this, counted with their line feed, hold no full record.
+constexpr std::size_t kMinLogLineLength = 70;
+
+// The fields of one traffic log line, read by their fixed positions.
+struct LogLine {
+  uint32_t in_kb;
+  uint32_t out_kb;
+  uint32_t run_id;
+  uint8_t hour;
+  uint8_t minute;
+  uint8_t second;
+  uint8_t day;
+  uint8_t month;
+  uint8_t year;
+};
+
+// Totals above 2^32 - 1 kilobytes are kept modulo 2^32; the date and time
+// fields keep their low 8 bits. Expects at least kMinLogLineLength characters.
+LogLine ParseLogLine(std::string_view line);

@@ -1,0 +1,46 @@
+#include "tallyrep/text_mode_reader.h"
+
+namespace {
+constexpr char kCtrlZ = '\x1a';
+}
+
+bool TextModeLineReader::Fill() {
+  pos_ = 0;
+  size_ = ended_ ? 0 : std::fread(raw_, 1, sizeof raw_, file_);
+  return size_ > 0;
+}
+
+int TextModeLineReader::Peek() {
+  if (pos_ == size_ && !Fill()) return kEnd;
+  return static_cast<unsigned char>(raw_[pos_]);
+}
+
+int TextModeLineReader::Get() {
+  int c = Peek();
+  if (c == kEnd) return kEnd;
+  ++pos_;
+  if (c == kCtrlZ) {
+    ended_ = true;
+    pos_ = size_;
+    return kEnd;
+  }
+  if (c == '\r' && Peek() == '\n') {
+    ++pos_;
+    return '\n';
+  }
+  return c;
+}
+
+bool TextModeLineReader::Next(std::string_view& line) {
+  std::size_t length = 0;
+  while (length < kMaxLine) {
+    int c = Get();
+    if (c == kEnd) break;
+    line_[length++] = static_cast<char>(c);
+    if (c == '\n') break;
+  }
+  if (length == 0) return false;
+  line = std::string_view(line_, length);
+  line = line.substr(0, line.find('\0'));
+  return true;
+}
