@@ -1,0 +1,26 @@
+#include "monitor/opened_file_ring.h"
+
+#include <algorithm>
+
+#include "monitor/utf8_cut.h"
+
+namespace ov::monitor {
+
+bool OpenedFileRing::contains(std::string_view path,
+                              std::string_view userName) const {
+  const std::string cutPath = cutToChars(path, kPathChars);
+  const std::string cutUser = cutToChars(userName, kUserChars);
+  return std::any_of(entries_.begin(), entries_.end(), [&](const Entry& e) {
+    return e.path == cutPath && e.userName == cutUser;
+  });
+}
+
+const OpenedFileRing::Entry& OpenedFileRing::remember(
+    std::string_view path, std::string_view userName) {
+  position_ = static_cast<uint16_t>((position_ + 1) % kSlots);
+  Entry& entry = entries_[position_];
+  entry = {cutToChars(path, kPathChars), cutToChars(userName, kUserChars)};
+  return entry;
+}
+
+}  // namespace ov::monitor
