@@ -1,0 +1,64 @@
+#include "platform/text/text_file.h"
+
+#include <fstream>
+#include <iterator>
+
+#include "platform/text/cp1251.h"
+
+namespace ov {
+namespace {
+
+bool storeTextFile(std::string_view utf8Path, std::string_view text,
+                   std::ios::openmode mode) {
+  std::ofstream out(pathFromUtf8(utf8Path), std::ios::binary | mode);
+  if (!out) return false;
+  const std::string bytes = utf8ToCp1251(toCrLf(text));
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  out.close();
+  return !out.fail();
+}
+
+}  // namespace
+
+std::filesystem::path pathFromUtf8(std::string_view utf8Path) {
+  return std::filesystem::path(std::u8string(utf8Path.begin(), utf8Path.end()));
+}
+
+std::string toCrLf(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 16);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) out += '\r';
+    out += text[i];
+  }
+  return out;
+}
+
+std::string toLf(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const bool crBeforeLf =
+        text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n';
+    if (!crBeforeLf) out += text[i];
+  }
+  return out;
+}
+
+std::optional<std::string> readTextFile(std::string_view utf8Path) {
+  std::ifstream in(pathFromUtf8(utf8Path), std::ios::binary);
+  if (!in) return std::nullopt;
+  const std::string bytes((std::istreambuf_iterator<char>(in)),
+                          std::istreambuf_iterator<char>());
+  return toLf(cp1251ToUtf8(bytes));
+}
+
+bool writeTextFile(std::string_view utf8Path, std::string_view text) {
+  return storeTextFile(utf8Path, text, std::ios::trunc);
+}
+
+bool appendTextFile(std::string_view utf8Path, std::string_view text) {
+  return storeTextFile(utf8Path, text, std::ios::app);
+}
+
+}  // namespace ov
