@@ -24,7 +24,10 @@ TForm1::TForm1(Services& services) : services_(services) {
                {"Подключения", "Безопасность", "Ресурсы", "Настройки",
                 "Статистика", "История"}});
   buildConnectionsPage(stranichki->page(kPageConnections));
+  buildSecurityPage(stranichki->page(kPageSecurity));
   buildResourcesPage(stranichki->page(kPageResources));
+  buildSettingsPage(stranichki->page(kPageSettings));
+  buildStatisticsPage(stranichki->page(kPageStatistics));
   buildHistoryPage(stranichki->page(kPageHistory));
   sb = &ws.createStatusBar(
       *Form1,

@@ -36,6 +36,37 @@ class TForm1 {
   ui::ListView* lv_connhist = nullptr;
   ui::ListView* lv_fileshist = nullptr;
   ui::StatusBar* sb = nullptr;
+
+  // Page "Безопасность".
+  ui::PageControl* PageControl1 = nullptr;
+  ui::CheckBox* cb_rules = nullptr;
+
+  // Page "Настройки".
+  ui::CheckBox* mochilkabox = nullptr;
+  ui::SpinEdit* kicktime = nullptr;
+  ui::CheckBox* SecurityCB1 = nullptr;
+  ui::CheckBox* cb_denyf = nullptr;
+  ui::SpinEdit* n_denyf = nullptr;
+  ui::CheckBox* Close_minim = nullptr;
+  ui::CheckBox* AutoRun = nullptr;
+  ui::Edit* Edit1 = nullptr;
+  ui::SpinEdit* tobnovl = nullptr;
+  ui::HotKey* hk1 = nullptr;
+  ui::HotKey* hk2 = nullptr;
+  ui::Button* b_reghk = nullptr;
+  ui::Button* Button111 = nullptr;
+  ui::CheckBox* logbox = nullptr;
+  ui::Edit* t_log = nullptr;
+  ui::CheckBox* cb_ignorelocal = nullptr;
+  ui::CheckBox* cb_logsys = nullptr;
+  ui::CheckBox* cb_kickpipe = nullptr;
+  ui::CheckBox* cb_lognullconn = nullptr;
+  ui::CheckBox* cb_connsound = nullptr;
+  ui::CheckBox* cb_conninfo = nullptr;
+  ui::CheckBox* cb_cleantable = nullptr;
+
+  // Page "Статистика".
+  ui::CheckBox* cb_statrefresh = nullptr;
   ui::Menu* MainMenu1 = nullptr;
   ui::MenuItem* mnu_exit = nullptr;
   std::unique_ptr<Timer> Timer1;
@@ -47,7 +78,10 @@ class TForm1 {
  private:
   void buildMainMenu();
   void buildConnectionsPage(ui::Container& page);
+  void buildSecurityPage(ui::Container& page);
   void buildResourcesPage(ui::Container& page);
+  void buildSettingsPage(ui::Container& page);
+  void buildStatisticsPage(ui::Container& page);
   void buildHistoryPage(ui::Container& page);
   void writeGridHeaders();
 

@@ -3,6 +3,7 @@
 // control carries the component name the program gives it. Setters that a
 // user could also cause (check, spin, text, page) fire the control's event
 // when the state changes, as the form's handlers expect.
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -131,6 +132,16 @@ class SpinEdit : public Control {
   virtual int value() const = 0;
   virtual int minValue() const = 0;
   virtual int maxValue() const = 0;
+  std::function<void()> onChange;
+};
+
+// A shortcut field: the word holds the virtual-key code in its low byte,
+// Alt in bit 15 and Ctrl in bit 14.
+class HotKey : public Control {
+ public:
+  // A change of the word runs onChange.
+  virtual void setValue(uint16_t word) = 0;
+  virtual uint16_t value() const = 0;
   std::function<void()> onChange;
 };
 
@@ -264,6 +275,8 @@ class WindowSystem {
                                    bool checked) = 0;
   virtual Edit& createEdit(Container& parent, const ControlArgs& args) = 0;
   virtual SpinEdit& createSpinEdit(Container& parent, const SpinArgs& args) = 0;
+  virtual HotKey& createHotKey(Container& parent, const ControlArgs& args,
+                               uint16_t word) = 0;
   virtual ListBox& createListBox(Container& parent,
                                  const ControlArgs& args) = 0;
   virtual ListView& createListView(Container& parent,

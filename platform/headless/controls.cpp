@@ -114,6 +114,14 @@ void SpinEdit::setValue(int value) {
   if (onChange) onChange();
 }
 
+void HotKey::describe(JsonObject& out) const { out.add("value", word_); }
+
+void HotKey::setValue(uint16_t word) {
+  if (word == word_) return;
+  word_ = word;
+  if (onChange) onChange();
+}
+
 void ListBox::describe(JsonObject& out) const {
   out.add("items", items_);
   selectedIndex(out, selected_);

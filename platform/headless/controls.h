@@ -149,6 +149,19 @@ class SpinEdit : public ControlState<ui::SpinEdit> {
   int value_;
 };
 
+class HotKey : public ControlState<ui::HotKey> {
+ public:
+  HotKey(const ui::ControlArgs& args, uint16_t word)
+      : ControlState(args), word_(word) {}
+  const char* kind() const override { return "hotkey"; }
+  void describe(JsonObject& out) const override;
+  void setValue(uint16_t word) override;
+  uint16_t value() const override { return word_; }
+
+ private:
+  uint16_t word_;
+};
+
 class ListBox : public ControlState<ui::ListBox> {
  public:
   using ControlState::ControlState;

@@ -89,6 +89,12 @@ ui::SpinEdit& WindowSystem::createSpinEdit(ui::Container&,
   return make<SpinEdit>(args.control.name, args);
 }
 
+ui::HotKey& WindowSystem::createHotKey(ui::Container&,
+                                       const ui::ControlArgs& args,
+                                       uint16_t word) {
+  return make<HotKey>(args.name, args, word);
+}
+
 ui::ListBox& WindowSystem::createListBox(ui::Container&,
                                          const ui::ControlArgs& args) {
   return make<ListBox>(args.name, args);

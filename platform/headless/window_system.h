@@ -64,6 +64,8 @@ class WindowSystem : public ui::WindowSystem {
                        const ui::ControlArgs& args) override;
   ui::SpinEdit& createSpinEdit(ui::Container& parent,
                                const ui::SpinArgs& args) override;
+  ui::HotKey& createHotKey(ui::Container& parent, const ui::ControlArgs& args,
+                           uint16_t word) override;
   ui::ListBox& createListBox(ui::Container& parent,
                              const ui::ControlArgs& args) override;
   ui::ListView& createListView(ui::Container& parent,

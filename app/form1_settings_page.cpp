@@ -1,0 +1,125 @@
+// The settings page: its controls with the values they have before the
+// configuration is applied.
+#include "app/form1.h"
+
+namespace ov {
+
+namespace {
+
+constexpr uint16_t kHotKeyAlt = 0x8000;
+constexpr uint16_t kVkF11 = 122;
+constexpr uint16_t kVkA = 'A';
+
+}  // namespace
+
+void TForm1::buildSettingsPage(ui::Container& page) {
+  ui::WindowSystem& ws = services_.windows;
+  auto box = [&](const char* name, int x, int y, int width, const char* caption,
+                 const char* hint, bool checked) {
+    return &ws.createCheckBox(page, {name, {x, y, width, 17}, caption, hint},
+                              checked);
+  };
+  auto label = [&](const char* name, int x, int y, const char* caption) {
+    ws.createLabel(page, {name, {x, y, 150, 13}, caption, ""});
+  };
+
+  mochilkabox = box("mochilkabox", 8, 8, 170, "Мочить по простою (мин)",
+                    "Время простоя в минутах, через которое простаивающее "
+                    "соединение будет закрыто",
+                    false);
+  kicktime = &ws.createSpinEdit(
+      page, {{"kicktime", {185, 6, 60, 21}, "", ""}, 0, 360, 1, 0});
+  SecurityCB1 = box("SecurityCB1", 8, 32, 240, "Закрывать всем доступ к файлам",
+                    "Запрещает пользователям открывать файлы (реально может "
+                    "только помешать скопировать с вас что-то большое)",
+                    false);
+  cb_denyf =
+      box("cb_denyf", 8, 56, 170, "Огран. открытые файлы",
+          "Ограничивать число одновременно доступных из сети файлов", true);
+  n_denyf = &ws.createSpinEdit(
+      page, {{"n_denyf", {185, 54, 60, 21}, "", ""}, 0, 1000, 1, 30});
+  Close_minim = box("Close_minim", 8, 80, 240, "Сворачивать по крестику",
+                    "При на жатии на крестик в правом верхнем углу форма "
+                    "будет сворачиваться в трей, а не закрываться",
+                    true);
+  AutoRun = box("AutoRun", 8, 104, 240, "Автозапуск с системой",
+                "Запускать программу вместе с windows", false);
+  label("lb_server", 8, 132, "Имя сервера:");
+  Edit1 = &ws.createEdit(page,
+                         {"Edit1",
+                          {100, 128, 145, 21},
+                          "",
+                          "Имя компьютера, за которым производить наблюдение"});
+  label("lb_refresh", 8, 158, "Таймер обновления (мсек):");
+  tobnovl = &ws.createSpinEdit(
+      page, {{"tobnovl", {165, 154, 80, 21}, "", ""}, 100, 60000, 100, 1000});
+  label("lb_hk1", 8, 184, "Всплывать при нажатии");
+  hk1 = &ws.createHotKey(page, {"hk1", {165, 180, 80, 21}, "", ""},
+                         kHotKeyAlt | kVkF11);
+  label("lb_hk2", 8, 208, "Мочить всех");
+  hk2 = &ws.createHotKey(page, {"hk2", {165, 204, 80, 21}, "", ""},
+                         kHotKeyAlt | kVkA);
+  b_reghk = &ws.createButton(
+      page, {"b_reghk",
+             {8, 232, 237, 23},
+             "Сохранить",
+             "Сохранить выбранные параметры конфигурации/применить горячие "
+             "клавиши"});
+  Button111 = &ws.createButton(
+      page, {"Button111",
+             {8, 258, 237, 23},
+             "Приостановить службу сервера",
+             "При приостановке службы сервера доступ из сети сохраняется "
+             "только для \"Администраторов\" и \"Операторов сервера\""});
+
+  logbox = box("logbox", 270, 8, 150, "Вести лог", "", true);
+  t_log = &ws.createEdit(
+      page,
+      {"t_log", {270, 28, 300, 21}, "", "Двойной клик для открытия лога"});
+  cb_ignorelocal =
+      box("cb_ignorelocal", 270, 56, 300, "Не логить локальные подключения",
+          "Не вести лог по подключениям, произведенным с этого компьютера на "
+          "самого себя",
+          false);
+  cb_logsys = box("cb_logsys", 270, 80, 300, "Не логить пайпы",
+                  "Не записывать в лог подключения к пайпам (принтер, службы "
+                  "и т.п.)",
+                  false);
+  cb_kickpipe = box(
+      "cb_kickpipe", 270, 104, 300, "Закр.доступ к пайпам (принтеру, и пр.)",
+      "Запрещает печать на локальном принтере и обращение к некоторым службам",
+      false);
+  cb_lognullconn =
+      box("cb_lognullconn", 270, 128, 300, "Не логить пустые подключения",
+          "Не вести лог подключения, если во время него не открывались файлы",
+          false);
+  cb_connsound =
+      box("cb_connsound", 270, 152, 300, "Звук при подключении",
+          "Проигрывает файл connect.wav из папки с программой", false);
+  cb_conninfo = box("cb_conninfo", 270, 176, 300, "Информировать о соединениях",
+                    "Выводить \"баллоны\" с инфой о подключившемся", false);
+  cb_cleantable = box("cb_cleantable", 270, 200, 300, "Очищать соединения",
+                      "Очищать таблицу соединений во вкладке \"Подключения\" "
+                      "при отсутствии соединений",
+                      false);
+}
+
+void TForm1::buildSecurityPage(ui::Container& page) {
+  ui::WindowSystem& ws = services_.windows;
+  PageControl1 =
+      &ws.createPageControl(page, {{"PageControl1", {0, 0, 583, 290}, "", ""},
+                                   {"По категориям", "Универсальные"}});
+  cb_rules = &ws.createCheckBox(
+      PageControl1->page(1),
+      {"cb_rules", {8, 8, 300, 17}, "Включить универсальные правила", ""},
+      false);
+}
+
+void TForm1::buildStatisticsPage(ui::Container& page) {
+  cb_statrefresh = &services_.windows.createCheckBox(
+      page,
+      {"cb_statrefresh", {8, 250, 250, 17}, "Автообновление статистики", ""},
+      false);
+}
+
+}  // namespace ov
