@@ -5,7 +5,7 @@
 
 #include "monitor/display_rows.h"
 #include "monitor/picker_names.h"
-#include "monitor/utf8_cut.h"
+#include "platform/text/utf8.h"
 
 namespace ov::monitor {
 
@@ -18,8 +18,8 @@ void ConnectionTable::clearSeenFlags() {
 
 std::optional<std::size_t> ConnectionTable::findActive(
     std::string_view clientName, std::string_view userName) const {
-  return findCut(cutToChars(clientName, kClientNameChars),
-                 cutToChars(userName, kUserNameChars));
+  return findCut(utf8Cut(clientName, kClientNameChars),
+                 utf8Cut(userName, kUserNameChars));
 }
 
 std::optional<std::size_t> ConnectionTable::findCut(
@@ -38,8 +38,8 @@ void ConnectionTable::trackConnection(std::string_view clientName,
                                       std::string_view clientSystem,
                                       uint32_t sessionSeconds) {
   if (userName.empty()) return;
-  std::string client = cutToChars(clientName, kClientNameChars);
-  std::string user = cutToChars(userName, kUserNameChars);
+  std::string client = utf8Cut(clientName, kClientNameChars);
+  std::string user = utf8Cut(userName, kUserNameChars);
   if (const auto found = findCut(client, user)) {
     active_[*found].seen = true;
     active_[*found].sessionSeconds = sessionSeconds;
@@ -48,7 +48,7 @@ void ConnectionTable::trackConnection(std::string_view clientName,
   active_[activeCount_] = {
       .clientName = std::move(client),
       .userName = std::move(user),
-      .clientSystem = cutToChars(clientSystem, kClientSystemChars),
+      .clientSystem = utf8Cut(clientSystem, kClientSystemChars),
       .startTime = clock_.now(),
       .sessionSeconds = sessionSeconds,
       .filesOpened = 0,
@@ -95,7 +95,7 @@ void ConnectionTable::removeActive(std::size_t index) {
 
 std::optional<std::string> ConnectionTable::computerForUser(
     std::string_view userName) const {
-  const std::string user = cutToChars(userName, kUserNameChars);
+  const std::string user = utf8Cut(userName, kUserNameChars);
   for (std::size_t i = 0; i < activeCount_; ++i) {
     if (active_[i].userName == user) return active_[i].clientName;
   }

@@ -2,14 +2,14 @@
 
 #include <algorithm>
 
-#include "monitor/utf8_cut.h"
+#include "platform/text/utf8.h"
 
 namespace ov::monitor {
 
 bool OpenedFileRing::contains(std::string_view path,
                               std::string_view userName) const {
-  const std::string cutPath = cutToChars(path, kPathChars);
-  const std::string cutUser = cutToChars(userName, kUserChars);
+  const std::string cutPath = utf8Cut(path, kPathChars);
+  const std::string cutUser = utf8Cut(userName, kUserChars);
   return std::any_of(entries_.begin(), entries_.end(), [&](const Entry& e) {
     return e.path == cutPath && e.userName == cutUser;
   });
@@ -19,7 +19,7 @@ const OpenedFileRing::Entry& OpenedFileRing::remember(
     std::string_view path, std::string_view userName) {
   position_ = static_cast<uint16_t>((position_ + 1) % kSlots);
   Entry& entry = entries_[position_];
-  entry = {cutToChars(path, kPathChars), cutToChars(userName, kUserChars)};
+  entry = {utf8Cut(path, kPathChars), utf8Cut(userName, kUserChars)};
   return entry;
 }
 

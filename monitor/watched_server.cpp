@@ -1,6 +1,6 @@
 #include "monitor/watched_server.h"
 
-#include "monitor/utf8_cut.h"
+#include "platform/text/utf8.h"
 
 namespace ov::monitor {
 
@@ -12,9 +12,9 @@ void WatchedServer::setFromEditText(std::string_view text, Locale& locale) {
     return;
   }
   const std::string upper = locale.upperCase(text);
-  const std::size_t secondChar = cutToChars(upper, 1).size();
+  const std::size_t secondChar = utf8Cut(upper, 1).size();
   const bool hasPrefix = upper.size() > secondChar && upper[secondChar] == '\\';
-  name_ = cutToChars(hasPrefix ? upper : "\\\\" + upper, kMaxNameChars);
+  name_ = utf8Cut(hasPrefix ? upper : "\\\\" + upper, kMaxNameChars);
   sessionLevel_ = kRemoteSessionLevel;
   shareLevel_ = kRemoteShareLevel;
 }
