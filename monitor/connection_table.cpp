@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 #include "monitor/display_rows.h"
 #include "monitor/picker_names.h"
