@@ -10,10 +10,13 @@ namespace {
 
 constexpr int kDesignWidth = 598;
 constexpr int kDesignHeight = 363;
+constexpr uint32_t kTrayIconId = 1007;
 
 }  // namespace
 
-TForm1::TForm1(Services& services) : services_(services) {
+TForm1::TForm1(Services& services)
+    : tray(std::make_unique<TTRAY>(services.tray, services.timers)),
+      services_(services) {
   ui::WindowSystem& ws = services_.windows;
   Form1 = &ws.createForm(
       {"Form1", {0, 0, kDesignWidth, kDesignHeight}, "Orvane", ""});
@@ -44,7 +47,11 @@ TForm1::TForm1(Services& services) : services_(services) {
 
 TForm1::~TForm1() = default;
 
-void TForm1::FormCreate() { writeGridHeaders(); }
+void TForm1::FormCreate() {
+  writeGridHeaders();
+  tray->Add(kTrayIconId, TrayIconImage::idle, "Монитор сети");
+  tray->Modify(TrayIconImage::idle, "Соединений:0");
+}
 
 void TForm1::writeGridHeaders() {
   for (size_t col = 0; col < monitor::kConnsGridHeaders.size(); ++col)
@@ -55,7 +62,10 @@ void TForm1::writeGridHeaders() {
                       std::string(monitor::kFilesGridHeaders[col]));
 }
 
-bool TForm1::FormCloseQuery() { return true; }
+bool TForm1::FormCloseQuery() {
+  tray->Del();
+  return true;
+}
 
 void TForm1::Timer1Timer() {
   UptimeSeconds += Timer1->interval() / 1000;

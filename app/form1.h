@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "app/services.h"
+#include "app/ttray.h"
 #include "platform/clock.h"
 #include "platform/ui.h"
 
@@ -71,6 +72,9 @@ class TForm1 {
   ui::MenuItem* mnu_exit = nullptr;
   std::unique_ptr<Timer> Timer1;
   std::unique_ptr<Timer> Timer3;
+
+  // The notification-area icon.
+  std::unique_ptr<TTRAY> tray;
 
   // Seconds counted by Timer1 since start.
   uint32_t UptimeSeconds = 0;

@@ -1,0 +1,30 @@
+#pragma once
+// The command line of the headless runner.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/clock.h"
+
+namespace ov::headless {
+
+struct RunnerOptions {
+  std::string scenario;
+  std::optional<uint64_t> runForMs;
+  std::string programDir;  // ends in a path separator
+  std::string journal;
+  std::string dump;
+  std::optional<LocalDateTime> start;
+};
+
+// Reads the arguments after the program name; on a mistake, error says
+// what is wrong.
+std::optional<RunnerOptions> parseRunnerOptions(
+    const std::vector<std::string>& args, const std::string& defaultDir,
+    std::string& error);
+
+// "YYYY-MM-DD HH:MM:SS"
+std::optional<LocalDateTime> parseStartTime(const std::string& text);
+
+}  // namespace ov::headless

@@ -1,0 +1,154 @@
+#include "platform/headless/runner/runner.h"
+
+#include <ctime>
+#include <fstream>
+#include <ostream>
+
+#include "app/form1.h"
+#include "platform/headless/headless_locale.h"
+#include "platform/headless/recording_tray.h"
+#include "platform/headless/ui_driver.h"
+#include "platform/headless/virtual_clock.h"
+#include "platform/headless/window_system.h"
+#include "platform/sim/sim_lan.h"
+#include "platform/text/text_file.h"
+
+namespace ov::headless {
+
+namespace {
+
+constexpr uint64_t kDefaultRunMs = 3600 * 1000;
+
+LocalDateTime realLocalTime() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  LocalDateTime t;
+  t.year = local.tm_year + 1900;
+  t.month = local.tm_mon + 1;
+  t.day = local.tm_mday;
+  t.hour = local.tm_hour;
+  t.minute = local.tm_min;
+  t.second = local.tm_sec;
+  t.dayOfWeek = local.tm_wday;
+  return t;
+}
+
+bool writeDump(const std::string& path, ControlRegistry& registry) {
+  std::ofstream out(pathFromUtf8(path), std::ios::binary | std::ios::trunc);
+  out << registry.dump() << '\n';
+  return static_cast<bool>(out);
+}
+
+// Everything one run is made of, in the order it must be built.
+class Run {
+ public:
+  Run(const RunnerOptions& options, sim::Scenario scenario)
+      : clock_(options.start.value_or(realLocalTime())),
+        journal_([this] { return clock_.tickMs(); }),
+        lan_(clock_, journal_, std::move(scenario)),
+        tray_(&journal_),
+        services_{lan_.netApi(),     lan_.sockets(), lan_.fileSystem(),
+                  lan_.sound(),      clock_,         clock_,
+                  locale_,           tray_,          windows_,
+                  options.programDir},
+        driver_(windows_.registry()),
+        options_(options) {}
+
+  bool openJournal() {
+    return options_.journal.empty() || journal_.open(options_.journal);
+  }
+  void createForm() { form_ = std::make_unique<TForm1>(services_); }
+  UiDriver& driver() { return driver_; }
+
+  void play(std::ostream& err) {
+    const uint64_t endMs = options_.runForMs.value_or(kDefaultRunMs);
+    while (!ended_) {
+      const auto worldDue = lan_.player().nextDueMs();
+      const auto timerDue = clock_.nextTimerDue();
+      if (worldDue && *worldDue <= endMs &&
+          (!timerDue || *worldDue <= *timerDue)) {
+        clock_.advanceTo(*worldDue);
+        while (!ended_) {
+          auto event = lan_.player().advance(clock_.tickMs());
+          if (!event) break;
+          handle(*event, err);
+        }
+      } else if (!clock_.fireNextTimer(endMs)) {
+        break;
+      }
+    }
+    if (!ended_) clock_.advanceTo(endMs);
+    finish(quit_, err);
+  }
+
+ private:
+  void handle(const sim::ScenarioEvent& event, std::ostream& err) {
+    if (event.verb == "ui") {
+      driver_.apply(event.args);
+    } else if (event.verb == "dump") {
+      if (!writeDump(event.args.at(0), windows_.registry()))
+        err << "cannot write " << event.args.at(0) << '\n';
+    } else if (event.verb == "exit" || event.verb == "quit") {
+      ended_ = true;
+      quit_ = event.verb == "quit";
+    }
+  }
+
+  // Ends the run: the dump first, while the window still stands, then the
+  // main menu's exit (which saves) unless the run was quit.
+  void finish(bool quit, std::ostream& err) {
+    if (!options_.dump.empty() &&
+        !writeDump(options_.dump, windows_.registry()))
+      err << "cannot write " << options_.dump << '\n';
+    if (!quit) form_->mnu_exitClick();
+  }
+
+  VirtualClock clock_;
+  Journal journal_;
+  sim::SimLan lan_;
+  HeadlessLocale locale_;
+  RecordingTray tray_;
+  WindowSystem windows_;
+  Services services_;
+  UiDriver driver_;
+  const RunnerOptions& options_;
+  std::unique_ptr<TForm1> form_;
+  bool ended_ = false;
+  bool quit_ = false;
+};
+
+}  // namespace
+
+int runScenario(const RunnerOptions& options, std::ostream& err) {
+  sim::Scenario scenario;
+  try {
+    scenario = sim::readScenarioFile(options.scenario);
+  } catch (const sim::ScenarioError& e) {
+    err << e.what() << '\n';
+    return 2;
+  }
+  std::vector<sim::ScenarioEvent> userEvents;
+  for (const auto& event : scenario.events)
+    if (event.verb == "ui") userEvents.push_back(event);
+  const std::string fileName = scenario.fileName;
+
+  Run run(options, std::move(scenario));
+  if (!run.openJournal()) {
+    err << "cannot write the journal " << options.journal << '\n';
+    return 2;
+  }
+  run.createForm();
+  // A user verb that this form cannot take stops the run before it starts.
+  for (const auto& event : userEvents) {
+    const std::string reason = run.driver().check(event.args);
+    if (!reason.empty()) {
+      err << fileName << ":" << event.line << ": " << reason << '\n';
+      return 2;
+    }
+  }
+  run.play(err);
+  return 0;
+}
+
+}  // namespace ov::headless

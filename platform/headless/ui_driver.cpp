@@ -1,0 +1,85 @@
+#include "platform/headless/ui_driver.h"
+
+#include <cstdlib>
+
+namespace ov::headless {
+
+namespace {
+
+// The main page control the "ui page" verb switches.
+constexpr const char* kMainPages = "stranichki";
+
+int number(const std::string& text) {
+  return static_cast<int>(std::strtol(text.c_str(), nullptr, 10));
+}
+
+template <typename T>
+T* as(Describable* control) {
+  return dynamic_cast<T*>(control);
+}
+
+}  // namespace
+
+std::string UiDriver::check(const std::vector<std::string>& args) const {
+  if (args.empty()) return "ui needs a sub-verb";
+  const std::string& verb = args[0];
+  const size_t needed = verb == "page" || verb == "click" ? 2 : 3;
+  if (args.size() < needed) return "'ui " + verb + "' needs more fields";
+  if (verb == "page") {
+    auto* pages = as<ui::PageControl>(registry_.find(kMainPages));
+    if (!pages) return "the form has no page control";
+    const int index = number(args.at(1));
+    if (index < 0 || index >= pages->pageCount())
+      return "no page " + args.at(1);
+    return "";
+  }
+  if (verb == "click" || verb == "check" || verb == "text" || verb == "key" ||
+      verb == "spin" || verb == "select") {
+    Describable* control = registry_.find(args.at(1));
+    if (!control) return "no control named '" + args[1] + "'";
+    const bool fits =
+        (verb == "click" &&
+         (as<ui::Button>(control) || as<ui::MenuItem>(control) ||
+          as<ui::CheckBox>(control))) ||
+        (verb == "check" && as<ui::CheckBox>(control)) ||
+        ((verb == "text" || verb == "key") && as<ui::Edit>(control)) ||
+        (verb == "spin" && as<ui::SpinEdit>(control)) ||
+        (verb == "select" &&
+         (as<ui::StringGrid>(control) || as<ui::ListBox>(control) ||
+          as<ui::ListView>(control)));
+    if (!fits) return "'" + args[1] + "' cannot take 'ui " + verb + "'";
+    return "";
+  }
+  return "'ui " + verb + "' is not available in this version";
+}
+
+void UiDriver::apply(const std::vector<std::string>& args) {
+  const std::string& verb = args.at(0);
+  if (verb == "page") {
+    as<ui::PageControl>(registry_.find(kMainPages))
+        ->setActivePage(number(args.at(1)));
+    return;
+  }
+  Describable* control = registry_.find(args.at(1));
+  if (verb == "click") {
+    if (auto* button = as<ui::Button>(control)) button->click();
+    if (auto* item = as<ui::MenuItem>(control)) item->click();
+    if (auto* box = as<ui::CheckBox>(control)) box->setChecked(!box->checked());
+  } else if (verb == "check") {
+    as<ui::CheckBox>(control)->setChecked(args.at(2) == "1");
+  } else if (verb == "text") {
+    as<ui::Edit>(control)->setText(args.at(2));
+  } else if (verb == "key") {
+    const std::string& key = args.at(2);
+    as<ui::Edit>(control)->keyPress(key == "enter" ? '\r' : key.at(0));
+  } else if (verb == "spin") {
+    as<ui::SpinEdit>(control)->setValue(number(args.at(2)));
+  } else if (verb == "select") {
+    const int row = number(args.at(2));
+    if (auto* grid = as<ui::StringGrid>(control)) grid->setSelectedRow(row);
+    if (auto* list = as<ui::ListBox>(control)) list->setSelected(row);
+    if (auto* view = as<ui::ListView>(control)) view->setSelected(row);
+  }
+}
+
+}  // namespace ov::headless
