@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "tallyrep/cp1251_text.h"
+#include "tallyrep/log_line.h"
+#include "tallyrep/text_mode_reader.h"
+#include "tests/tallyrep/report_fixture.h"
+#include "tests/tallyrep/traffic_log_line.h"
+
+using namespace std::string_literals;
+
+namespace {
+
+std::vector<std::string> LinesOf(std::string_view bytes) {
+  std::string path = TestFilePath("lines.txt");
+  WriteFile(path, bytes);
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  TextModeLineReader reader(file);
+  std::vector<std::string> lines;
+  for (std::string_view line; reader.Next(line);) lines.emplace_back(line);
+  std::fclose(file);
+  return lines;
+}
+
+TEST(TallyrepReading, LinesSplitAsAWindowsTextModeReadSeesThem) {
+  EXPECT_EQ(
+      LinesOf("ab\r\ncd\ref\n" + std::string(1100, 'x') + "\r\n" +
+              "k\0lm\r\n"s + "gh\r\x1aij\r\n"),
+      (std::vector<std::string>{"ab\n", "cd\ref\n", std::string(1023, 'x'),
+                                std::string(77, 'x') + "\n", "k", "gh\r"}));
+  EXPECT_EQ(LinesOf(std::string(1022, 'y') + "\r\n" + "z"),
+            (std::vector<std::string>{std::string(1022, 'y') + "\n", "z"}));
+  EXPECT_EQ(LinesOf(std::string(1023, 'y') + "\r\n"),
+            (std::vector<std::string>{std::string(1023, 'y'), "\n"}));
+  EXPECT_TRUE(LinesOf("").empty());
+
+  // CR and LF on both sides of a 64 KB read.
+  std::string filler;
+  for (int i = 0; i < 64; ++i) filler += std::string(1022, 'f') + "\n";
+  EXPECT_EQ(LinesOf(filler + std::string(63, 'y') + "\r\n").back(),
+            std::string(63, 'y') + "\n");
+}
+
+TEST(TallyrepReading, FieldsAreReadByPosition) {
+  LogLine line = ParseLogLine(
+      TrafficLogLine("9:07:05", 31, 12, 2024, 9'999'999'999, -100, 29589));
+  EXPECT_EQ(line.in_kb, 1'410'065'407u);  // 9,999,999,999 mod 2^32
+  EXPECT_EQ(line.out_kb, 4'294'967'196u);
+  EXPECT_EQ(line.run_id, 29589u);
+  EXPECT_EQ(line.hour, 9);
+  EXPECT_EQ(line.minute, 7);
+  EXPECT_EQ(line.second, 5);
+  EXPECT_EQ(line.day, 31);
+  EXPECT_EQ(line.month, 12);
+  EXPECT_EQ(line.year, 24);
+
+  // A signed hour keeps its low 8 bits.
+  EXPECT_EQ(ParseLogLine(TrafficLogLine("-1:00:00", 1, 1, 25, 0, 0, 1)).hour,
+            255);
+  // A field with no digits reads as 0.
+  LogLine junk = ParseLogLine(std::string(80, 'x'));
+  EXPECT_EQ(junk.in_kb + junk.run_id + junk.month + junk.day, 0u);
+}
+
+TEST(TallyrepReading, ReportTextIsWindows1251) {
+  EXPECT_EQ(Utf8ToCp1251("АБВГДЕЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ"),
+            "\xC0\xC1\xC2\xC3\xC4\xC5\xC6\xC7\xC8\xC9\xCA\xCB\xCC\xCD\xCE\xCF"
+            "\xD0\xD1\xD2\xD3\xD4\xD5\xD6\xD7\xD8\xD9\xDA\xDB\xDC\xDD\xDE\xDF");
+  EXPECT_EQ(Utf8ToCp1251("абвгдежзийклмнопрстуфхцчшщъыьэюя"),
+            "\xE0\xE1\xE2\xE3\xE4\xE5\xE6\xE7\xE8\xE9\xEA\xEB\xEC\xED\xEE\xEF"
+            "\xF0\xF1\xF2\xF3\xF4\xF5\xF6\xF7\xF8\xF9\xFA\xFB\xFC\xFD\xFE\xFF");
+  EXPECT_EQ(Utf8ToCp1251("Ёё (кб) €"), "\xA8\xB8 (\xEA\xE1) ?");
+
+  Cp1251Text text;
+  text.Add("Май\n").AddRight("Май", 9).AddRight(42, 5);
+  EXPECT_EQ(text.bytes(), "\xCC\xE0\xE9\r\n      \xCC\xE0\xE9   42");
+}
+
+}  // namespace
