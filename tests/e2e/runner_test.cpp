@@ -1,0 +1,108 @@
+// The runner end to end: command line, scenario errors, ending the run,
+// the dump and the journal.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+
+#include "scenario_run.h"
+
+namespace ov::e2e {
+namespace {
+
+bool contains(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+TEST(Runner, ScenarioErrorsStopTheRunBeforeItStarts) {
+  ScenarioRun run;
+  EXPECT_EQ(run.run("0 connect PC1 ivan\n\n3 frobnicate x\n"), 2);
+  EXPECT_TRUE(contains(run.errors(), "test.scn:3: unknown verb 'frobnicate'"))
+      << run.errors();
+  EXPECT_TRUE(run.journal().empty());
+
+  EXPECT_EQ(run.run("0 connect PC1 ivan\n5 ui click b_nothing\n"), 2);
+  EXPECT_TRUE(
+      contains(run.errors(), "test.scn:2: no control named 'b_nothing'"))
+      << run.errors();
+
+  EXPECT_EQ(run.run("1 ui spin cb_cleantable 5\n"), 2);
+  EXPECT_TRUE(contains(run.errors(), "test.scn:1: 'cb_cleantable' cannot take"))
+      << run.errors();
+
+  EXPECT_EQ(run.run("1 ui page 6\n"), 2);
+  EXPECT_TRUE(contains(run.errors(), "no page 6")) << run.errors();
+
+  EXPECT_EQ(run.run("0 connect PC1 ivan\n", {"--run-for", "soon"}), 2);
+  EXPECT_EQ(run.run("0 connect PC1 ivan\n", {"--start", "2026-02-30 10:00:00"}),
+            2);
+}
+
+TEST(Runner, BinaryExitsWithStatusTwoOnABadCommandLineAndZeroOnTheDemo) {
+  const std::string bin = ORVANE_BIN;
+  int status = std::system((bin + " --run-for 5 2>/dev/null").c_str());
+  EXPECT_EQ(WEXITSTATUS(status), 2);
+  ScenarioRun folder;
+  const std::string journal = (folder.dir() / "j.jsonl").string();
+  status =
+      std::system((bin + " --sim " + ORVANE_DEMO + " --run-for 120 --dir " +
+                   folder.dir().string() + " --journal " + journal)
+                      .c_str());
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_FALSE(folder.read("j.jsonl").empty());
+}
+
+TEST(Runner, ExitEndsTheRunAtItsMomentAsTheMainMenuExitDoes) {
+  ScenarioRun run;
+  ASSERT_EQ(run.run("0 connect PC1 ivan\n12.5 exit\n30 disconnect PC1 ivan\n"),
+            0)
+      << run.errors();
+  const auto journal = run.journal();
+  ASSERT_FALSE(journal.empty());
+  EXPECT_EQ(
+      journal.front(),
+      journalLine("0.000", "TrayIcon", "\"add\", \"idle\", \"Монитор сети\""));
+  EXPECT_EQ(journal.back().substr(0, 13), "{\"t\": 12.500,");
+  EXPECT_TRUE(contains(journal.back(), "\"TrayIcon\", \"args\": [\"delete\""));
+}
+
+TEST(Runner, DumpShowsTheFormAtThatMomentAndAtTheEnd) {
+  ScenarioRun run;
+  const std::string mid = (run.dir() / "mid.json").string();
+  ASSERT_EQ(
+      run.run("2 ui page 5\n3 dump \"" + mid +
+                  "\"\n4 ui page 3\n5 ui check cb_cleantable 1\n"
+                  "6 ui spin tobnovl 250\n7 ui text Edit1 \"PC 7\"\n",
+              {"--run-for", "10", "--dump", (run.dir() / "end.json").string()}),
+      0)
+      << run.errors();
+  const std::string atThree = run.read("mid.json");
+  EXPECT_TRUE(contains(atThree,
+                       "\"stranichki\": {\"kind\": \"pages\", "
+                       "\"enabled\": true, \"visible\": true, "
+                       "\"pages\": [\"Подключения\", \"Безопасность\", "
+                       "\"Ресурсы\", \"Настройки\", \"Статистика\", "
+                       "\"История\"], \"active\": 5}"))
+      << atThree;
+  EXPECT_TRUE(contains(atThree,
+                       "\"rows\": [[\"Клиент\", \"Пользователь\", "
+                       "\"Активен\", \"Простой\", \"Система\", "
+                       "\"Протокол\", \"Залез в\", \"Сейчас\"]"));
+  EXPECT_TRUE(contains(atThree,
+                       "\"rows\": [[\"Подключён\", \"ID\", "
+                       "\"Разр.\", \"Запр.\", \"Файл/путь\"]"));
+  const std::string atEnd = run.read("end.json");
+  EXPECT_TRUE(contains(atEnd, "\"active\": 3}"));
+  EXPECT_TRUE(contains(atEnd,
+                       "\"cb_cleantable\": {\"kind\": \"checkbox\", "
+                       "\"enabled\": true, \"visible\": true, "
+                       "\"caption\": \"Очищать соединения\", "
+                       "\"checked\": true}"));
+  EXPECT_TRUE(contains(atEnd,
+                       "\"tobnovl\": {\"kind\": \"spin\", \"enabled\": "
+                       "true, \"visible\": true, \"value\": 250}"));
+  EXPECT_TRUE(contains(atEnd, "\"text\": \"PC 7\""));
+}
+
+}  // namespace
+}  // namespace ov::e2e
