@@ -21,5 +21,5 @@ struct LogLine {
 };
 
 // Totals above 2^32 - 1 kilobytes are kept modulo 2^32; the date and time
-// fields keep their low 8 bits. Expects at least kMinLogLineLength characters.
+// fields keep their low 8 bits. Positions past the end read as 0.
 LogLine ParseLogLine(std::string_view line);

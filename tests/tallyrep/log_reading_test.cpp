@@ -60,6 +60,12 @@ TEST(TallyrepReading, FieldsAreReadByPosition) {
   // A signed hour keeps its low 8 bits.
   EXPECT_EQ(ParseLogLine(TrafficLogLine("-1:00:00", 1, 1, 25, 0, 0, 1)).hour,
             255);
+  // A separator ends a field.
+  std::string dotted = TrafficLogLine("10:00:00", 1, 1, 25, 123456, 987654, 1);
+  dotted[37] = '.';
+  dotted[57] = ':';
+  EXPECT_EQ(ParseLogLine(dotted).in_kb, 123u);
+  EXPECT_EQ(ParseLogLine(dotted).out_kb, 98u);
   // A field with no digits reads as 0.
   LogLine junk = ParseLogLine(std::string(80, 'x'));
   EXPECT_EQ(junk.in_kb + junk.run_id + junk.month + junk.day, 0u);
