@@ -1,0 +1,40 @@
+#pragma once
+// The whole simulated LAN: the world a scenario builds, the platform ports
+// over it and the player that moves it on in time.
+#include "platform/journal.h"
+#include "platform/sim/scenario_player.h"
+#include "platform/sim/sim_filesystem.h"
+#include "platform/sim/sim_netapi.h"
+#include "platform/sim/sim_sockets.h"
+#include "platform/sim/sim_sound.h"
+#include "platform/sim/world.h"
+
+namespace ov::sim {
+
+class SimLan {
+ public:
+  SimLan(Clock& clock, Journal& journal, Scenario scenario)
+      : world_(clock),
+        netApi_(world_, journal),
+        sockets_(world_),
+        fileSystem_(world_),
+        sound_(world_, journal),
+        player_(world_, std::move(scenario)) {}
+
+  World& world() { return world_; }
+  NetApi& netApi() { return netApi_; }
+  Sockets& sockets() { return sockets_; }
+  FileSystem& fileSystem() { return fileSystem_; }
+  Sound& sound() { return sound_; }
+  ScenarioPlayer& player() { return player_; }
+
+ private:
+  World world_;
+  SimNetApi netApi_;
+  SimSockets sockets_;
+  SimFileSystem fileSystem_;
+  SimSound sound_;
+  ScenarioPlayer player_;
+};
+
+}  // namespace ov::sim
