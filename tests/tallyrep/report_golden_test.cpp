@@ -22,15 +22,21 @@ std::string DashLine() {
   return "\n---------------------------------------------\n";
 }
 
+// A month's block: its row of asterisks, three amounts and the days.
+std::string Block(std::string_view month, std::string_view stats,
+                  std::string_view days) {
+  return "\n***************************************\n"
+         "Статистика за месяц " +
+         std::string(month) + "\n" + std::string(stats) + "\n" +
+         std::string(days);
+}
+
 // A section of a report made in January: its title, the January block and
 // the summary of months.
 std::string JanuarySection(std::string_view title, std::string_view stats,
                            std::string_view days, std::string_view summary) {
-  return std::string("\n") + std::string(title) +
-         "\n"
-         "\n***************************************\n"
-         "Статистика за месяц Январь\n" +
-         std::string(stats) + "\n" + std::string(days) +
+  return std::string("\n").append(title).append("\n") +
+         Block("Январь", stats, days) +
          "\n*********************************************\n"
          "\n"
          "Статистика по месяцам\n" +
@@ -131,11 +137,9 @@ TEST(TallyrepReport, LinesOfOneMinuteAllCount) {
                           TrafficLogLine("10:00:50", 5, 1, 2025, 200, 35, 7);
 
   EXPECT_EQ(BlockOfMonth(Sections(ReportFor(log, kJanuaryDay))[2], "Январь"),
-            Cp1251("\n***************************************\n"
-                   "Статистика за месяц Январь\n" +
-                   Stats("200", "0", "6") + "\n" + ZeroDays(1, 4) +
-                   "Число   5 -        200 (кб) " + Bar(50) + "\n" +
-                   ZeroDays(6, 31)));
+            Cp1251(Block("Январь", Stats("200", "0", "6"),
+                         ZeroDays(1, 4) + "Число   5 -        200 (кб) " +
+                             Bar(50) + "\n" + ZeroDays(6, 31))));
 }
 
 TEST(TallyrepReport, TwentyNinthOfFebruaryAndLaterMonthsCountInTotalsOnly) {
@@ -146,10 +150,9 @@ TEST(TallyrepReport, TwentyNinthOfFebruaryAndLaterMonthsCountInTotalsOnly) {
   const std::string inbound = Sections(ReportFor(log, {15, 3, 2025}))[2];
 
   EXPECT_EQ(BlockOfMonth(inbound, "Февраль"),
-            Cp1251("\n***************************************\n"
-                   "Статистика за месяц Февраль\n" +
-                   Stats("2800", "0", "135") + "\n" + ZeroDays(1, 27) +
-                   "Число  28 -       1000 (кб) " + Bar(17) + "\n"));
+            Cp1251(Block("Февраль", Stats("2800", "0", "135"),
+                         ZeroDays(1, 27) + "Число  28 -       1000 (кб) " +
+                             Bar(17) + "\n")));
   EXPECT_EQ(inbound.substr(inbound.find("\r\n" + std::string(45, '*'))),
             Cp1251("\n*********************************************\n"
                    "\n"
@@ -199,11 +202,9 @@ TEST(TallyrepReport, DecemberOfLastYearMergesIntoDecember) {
 
   const std::string in_december = Sections(ReportFor(log, {20, 12, 2025}))[2];
   EXPECT_EQ(BlockOfMonth(in_december, "Декабрь"),
-            Cp1251("\n***************************************\n"
-                   "Статистика за месяц Декабрь\n" +
-                   Stats("1500", "0", "48") + "\n" + ZeroDays(1, 4) +
-                   "Число   5 -       1500 (кб) " + Bar(50) + "\n" +
-                   ZeroDays(6, 31)));
+            Cp1251(Block("Декабрь", Stats("1500", "0", "48"),
+                         ZeroDays(1, 4) + "Число   5 -       1500 (кб) " +
+                             Bar(50) + "\n" + ZeroDays(6, 31))));
 
   const std::string in_november = Sections(ReportFor(log, {20, 11, 2025}))[2];
   EXPECT_EQ(BlockOfMonth(in_november, "Декабрь"), "");
@@ -241,14 +242,12 @@ TEST(TallyrepReport, LongLinesAreReadIn1023CharacterPieces) {
       TrafficLogLine("10:00:00", 5, 1, 2025, 1800, 0, 6);
 
   EXPECT_EQ(BlockOfMonth(Sections(ReportFor(log, kJanuaryDay))[2], "Январь"),
-            Cp1251("\n***************************************\n"
-                   "Статистика за месяц Январь\n" +
-                   Stats("1800", "0", "145") + "\n" + ZeroDays(1, 1) +
-                   "Число   2 -       1000 (кб) " + Bar(27) + "\n" +
-                   "Число   3 -       1500 (кб) " + Bar(41) + "\n" +
-                   "Число   4 -        200 (кб) " + Bar(5) + "\n" +
-                   "Число   5 -       1800 (кб) " + Bar(50) + "\n" +
-                   ZeroDays(6, 31)));
+            Cp1251(Block("Январь", Stats("1800", "0", "145"),
+                         ZeroDays(1, 1) + "Число   2 -       1000 (кб) " +
+                             Bar(27) + "\n" + "Число   3 -       1500 (кб) " +
+                             Bar(41) + "\n" + "Число   4 -        200 (кб) " +
+                             Bar(5) + "\n" + "Число   5 -       1800 (кб) " +
+                             Bar(50) + "\n" + ZeroDays(6, 31))));
 }
 
 TEST(TallyrepReport, LinesDatedOutsideTheTablesAreNotStoredButSetTheBase) {
@@ -261,13 +260,11 @@ TEST(TallyrepReport, LinesDatedOutsideTheTablesAreNotStoredButSetTheBase) {
                           TrafficLogLine("10:00:00", 3, 0, 2025, 1950, 0, 8) +
                           TrafficLogLine("10:00:00", 3, 1, 2025, 2000, 0, 8);
 
-  EXPECT_EQ(
-      BlockOfMonth(Sections(ReportFor(log, kJanuaryDay))[2], "Январь"),
-      Cp1251("\n***************************************\n"
-             "Статистика за месяц Январь\n" +
-             Stats("1000", "0", "33") + "\n" + ZeroDays(1, 1) +
-             "Число   2 -       1000 (кб) " + Bar(50) + "\n" +
-             "Число   3 -         50 (кб) " + Bar(2) + "\n" + ZeroDays(4, 31)));
+  EXPECT_EQ(BlockOfMonth(Sections(ReportFor(log, kJanuaryDay))[2], "Январь"),
+            Cp1251(Block("Январь", Stats("1000", "0", "33"),
+                         ZeroDays(1, 1) + "Число   2 -       1000 (кб) " +
+                             Bar(50) + "\n" + "Число   3 -         50 (кб) " +
+                             Bar(2) + "\n" + ZeroDays(4, 31))));
 }
 
 TEST(TallyrepReport, SeventyCharactersWithTheLineFeedMakeALine) {
@@ -280,14 +277,13 @@ TEST(TallyrepReport, SeventyCharactersWithTheLineFeedMakeALine) {
                           cut_at_69 + "\r\n" + cut_at_68 + "\r\n" +
                           TrafficLogLine("10:00:00", 5, 1, 2025, 2000, 0, 100);
 
-  EXPECT_EQ(BlockOfMonth(Sections(ReportFor(log, kJanuaryDay))[2], "Январь"),
-            Cp1251("\n***************************************\n"
-                   "Статистика за месяц Январь\n" +
-                   Stats("2000", "0", "145") + "\n" + ZeroDays(1, 1) +
-                   "Число   2 -       1000 (кб) " + Bar(25) + "\n" +
-                   "Число   3 -       1500 (кб) " + Bar(37) + "\n" +
-                   ZeroDays(4, 4) + "Число   5 -       2000 (кб) " + Bar(50) +
-                   "\n" + ZeroDays(6, 31)));
+  EXPECT_EQ(
+      BlockOfMonth(Sections(ReportFor(log, kJanuaryDay))[2], "Январь"),
+      Cp1251(Block("Январь", Stats("2000", "0", "145"),
+                   ZeroDays(1, 1) + "Число   2 -       1000 (кб) " + Bar(25) +
+                       "\n" + "Число   3 -       1500 (кб) " + Bar(37) + "\n" +
+                       ZeroDays(4, 4) + "Число   5 -       2000 (кб) " +
+                       Bar(50) + "\n" + ZeroDays(6, 31))));
 }
 
 }  // namespace
