@@ -48,9 +48,11 @@ TForm1::TForm1(Services& services)
 TForm1::~TForm1() = default;
 
 void TForm1::FormCreate() {
+  LoadSettings();
   writeGridHeaders();
   tray->Add(kTrayIconId, TrayIconImage::idle, "Монитор сети");
   tray->Modify(TrayIconImage::idle, "Соединений:0");
+  kicktime->setValue(KickTime);
 }
 
 void TForm1::writeGridHeaders() {
@@ -63,6 +65,8 @@ void TForm1::writeGridHeaders() {
 }
 
 bool TForm1::FormCloseQuery() {
+  traffic.SaveTrafficSettings(ConfigPath());
+  SaveDisplaySettings();
   tray->Del();
   return true;
 }

@@ -1,14 +1,19 @@
 #pragma once
 // The main window TForm1: its controls, by the names the program gives
 // them, and its event handlers.
+#include <array>
 #include <memory>
+#include <string>
 
 #include "app/services.h"
 #include "app/ttray.h"
 #include "platform/clock.h"
 #include "platform/ui.h"
+#include "traffic/ttraffic.h"
 
 namespace ov {
+
+class ConfigFile;
 
 class TForm1 {
  public:
@@ -78,6 +83,52 @@ class TForm1 {
 
   // Seconds counted by Timer1 since start.
   uint32_t UptimeSeconds = 0;
+
+  // ---- Configuration "OV.CFG": loading and saving, the settings kept
+  // outside their controls, the column toggles and the traffic settings.
+  void LoadSettings();
+  void SaveDisplaySettings();
+  void SaveAllSettings();
+  void mnu_savecfgClick();
+  void logboxClick();
+  void cb_ignorelocalClick();
+  void mochilkaboxClick();
+  void kicktimeChange();
+  void tobnovlChange();
+  void hk1Change();
+  void hk2Change();
+  void N33Click(int column);  // a column toggle of st_conns
+  void N43Click(int column);  // a column toggle of st_files
+
+  ui::MenuItem* mnu_savecfg = nullptr;
+  // Page "Безопасность", tab "По категориям": inverted list logic.
+  ui::CheckBox* sec_logic = nullptr;
+  ui::Menu* PopupMenu3 = nullptr;  // context menu of st_conns
+  ui::Menu* PopupMenu2 = nullptr;  // context menu of st_files
+  // The "Столбцы..." items, by column: N33..N40 and N43..N46, N48.
+  std::array<ui::MenuItem*, 8> connsColumnItems{};
+  std::array<ui::MenuItem*, 5> filesColumnItems{};
+
+  bool LogEnabled = false;   // Log/Use; follows logbox
+  bool IgnoreLocal = false;  // Log/LocalCheck; follows cb_ignorelocal
+  int AutoKick = 1;          // Kick/AutoKick: idle kick on when not 0
+  int KickTime = 10;         // Kick/KickTime: idle minutes; follows kicktime
+  // Hot keys as registered: modifier bits 1 Alt, 2 Ctrl, 4 Shift.
+  uint16_t Key = 122;  // F11, show or hide the window
+  uint16_t Mod = 1;
+  uint16_t KickKey = 123;  // F12, disconnect everybody
+  uint16_t KickMod = 1;
+  // The interface sampled for traffic and the traffic-log switches.
+  TTraffic traffic;
+
+ private:
+  std::string ConfigPath() const;
+  void buildColumnMenus();
+  void connectSettingsHandlers();
+  void loadHotKeys(const ConfigFile& cfg);
+  void loadColumnWidths(const ConfigFile& cfg);
+  void saveColumnWidths(const ConfigFile& cfg) const;
+  // ---- End of the configuration block.
 
  private:
   void buildMainMenu();

@@ -22,6 +22,9 @@ void TForm1::buildMainMenu() {
   ui::WindowSystem& ws = services_.windows;
   MainMenu1 = &ws.createMenu("MainMenu1", false);
   ui::MenuItem& file = MainMenu1->addItem(nullptr, {"N1", "&Файл", ""});
+  mnu_savecfg = &MainMenu1->addItem(
+      &file, {"mnu_savecfg", "Сохр. &конфигурацию", "Ctrl+S"});
+  mnu_savecfg->onClick = [this] { mnu_savecfgClick(); };
   MainMenu1->addItem(&file, {"N10", "-", ""});
   mnu_exit = &MainMenu1->addItem(&file, {"mnu_exit", "В&ыход", "Ctrl+X"});
   mnu_exit->onClick = [this] { mnu_exitClick(); };
@@ -40,6 +43,7 @@ void TForm1::buildConnectionsPage(ui::Container& page) {
              static_cast<int>(monitor::kFilesGridHeaders.size()),
              2,
              {95, 39, 36, 35, 225}});
+  buildColumnMenus();
 }
 
 void TForm1::buildResourcesPage(ui::Container& page) {

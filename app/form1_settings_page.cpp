@@ -102,6 +102,7 @@ void TForm1::buildSettingsPage(ui::Container& page) {
                       "Очищать таблицу соединений во вкладке \"Подключения\" "
                       "при отсутствии соединений",
                       false);
+  connectSettingsHandlers();
 }
 
 void TForm1::buildSecurityPage(ui::Container& page) {
@@ -109,6 +110,14 @@ void TForm1::buildSecurityPage(ui::Container& page) {
   PageControl1 =
       &ws.createPageControl(page, {{"PageControl1", {0, 0, 583, 290}, "", ""},
                                    {"По категориям", "Универсальные"}});
+  sec_logic = &ws.createCheckBox(
+      PageControl1->page(0),
+      {"sec_logic",
+       {8, 240, 120, 17},
+       "Инв. логика",
+       "Меняет логику отключения: доступ разрешается/запрещается только для "
+       "компов в данном списке"},
+      false);
   cb_rules = &ws.createCheckBox(
       PageControl1->page(1),
       {"cb_rules", {8, 8, 300, 17}, "Включить универсальные правила", ""},
