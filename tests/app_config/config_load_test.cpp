@@ -1,0 +1,232 @@
+// Starting with a given "OV.CFG": what the controls and variables show.
+#include <string>
+
+#include "app/form1.h"
+#include "tests/app_config/config_fixture.h"
+
+namespace ov {
+namespace {
+
+constexpr uint16_t kAlt = 0x8000;
+constexpr uint16_t kCtrl = 0x4000;
+
+TEST_F(ConfigTest, MissingFileGivesTheDefaultsAndTheFirstCloseCreatesIt) {
+  TForm1& form = start().form;
+  EXPECT_EQ(form.t_log->text(), "netfiles.log");
+  EXPECT_FALSE(form.logbox->checked());
+  EXPECT_FALSE(form.LogEnabled);
+  EXPECT_FALSE(form.cb_logsys->checked());
+  EXPECT_FALSE(form.cb_ignorelocal->checked());
+  EXPECT_FALSE(form.cb_denyf->checked());
+  EXPECT_EQ(form.n_denyf->value(), 0);
+  EXPECT_TRUE(form.cb_lognullconn->checked());
+  EXPECT_TRUE(form.mochilkabox->checked());
+  EXPECT_EQ(form.AutoKick, 1);
+  EXPECT_EQ(form.kicktime->value(), 10);
+  EXPECT_EQ(form.KickTime, 10);
+  EXPECT_FALSE(form.sec_logic->checked());
+  EXPECT_FALSE(form.cb_kickpipe->checked());
+  EXPECT_EQ(form.window().bounds().width, 580);
+  EXPECT_EQ(form.window().bounds().height, 360);
+  EXPECT_TRUE(form.Close_minim->checked());
+  EXPECT_EQ(form.hk1->value(), kAlt | 122);
+  EXPECT_EQ(form.hk2->value(), kAlt | 123);
+  EXPECT_TRUE(form.cb_conninfo->checked());
+  EXPECT_TRUE(form.cb_cleantable->checked());
+  EXPECT_FALSE(form.cb_connsound->checked());
+  EXPECT_FALSE(form.cb_rules->checked());
+  EXPECT_EQ(form.st_conns->colWidth(0), 95);
+  EXPECT_EQ(form.st_conns->colWidth(7), 64);
+  EXPECT_EQ(form.st_files->colWidth(4), 70);
+  EXPECT_TRUE(form.cb_statrefresh->checked());
+  EXPECT_EQ(form.Timer3->interval(), 1000u);
+  EXPECT_EQ(form.tobnovl->value(), 1000);
+  EXPECT_EQ(form.traffic.interfaceName, "");
+  EXPECT_EQ(form.traffic.position, 0);
+  EXPECT_TRUE(form.traffic.logging);
+  EXPECT_EQ(form.traffic.logInterval, 0);
+  EXPECT_EQ(configBytes(), "<missing>");
+
+  exitProgram();
+  EXPECT_EQ(configBytes(), defaultDisplayKeys());
+}
+
+TEST_F(ConfigTest, SectionAndKeyNamesMatchWithoutCase) {
+  putConfig("[KICK]\r\nautokick=0\r\n[window]\r\nWIDTH=640\r\n");
+  TForm1& form = start().form;
+  EXPECT_FALSE(form.mochilkabox->checked());
+  EXPECT_EQ(form.AutoKick, 0);
+  EXPECT_EQ(form.window().bounds().width, 640);
+
+  // The keys keep the spelling they have in the file.
+  form.SaveAllSettings();
+  const std::string bytes = configBytes();
+  EXPECT_NE(bytes.find("[KICK]\r\nautokick=0\r\nKickTime=10\r\nLogic=0\r\n"
+                       "Pipes=0\r\n[window]\r\nWIDTH=640\r\nHeigth=360\r\n"),
+            std::string::npos)
+      << bytes;
+}
+
+TEST_F(ConfigTest, CheckBoxesRunTheirHandlersWhenTheFileChangesThem) {
+  putConfig(
+      "[Log]\r\nUse=1\r\nLocalCheck=1\r\nLogPipes=1\r\nDenyFiles=1\r\n"
+      "NullSession=0\r\n[Kick]\r\nAutoKick=2\r\nLogic=1\r\nPipes=1\r\n"
+      "[Window]\r\nHideOnClose=0\r\n[Display]\r\nBalloons=0\r\n"
+      "CleanTable=0\r\n[Sound]\r\nOnConnect=1\r\n[Options]\r\nRules=1\r\n"
+      "[Other]\r\nStatRefresh=0\r\n");
+  TForm1& form = start().form;
+  EXPECT_TRUE(form.logbox->checked());
+  EXPECT_TRUE(form.LogEnabled);
+  EXPECT_TRUE(form.cb_ignorelocal->checked());
+  EXPECT_TRUE(form.IgnoreLocal);
+  EXPECT_TRUE(form.cb_logsys->checked());
+  EXPECT_TRUE(form.cb_denyf->checked());
+  EXPECT_FALSE(form.cb_lognullconn->checked());
+  // Checking the idle-kick box turns the switch to plain "on".
+  EXPECT_TRUE(form.mochilkabox->checked());
+  EXPECT_EQ(form.AutoKick, 1);
+  EXPECT_TRUE(form.sec_logic->checked());
+  EXPECT_TRUE(form.cb_kickpipe->checked());
+  EXPECT_FALSE(form.Close_minim->checked());
+  EXPECT_FALSE(form.cb_conninfo->checked());
+  EXPECT_FALSE(form.cb_cleantable->checked());
+  EXPECT_TRUE(form.cb_connsound->checked());
+  EXPECT_TRUE(form.cb_rules->checked());
+  EXPECT_FALSE(form.cb_statrefresh->checked());
+
+  // Clicks by the user move the flags along.
+  form.logbox->setChecked(false);
+  form.cb_ignorelocal->setChecked(false);
+  form.mochilkabox->setChecked(false);
+  EXPECT_FALSE(form.LogEnabled);
+  EXPECT_FALSE(form.IgnoreLocal);
+  EXPECT_EQ(form.AutoKick, 0);
+}
+
+TEST_F(ConfigTest, AutoKickTwoIsSavedAsOne) {
+  putConfig("[Kick]\r\nAutoKick=2\r\n");
+  TForm1& form = start().form;
+  EXPECT_TRUE(form.mochilkabox->checked());
+  EXPECT_EQ(form.AutoKick, 1);
+  form.SaveAllSettings();
+  EXPECT_EQ(configBytes().find("[Kick]\r\nAutoKick=1\r\nKickTime=10\r\n"), 0u)
+      << configBytes();
+}
+
+TEST_F(ConfigTest, ZeroWidthHidesAColumnAndItsToggleShowsItAt70) {
+  putConfig("[Display]\r\nT1W0=120\r\nT1W3=0\r\nT2W1=0\r\nT2W4=300\r\n");
+  ProgramRun& run = start();
+  TForm1& form = run.form;
+  EXPECT_EQ(form.st_conns->colWidth(0), 120);
+  EXPECT_EQ(form.st_conns->colWidth(1), 89);
+  EXPECT_EQ(form.st_conns->colWidth(3), 0);
+  EXPECT_EQ(form.st_files->colWidth(0), 70);
+  EXPECT_EQ(form.st_files->colWidth(1), 0);
+  EXPECT_EQ(form.st_files->colWidth(4), 300);
+  EXPECT_TRUE(run.menuItem("N33").checked());
+  EXPECT_FALSE(run.menuItem("N36").checked());
+  EXPECT_TRUE(run.menuItem("N43").checked());
+  EXPECT_FALSE(run.menuItem("N44").checked());
+  EXPECT_EQ(run.menuItem("N36").caption(), "Время простоя соединения");
+  EXPECT_EQ(run.menuItem("N48").caption(), "Путь к файлу");
+  EXPECT_EQ(run.menuItem("N32").caption(), "Столбцы...");
+  EXPECT_EQ(run.menuItem("N42").caption(), "Столбцы...");
+
+  run.menuItem("N36").click();
+  EXPECT_TRUE(run.menuItem("N36").checked());
+  EXPECT_EQ(form.st_conns->colWidth(3), 70);
+  run.menuItem("N33").click();
+  EXPECT_FALSE(run.menuItem("N33").checked());
+  EXPECT_EQ(form.st_conns->colWidth(0), 0);
+  run.menuItem("N33").click();
+  EXPECT_EQ(form.st_conns->colWidth(0), 70);
+  run.menuItem("N48").click();
+  EXPECT_FALSE(run.menuItem("N48").checked());
+  EXPECT_EQ(form.st_files->colWidth(4), 0);
+  run.menuItem("N44").click();
+  EXPECT_EQ(form.st_files->colWidth(1), 70);
+
+  exitProgram();
+  const std::string bytes = configBytes();
+  EXPECT_NE(bytes.find("T1W0=70\r\nT1W3=70\r\nT2W1=70\r\nT2W4=0\r\n"
+                       "Balloons=1\r\nCleanTable=1\r\nT1W1=89\r\n"),
+            std::string::npos)
+      << bytes;
+}
+
+TEST_F(ConfigTest, SpinBoxesBringValuesWithinTheirBounds) {
+  putConfig(
+      "[Timer]\r\nRefresh=abc\r\n[Kick]\r\nKickTime=400\r\n"
+      "[Log]\r\nOpenFiles=5000\r\n");
+  TForm1* form = &start().form;
+  EXPECT_EQ(form->Timer3->interval(), 100u);
+  EXPECT_EQ(form->tobnovl->value(), 100);
+  EXPECT_EQ(form->kicktime->value(), 360);
+  EXPECT_EQ(form->KickTime, 360);
+  EXPECT_EQ(form->n_denyf->value(), 1000);
+  form->SaveAllSettings();
+  const std::string bytes = configBytes();
+  EXPECT_NE(bytes.find("[Timer]\r\nRefresh=100\r\n"), std::string::npos);
+  EXPECT_NE(bytes.find("[Kick]\r\nKickTime=360\r\nAutokick=1\r\n"),
+            std::string::npos)
+      << bytes;
+  EXPECT_NE(bytes.find("[Log]\r\nOpenFiles=1000\r\n"), std::string::npos);
+
+  putConfig("[Timer]\r\nRefresh=250\r\n");
+  form = &start().form;
+  EXPECT_EQ(form->Timer3->interval(), 250u);
+  EXPECT_EQ(form->tobnovl->value(), 250);
+  // The monitor interval follows the spin box at once.
+  form->tobnovl->setValue(2000);
+  EXPECT_EQ(form->Timer3->interval(), 2000u);
+  form->kicktime->setValue(45);
+  EXPECT_EQ(form->KickTime, 45);
+
+  putConfig("[Timer]\r\nRefresh=100000\r\n[Kick]\r\nKickTime=-5\r\n");
+  form = &start().form;
+  EXPECT_EQ(form->Timer3->interval(), 60000u);
+  EXPECT_EQ(form->kicktime->value(), 0);
+}
+
+TEST_F(ConfigTest, HotKeyFieldsShowTheValuesAndTheValuesFollowTheFields) {
+  putConfig("[HotKey]\r\nKey=75\r\nMod=3\r\nKickKey=123\r\nKickMod=5\r\n");
+  TForm1& form = start().form;
+  EXPECT_EQ(form.hk1->value(), kAlt | kCtrl | 75);
+  EXPECT_EQ(form.Key, 75);
+  EXPECT_EQ(form.Mod, 3);
+  // The field has no Shift; the value read keeps it for the registration.
+  EXPECT_EQ(form.hk2->value(), kAlt | 123);
+  EXPECT_EQ(form.KickKey, 123);
+  EXPECT_EQ(form.KickMod, 5);
+
+  form.hk2->setValue(kAlt | kCtrl | 'K');
+  EXPECT_EQ(form.KickMod, 3);
+  EXPECT_EQ(form.KickKey, 75);
+  form.hk1->setValue(kCtrl | 'Q');
+  EXPECT_EQ(form.Mod, 2);
+  EXPECT_EQ(form.Key, 'Q');
+
+  form.SaveAllSettings();
+  EXPECT_NE(configBytes().find(
+                "[HotKey]\r\nKey=81\r\nMod=2\r\nKickKey=75\r\nKickMod=3\r\n"),
+            std::string::npos)
+      << configBytes();
+}
+
+TEST_F(ConfigTest, TextsAreReadIn1251AndCutToTheirCapacity) {
+  const std::string longName(300, 'x');
+  putConfig(
+      "[Log]\r\nFiles=\xE6\xF3\xF0\xED\xE0\xEB.log\r\n"
+      "[Traffic]\r\nInterface=" +
+      longName + "\r\nIndex=3\r\nLog=7\r\nLogInterval=70000\r\n");
+  TForm1& form = start().form;
+  EXPECT_EQ(form.t_log->text(), "журнал.log");
+  EXPECT_EQ(form.traffic.interfaceName, longName.substr(0, 255));
+  EXPECT_EQ(form.traffic.position, 3);
+  EXPECT_TRUE(form.traffic.logging);
+  // 16 bits: 70000 - 65536.
+  EXPECT_EQ(form.traffic.logInterval, 4464);
+}
+
+}  // namespace
+}  // namespace ov

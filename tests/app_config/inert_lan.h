@@ -1,0 +1,80 @@
+#pragma once
+// A machine with no network, no shares, no sound: the main form can be
+// built over it when only its settings matter.
+#include <optional>
+#include <string>
+
+#include "platform/filesystem.h"
+#include "platform/netapi.h"
+#include "platform/sockets.h"
+#include "platform/sound.h"
+
+namespace ov {
+
+class InertNetApi : public NetApi {
+ public:
+  SessionBatch NetSessionEnum(std::string_view, uint32_t, uint32_t,
+                              uint32_t&) override {
+    return {};
+  }
+  NetStatus NetSessionDel(std::string_view, std::string_view,
+                          std::optional<std::string_view>) override {
+    return ERROR_BAD_NETPATH;
+  }
+  NetBatch<CONNECTION_INFO_1> NetConnectionEnum(std::string_view,
+                                                std::string_view, uint32_t,
+                                                uint32_t, uint32_t&) override {
+    return {};
+  }
+  NetBatch<FILE_INFO_3> NetFileEnum(std::string_view, uint32_t, uint32_t,
+                                    uint32_t&) override {
+    return {};
+  }
+  NetStatus NetFileClose(std::string_view, uint32_t) override {
+    return ERROR_BAD_NETPATH;
+  }
+  ShareBatch NetShareEnum(std::string_view, uint32_t, uint32_t,
+                          uint32_t&) override {
+    return {};
+  }
+  NetStatus NetShareGetInfo(std::string_view, std::string_view,
+                            SHARE_INFO_2&) override {
+    return NERR_NetNameNotFound;
+  }
+  NetStatus NetShareAdd(std::string_view, const SHARE_INFO_502&) override {
+    return ERROR_ACCESS_DENIED;
+  }
+  NetStatus NetShareSetInfo(std::string_view, std::string_view,
+                            const SHARE_INFO_502&) override {
+    return ERROR_ACCESS_DENIED;
+  }
+  NetStatus NetShareDel(std::string_view, std::string_view) override {
+    return NERR_NetNameNotFound;
+  }
+  NetStatus NetServerGetInfo(std::string_view, SERVER_INFO_101&) override {
+    return ERROR_BAD_NETPATH;
+  }
+};
+
+class InertSockets : public Sockets {
+ public:
+  int WSAStartup(uint16_t) override { return 0; }
+  int WSACleanup() override { return 0; }
+  std::optional<InAddr> inet_addr(std::string_view) override { return {}; }
+  std::optional<HostEnt> gethostbyname(std::string_view) override { return {}; }
+  std::optional<HostEnt> gethostbyaddr(InAddr) override { return {}; }
+  std::optional<std::string> gethostname() override { return "server"; }
+};
+
+class InertFileSystem : public FileSystem {
+ public:
+  bool isDirectory(std::string_view) override { return false; }
+};
+
+class InertSound : public Sound {
+ public:
+  unsigned waveOutGetNumDevs() override { return 0; }
+  bool PlaySound(std::string_view) override { return false; }
+};
+
+}  // namespace ov
