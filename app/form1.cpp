@@ -41,6 +41,7 @@ TForm1::TForm1(Services& services)
   Timer3 = services_.timers.createTimer(1000, true);
   Timer3->onTimer = [this] { Timer3Timer(); };
   Form1->onCloseQuery = [this] { return FormCloseQuery(); };
+  buildMonitor();
 
   FormCreate();
 }
@@ -82,8 +83,6 @@ void TForm1::Timer1Timer() {
                 UptimeSeconds % 60);
   sb->setPanelText(1, text);
 }
-
-void TForm1::Timer3Timer() {}
 
 void TForm1::mnu_exitClick() { Form1->close(); }
 

@@ -7,6 +7,7 @@
 
 #include "app/services.h"
 #include "app/ttray.h"
+#include "monitor/monitor_cycle.h"
 #include "platform/clock.h"
 #include "platform/ui.h"
 #include "traffic/ttraffic.h"
@@ -30,6 +31,7 @@ class TForm1 {
   bool FormCloseQuery();
   void Timer1Timer();
   void Timer3Timer();
+  void Edit1KeyPress(char key);
   void mnu_exitClick();
 
   // Controls.
@@ -80,6 +82,17 @@ class TForm1 {
 
   // The notification-area icon.
   std::unique_ptr<TTRAY> tray;
+
+  // The session monitor: what the cycle keeps between ticks, the steps it
+  // hands sessions and files to, and the cycle itself.
+  monitor::WatchedServer watchedServer;
+  monitor::CycleCounters cycleCounters;
+  monitor::SessionAddresses sessionAddresses;
+  std::unique_ptr<monitor::ConnectionTable> connections;
+  std::unique_ptr<monitor::AccessPolicy> accessPolicy;
+  std::unique_ptr<monitor::RuleTable> rules;
+  std::unique_ptr<monitor::FileLog> fileLog;
+  std::unique_ptr<monitor::MonitorCycle> monitorCycle;
 
   // Seconds counted by Timer1 since start.
   uint32_t UptimeSeconds = 0;
@@ -138,6 +151,7 @@ class TForm1 {
   void buildSettingsPage(ui::Container& page);
   void buildStatisticsPage(ui::Container& page);
   void buildHistoryPage(ui::Container& page);
+  void buildMonitor();
   void writeGridHeaders();
 
   Services& services_;

@@ -1,0 +1,35 @@
+// The session monitor in the main window: the tables and steps the monitor
+// cycle works with, the cycle that Timer3 runs, and the watched server that
+// Edit1 names.
+#include "app/form1.h"
+
+namespace ov {
+
+void TForm1::buildMonitor() {
+  connections = std::make_unique<monitor::ConnectionTable>(services_.clock,
+                                                           services_.locale);
+  accessPolicy = std::make_unique<monitor::AccessPolicy>();
+  rules = std::make_unique<monitor::RuleTable>();
+  fileLog = std::make_unique<monitor::FileLog>();
+  monitorCycle = std::make_unique<monitor::MonitorCycle>(
+      monitor::MonitorView{*Form1, *stranichki, *st_conns, *st_files, *ListBox4,
+                           *lv_connhist, *cb_cleantable, *cb_conninfo,
+                           *cb_connsound, *cb_rules, *cb_lognullconn,
+                           *cb_logsys},
+      monitor::MonitorPorts{services_.net, services_.sockets, services_.files,
+                            services_.sound, services_.clock, services_.locale},
+      monitor::MonitorParts{watchedServer, *connections, cycleCounters,
+                            sessionAddresses, *accessPolicy, *rules, *fileLog,
+                            *tray});
+  Edit1->onKeyPress = [this](char key) { Edit1KeyPress(key); };
+}
+
+void TForm1::Timer3Timer() { monitorCycle->run(); }
+
+void TForm1::Edit1KeyPress(char key) {
+  if (key != '\r') return;
+  // Tracked connections stay; the new levels apply from the next cycle.
+  watchedServer.setFromEditText(Edit1->text(), services_.locale);
+}
+
+}  // namespace ov
