@@ -1,0 +1,119 @@
+#include "lan_form.h"
+
+#include <unistd.h>
+
+#include <cmath>
+
+namespace ov::test {
+
+namespace {
+
+constexpr LocalDateTime kStart{2026, 3, 5, 9, 0, 0, 0, 4};
+
+// A fresh folder for the program's files, so that no settings file of
+// another run is read.
+std::filesystem::path freshProgramDir() {
+  static int runs = 0;
+  const auto dir = std::filesystem::temp_directory_path() /
+                   ("ov_monitor_cycle_" + std::to_string(getpid()) + "_" +
+                    std::to_string(++runs));
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  return dir;
+}
+
+std::string callOf(const std::string& line) {
+  const std::string key = "\"call\": \"";
+  const size_t from = line.find(key) + key.size();
+  return line.substr(from, line.find('"', from) - from);
+}
+
+}  // namespace
+
+bool HookedSound::PlaySound(std::string_view fileName) {
+  const bool played = device_.PlaySound(fileName);
+  if (duringPlay) duringPlay();
+  return played;
+}
+
+LanForm::LanForm(std::string_view scenario)
+    : dir_(freshProgramDir()),
+      clock_(kStart),
+      journal_([this] { return clock_.tickMs(); }),
+      lan_(clock_, journal_, sim::parseScenario(scenario, "test.scn")),
+      sound_(lan_.sound()),
+      tray_(&journal_),
+      services_{lan_.netApi(),
+                lan_.sockets(),
+                lan_.fileSystem(),
+                sound_,
+                clock_,
+                clock_,
+                locale_,
+                tray_,
+                windows_,
+                dir_.string() + "/"},
+      driver_(windows_.registry()),
+      form_(std::make_unique<TForm1>(services_)) {}
+
+LanForm::~LanForm() {
+  form_.reset();
+  std::filesystem::remove_all(dir_);
+}
+
+void LanForm::runUntil(double seconds) {
+  const auto endMs = static_cast<uint64_t>(std::llround(seconds * 1000));
+  while (true) {
+    const auto worldDue = lan_.player().nextDueMs();
+    const auto timerDue = clock_.nextTimerDue();
+    // Lines due at a moment come before the timers due then.
+    if (worldDue && *worldDue <= endMs &&
+        (!timerDue || *worldDue <= *timerDue)) {
+      clock_.advanceTo(*worldDue);
+      while (auto event = lan_.player().advance(clock_.tickMs()))
+        if (event->verb == "ui") driver_.apply(event->args);
+    } else if (!clock_.fireNextTimer(endMs)) {
+      break;
+    }
+  }
+  clock_.advanceTo(endMs);
+}
+
+std::vector<std::string> LanForm::calls(std::string_view call) const {
+  std::vector<std::string> out;
+  const std::string key = "\"args\": ";
+  for (const std::string& line : journal_.lines()) {
+    if (callOf(line) != call) continue;
+    const size_t from = line.find(key) + key.size();
+    out.push_back(line.substr(from, line.size() - 1 - from));
+  }
+  return out;
+}
+
+std::vector<std::string> LanForm::callNames() const {
+  std::vector<std::string> out;
+  for (const std::string& line : journal_.lines()) out.push_back(callOf(line));
+  return out;
+}
+
+std::vector<std::string> gridRow(const ui::StringGrid& grid, int row) {
+  std::vector<std::string> cells;
+  for (int col = 0; col < grid.colCount(); ++col)
+    cells.push_back(grid.cell(col, row));
+  return cells;
+}
+
+std::vector<std::string> listItems(const ui::ListBox& list) {
+  std::vector<std::string> items;
+  for (int i = 0; i < list.count(); ++i) items.push_back(list.item(i));
+  return items;
+}
+
+std::vector<std::string> listViewRow(const ui::ListView& view, int index) {
+  const ui::ListItem& item = view.item(index);
+  std::vector<std::string> row{item.caption};
+  row.insert(row.end(), item.subItems.begin(), item.subItems.end());
+  return row;
+}
+
+}  // namespace ov::test

@@ -1,0 +1,72 @@
+#pragma once
+// The real main window on the in-memory controls and the simulated LAN,
+// played on the virtual clock the way the headless runner plays a scenario.
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/form1.h"
+#include "platform/headless/headless_locale.h"
+#include "platform/headless/recording_tray.h"
+#include "platform/headless/ui_driver.h"
+#include "platform/headless/virtual_clock.h"
+#include "platform/headless/window_system.h"
+#include "platform/sim/sim_lan.h"
+
+namespace ov::test {
+
+// The sim's sound device; a test may run something inside PlaySound, as a
+// message loop pumping during the call would.
+class HookedSound : public Sound {
+ public:
+  explicit HookedSound(Sound& device) : device_(device) {}
+  unsigned waveOutGetNumDevs() override { return device_.waveOutGetNumDevs(); }
+  bool PlaySound(std::string_view fileName) override;
+  std::function<void()> duringPlay;
+
+ private:
+  Sound& device_;
+};
+
+class LanForm {
+ public:
+  // The scenario starts at 9:00:00 on 5 March 2026; Timer3 first ticks at
+  // one second.
+  explicit LanForm(std::string_view scenario);
+  ~LanForm();
+
+  // Plays the scenario's lines and the timers up to that moment.
+  void runUntil(double seconds);
+
+  TForm1& form() { return *form_; }
+  HookedSound& sound() { return sound_; }
+
+  // The argument lists of the journal's lines of one call, as written:
+  // R"(["Подключился:", "PC1 (ivan)", 5000])".
+  std::vector<std::string> calls(std::string_view call) const;
+  // Every journal line's call name, in order.
+  std::vector<std::string> callNames() const;
+
+ private:
+  std::filesystem::path dir_;
+  headless::VirtualClock clock_;
+  Journal journal_;
+  sim::SimLan lan_;
+  HookedSound sound_;
+  headless::HeadlessLocale locale_;
+  headless::RecordingTray tray_;
+  headless::WindowSystem windows_;
+  Services services_;
+  headless::UiDriver driver_;
+  std::unique_ptr<TForm1> form_;
+};
+
+// What the user sees of the controls.
+std::vector<std::string> gridRow(const ui::StringGrid& grid, int row);
+std::vector<std::string> listItems(const ui::ListBox& list);
+std::vector<std::string> listViewRow(const ui::ListView& view, int index);
+
+}  // namespace ov::test
