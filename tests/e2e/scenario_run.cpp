@@ -38,13 +38,19 @@ int ScenarioRun::run(const std::string& scenario,
   args.insert(args.end(), extra.begin(), extra.end());
   std::ostringstream err;
   std::string parseError;
+  // The run's working directory is its folder: the file log, the sounds and
+  // relative dump names land there.
+  const auto previous = std::filesystem::current_path();
+  std::filesystem::current_path(dir_);
   const auto options =
       headless::parseRunnerOptions(args, dir_.string(), parseError);
   if (!options) {
+    std::filesystem::current_path(previous);
     errors_ = parseError;
     return 2;
   }
   const int status = headless::runScenario(*options, err);
+  std::filesystem::current_path(previous);
   errors_ = err.str();
   return status;
 }

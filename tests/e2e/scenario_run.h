@@ -12,8 +12,9 @@ class ScenarioRun {
   ScenarioRun();
   ~ScenarioRun();
 
-  // Writes the scenario text and runs it with the given extra arguments;
-  // returns the exit status. The standard error text is kept.
+  // Writes the scenario text and runs it, in this folder, with the given
+  // extra arguments; returns the exit status. The standard error text is
+  // kept.
   int run(const std::string& scenario, std::vector<std::string> extra = {});
 
   std::filesystem::path dir() const { return dir_; }
