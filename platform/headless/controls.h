@@ -176,6 +176,10 @@ class ListBox : public ControlState<ui::ListBox> {
   void setSelected(int index) override;
   void setPopupMenu(ui::Menu* menu) override { popup_ = menu; }
 
+ protected:
+  // The context menu, for a native control to show.
+  ui::Menu* popupMenu() const { return popup_; }
+
  private:
   std::vector<std::string> items_;
   int selected_ = -1;
@@ -205,6 +209,10 @@ class ListView : public ControlState<ui::ListView> {
   void setPopupMenu(ui::Menu* menu) override { popup_ = menu; }
   int scrolledLines() const { return scrolledLines_; }
 
+ protected:
+  // The context menu, for a native control to show.
+  ui::Menu* popupMenu() const { return popup_; }
+
  private:
   std::vector<ui::ListColumn> columns_;
   std::vector<ui::ListItem> items_;
@@ -229,6 +237,10 @@ class StringGrid : public ControlState<ui::StringGrid> {
   int selectedRow() const override { return selectedRow_; }
   void setSelectedRow(int row) override;
   void setPopupMenu(ui::Menu* menu) override { popup_ = menu; }
+
+ protected:
+  // The context menu, for a native control to show.
+  ui::Menu* popupMenu() const { return popup_; }
 
  private:
   std::vector<int> widths_;

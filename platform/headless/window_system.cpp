@@ -40,15 +40,6 @@ std::unique_ptr<MenuItem> Menu::makeItem(ui::MenuItem*,
   return std::make_unique<MenuItem>(args);
 }
 
-template <typename T, typename... Args>
-T& WindowSystem::make(const std::string& name, Args&&... args) {
-  auto control = std::make_unique<T>(std::forward<Args>(args)...);
-  T& ref = *control;
-  controls_.push_back(std::move(control));
-  registry_.add(name, ref);
-  return ref;
-}
-
 ui::Form& WindowSystem::createForm(const ui::ControlArgs& args) {
   return make<Form>(args.name, args);
 }

@@ -90,4 +90,13 @@ class WindowSystem : public ui::WindowSystem {
   std::vector<std::unique_ptr<Menu>> menus_;
 };
 
+template <typename T, typename... Args>
+T& WindowSystem::make(const std::string& name, Args&&... args) {
+  auto control = std::make_unique<T>(std::forward<Args>(args)...);
+  T& ref = *control;
+  controls_.push_back(std::move(control));
+  registry_.add(name, ref);
+  return ref;
+}
+
 }  // namespace ov::headless

@@ -1,0 +1,29 @@
+#include "platform/win32/gui_style.h"
+
+namespace ov::win32 {
+
+HFONT guiFont() {
+  // 11 pixels high, not scaled with the screen's text size. Tahoma has
+  // Cyrillic everywhere the program runs, the old bitmap face does not.
+  static HFONT font =
+      CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                  DEFAULT_PITCH | FF_SWISS, L"Tahoma");
+  return font;
+}
+
+void setGuiFont(HWND hwnd) {
+  SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(guiFont()), FALSE);
+}
+
+HBRUSH silverBrush() {
+  static HBRUSH brush = CreateSolidBrush(kSilver);
+  return brush;
+}
+
+HBRUSH silverBackground(HDC dc) {
+  SetBkColor(dc, kSilver);
+  return silverBrush();
+}
+
+}  // namespace ov::win32

@@ -1,0 +1,16 @@
+#pragma once
+// The one font of the form and its controls, and the silver background of
+// grids, lists and edit boxes.
+#include <windows.h>
+
+namespace ov::win32 {
+
+inline constexpr COLORREF kSilver = RGB(192, 192, 192);
+
+HFONT guiFont();
+void setGuiFont(HWND hwnd);
+HBRUSH silverBrush();
+// Paints a control's text on silver; the result of a WM_CTLCOLOR* message.
+HBRUSH silverBackground(HDC dc);
+
+}  // namespace ov::win32

@@ -1,0 +1,60 @@
+#include "platform/win32/shell_tray.h"
+
+#include <algorithm>
+#include <cwchar>
+
+#include "platform/win32/tray_icons.h"
+#include "platform/win32/window_text.h"
+
+namespace ov::win32 {
+
+namespace {
+
+// Cuts the text to the shell's field, which counts UTF-16 units.
+template <size_t N>
+void copyText(wchar_t (&field)[N], const std::string& utf8) {
+  const std::wstring wide = wideText(utf8);
+  const size_t length = std::min(wide.size(), N - 1);
+  wmemcpy(field, wide.data(), length);
+  field[length] = L'\0';
+}
+
+}  // namespace
+
+ShellTray::ShellTray()
+    : taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {
+  // A top-level window: message-only windows miss the shell's broadcast.
+  createOwn({.className = kPanelClass});
+}
+
+bool ShellTray::Shell_NotifyIcon(NotifyCommand command,
+                                 const NotifyIconData& data) {
+  // The port's flag values are the shell's own.
+  NOTIFYICONDATAW shell{};
+  shell.cbSize = sizeof shell;
+  shell.hWnd = hwnd();
+  shell.uID = data.uID;
+  shell.uFlags = data.uFlags;
+  shell.uCallbackMessage = data.uCallbackMessage;
+  shell.hIcon = trayIcon(data.hIcon);
+  copyText(shell.szTip, data.szTip);
+  copyText(shell.szInfo, data.szInfo);
+  shell.uTimeout = data.uTimeout;
+  copyText(shell.szInfoTitle, data.szInfoTitle);
+  shell.dwInfoFlags = data.dwInfoFlags;
+  if (data.uFlags & NIF_MESSAGE) callbackMessage_ = data.uCallbackMessage;
+  return ::Shell_NotifyIconW(static_cast<DWORD>(command), &shell);
+}
+
+bool ShellTray::onMessage(UINT msg, WPARAM, LPARAM lp, LRESULT&) {
+  if (msg == taskbarCreated_) {
+    if (onTaskbarCreated) onTaskbarCreated();
+    return true;
+  }
+  if (msg != callbackMessage_ || msg == 0) return false;
+  if (LOWORD(lp) == WM_LBUTTONDBLCLK && onDoubleClick) onDoubleClick();
+  if (LOWORD(lp) == WM_RBUTTONUP && onRightClick) onRightClick();
+  return true;
+}
+
+}  // namespace ov::win32

@@ -1,0 +1,193 @@
+#include "platform/win32/string_grid.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "platform/win32/grid_layout.h"
+#include "platform/win32/grid_painter.h"
+#include "platform/win32/menu.h"
+
+namespace ov::win32 {
+
+namespace {
+
+int clientHeight(HWND hwnd) {
+  RECT client;
+  GetClientRect(hwnd, &client);
+  return client.bottom;
+}
+
+}  // namespace
+
+StringGrid::StringGrid(HWND parent, const ui::GridArgs& args)
+    : NativeControl(args) {
+  createOwn({.className = kGridClass,
+             .style = kChildStyle | WS_TABSTOP | WS_VSCROLL,
+             .parent = parent,
+             .bounds = args.control.bounds});
+  showScrollBar();
+}
+
+void StringGrid::setBounds(ui::Rect bounds) {
+  NativeControl::setBounds(bounds);
+  scrollTo(topRow_);
+}
+
+void StringGrid::setRowCount(int rows) {
+  NativeControl::setRowCount(rows);
+  scrollTo(topRow_);
+  redraw();
+}
+
+void StringGrid::setCell(int col, int row, const std::string& text) {
+  if (cell(col, row) == text) return;
+  NativeControl::setCell(col, row, text);
+  redraw();
+}
+
+void StringGrid::setColWidth(int col, int width) {
+  NativeControl::setColWidth(col, width);
+  redraw();
+}
+
+void StringGrid::setSelectedRow(int row) {
+  NativeControl::setSelectedRow(row);
+  redraw();
+}
+
+bool StringGrid::onMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  const int x = GET_X_LPARAM(lp);
+  const int y = GET_Y_LPARAM(lp);
+  switch (msg) {
+    case WM_PAINT:
+      paint();
+      return true;
+    case WM_SIZE:
+      scrollTo(topRow_);
+      return false;
+    case WM_VSCROLL:
+      onScroll(LOWORD(wp));
+      return true;
+    case WM_MOUSEWHEEL:
+      scrollBy(GET_WHEEL_DELTA_WPARAM(wp) > 0 ? -3 : 3);
+      return true;
+    case WM_SETCURSOR:
+      if (!mouseOnColumnEdge()) return false;
+      SetCursor(LoadCursorW(nullptr, IDC_SIZEWE));
+      result = TRUE;
+      return true;
+    case WM_LBUTTONDOWN:
+      SetFocus(hwnd());
+      resizing_ =
+          mouseOnColumnEdge() ? GridLayout(*this, topRow_).columnEdgeAt(x) : -1;
+      if (resizing_ >= 0) {
+        resizeOrigin_ = x - colWidth(resizing_);
+        SetCapture(hwnd());
+      } else {
+        selectAt(y);
+      }
+      return true;
+    case WM_MOUSEMOVE:
+      if (resizing_ >= 0)
+        setColWidth(resizing_, std::max(0, x - resizeOrigin_));
+      return true;
+    case WM_LBUTTONUP:
+      if (resizing_ >= 0) ReleaseCapture();
+      resizing_ = -1;
+      return true;
+    case WM_RBUTTONDOWN:
+      // The context menu that follows acts on the row under the pointer.
+      SetFocus(hwnd());
+      selectAt(y);
+      return true;
+    case WM_LBUTTONDBLCLK:
+      if (onDblClick) onDblClick();
+      return true;
+    case WM_CONTEXTMENU:
+      return showPopupMenu(popupMenu(), hwnd(), {x, y});
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      redraw();
+      return false;
+    default:
+      return false;
+  }
+}
+
+void StringGrid::paint() {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd(), &ps);
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  // Drawn off screen first: the monitor cycle rewrites the grid each second.
+  HDC buffer = CreateCompatibleDC(dc);
+  HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
+  HGDIOBJ old = SelectObject(buffer, bitmap);
+  paintGrid(buffer, client, *this, topRow_, GetFocus() == hwnd());
+  BitBlt(dc, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
+  SelectObject(buffer, old);
+  DeleteObject(bitmap);
+  DeleteDC(buffer);
+  EndPaint(hwnd(), &ps);
+}
+
+void StringGrid::selectAt(int y) {
+  const int row = GridLayout(*this, topRow_).rowAt(y);
+  if (row >= 1) setSelectedRow(row);
+}
+
+void StringGrid::scrollTo(int topRow) {
+  const int shown =
+      std::max(1, GridLayout::dataRowsFitting(clientHeight(hwnd())));
+  const int last = std::max(1, rowCount() - shown);
+  topRow = std::clamp(topRow, 1, last);
+  if (topRow != topRow_) redraw();
+  topRow_ = topRow;
+  showScrollBar();
+}
+
+void StringGrid::onScroll(WORD request) {
+  const int page =
+      std::max(1, GridLayout::dataRowsFitting(clientHeight(hwnd())));
+  SCROLLINFO info{};
+  info.cbSize = sizeof info;
+  info.fMask = SIF_TRACKPOS;
+  switch (request) {
+    case SB_LINEUP:
+      return scrollBy(-1);
+    case SB_LINEDOWN:
+      return scrollBy(1);
+    case SB_PAGEUP:
+      return scrollBy(-page);
+    case SB_PAGEDOWN:
+      return scrollBy(page);
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION:
+      GetScrollInfo(hwnd(), SB_VERT, &info);
+      return scrollTo(info.nTrackPos + 1);
+    default:
+      return;
+  }
+}
+
+void StringGrid::showScrollBar() {
+  SCROLLINFO info{};
+  info.cbSize = sizeof info;
+  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  info.nMin = 0;
+  info.nMax = std::max(0, rowCount() - 2);
+  info.nPage = std::max(1, GridLayout::dataRowsFitting(clientHeight(hwnd())));
+  info.nPos = topRow_ - 1;
+  SetScrollInfo(hwnd(), SB_VERT, &info, TRUE);
+}
+
+bool StringGrid::mouseOnColumnEdge() const {
+  POINT pointer;
+  GetCursorPos(&pointer);
+  ScreenToClient(hwnd(), &pointer);
+  const GridLayout layout(*this, topRow_);
+  return layout.rowAt(pointer.y) == 0 && layout.columnEdgeAt(pointer.x) >= 0;
+}
+
+}  // namespace ov::win32

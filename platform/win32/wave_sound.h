@@ -1,0 +1,17 @@
+#pragma once
+// Wave output through the multimedia library.
+#include "platform/sound.h"
+
+// The port's member, not the system's A/W name, where <windows.h> came
+// first.
+#undef PlaySound
+
+namespace ov::win32 {
+
+class WaveSound : public Sound {
+ public:
+  unsigned waveOutGetNumDevs() override;
+  bool PlaySound(std::string_view fileName) override;
+};
+
+}  // namespace ov::win32

@@ -1,0 +1,15 @@
+// The entry point of Orvane.exe: the command line in UTF-8.
+#include <shellapi.h>
+#include <windows.h>
+
+#include "platform/win32/orvane_program.h"
+#include "platform/win32/window_text.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  int count = 0;
+  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::vector<std::string> args;
+  for (int i = 1; i < count; ++i) args.push_back(ov::win32::utf8Text(argv[i]));
+  LocalFree(argv);
+  return ov::win32::runProgram(args);
+}

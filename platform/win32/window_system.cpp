@@ -1,0 +1,108 @@
+#include "platform/win32/window_system.h"
+
+#include <commctrl.h>
+
+#include "platform/win32/button.h"
+#include "platform/win32/check_box.h"
+#include "platform/win32/edit.h"
+#include "platform/win32/form.h"
+#include "platform/win32/group_box.h"
+#include "platform/win32/hot_key.h"
+#include "platform/win32/label.h"
+#include "platform/win32/list_box.h"
+#include "platform/win32/list_view.h"
+#include "platform/win32/menu.h"
+#include "platform/win32/page_control.h"
+#include "platform/win32/spin_edit.h"
+#include "platform/win32/status_bar.h"
+#include "platform/win32/string_grid.h"
+
+namespace ov::win32 {
+
+WindowSystem::WindowSystem() {
+  INITCOMMONCONTROLSEX controls{sizeof controls,
+                                ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES |
+                                    ICC_BAR_CLASSES | ICC_UPDOWN_CLASS};
+  InitCommonControlsEx(&controls);
+}
+
+ui::Form& WindowSystem::createForm(const ui::ControlArgs& args) {
+  Form& form = make<Form>(args.name, args);
+  forms_.push_back(&form);
+  return form;
+}
+
+ui::Menu& WindowSystem::createMenu(const std::string& name, bool popup) {
+  menus_.push_back(std::make_unique<Menu>(name, registry(), popup));
+  return *menus_.back();
+}
+
+ui::Label& WindowSystem::createLabel(ui::Container& parent,
+                                     const ui::ControlArgs& args) {
+  return make<Label>(args.name, windowOf(parent), args);
+}
+
+ui::GroupBox& WindowSystem::createGroupBox(ui::Container& parent,
+                                           const ui::ControlArgs& args) {
+  return make<GroupBox>(args.name, windowOf(parent), args);
+}
+
+ui::Button& WindowSystem::createButton(ui::Container& parent,
+                                       const ui::ControlArgs& args) {
+  return make<Button>(args.name, windowOf(parent), args);
+}
+
+ui::CheckBox& WindowSystem::createCheckBox(ui::Container& parent,
+                                           const ui::ControlArgs& args,
+                                           bool checked) {
+  return make<CheckBox>(args.name, windowOf(parent), args, checked);
+}
+
+ui::Edit& WindowSystem::createEdit(ui::Container& parent,
+                                   const ui::ControlArgs& args) {
+  return make<Edit>(args.name, windowOf(parent), args);
+}
+
+ui::SpinEdit& WindowSystem::createSpinEdit(ui::Container& parent,
+                                           const ui::SpinArgs& args) {
+  return make<SpinEdit>(args.control.name, windowOf(parent), args);
+}
+
+ui::HotKey& WindowSystem::createHotKey(ui::Container& parent,
+                                       const ui::ControlArgs& args,
+                                       uint16_t word) {
+  return make<HotKey>(args.name, windowOf(parent), args, word);
+}
+
+ui::ListBox& WindowSystem::createListBox(ui::Container& parent,
+                                         const ui::ControlArgs& args) {
+  return make<ListBox>(args.name, windowOf(parent), args);
+}
+
+ui::ListView& WindowSystem::createListView(ui::Container& parent,
+                                           const ui::ListViewArgs& args) {
+  return make<ListView>(args.control.name, windowOf(parent), args);
+}
+
+ui::StringGrid& WindowSystem::createStringGrid(ui::Container& parent,
+                                               const ui::GridArgs& args) {
+  return make<StringGrid>(args.control.name, windowOf(parent), args);
+}
+
+ui::PageControl& WindowSystem::createPageControl(ui::Container& parent,
+                                                 const ui::PageArgs& args) {
+  return make<PageControl>(args.control.name, windowOf(parent), args);
+}
+
+ui::StatusBar& WindowSystem::createStatusBar(ui::Form& parent,
+                                             const ui::StatusBarArgs& args) {
+  return make<StatusBar>(args.control.name, windowOf(parent), args);
+}
+
+bool WindowSystem::translateAccelerator(MSG& msg) {
+  for (Form* form : forms_)
+    if (form->translateAccelerator(msg)) return true;
+  return false;
+}
+
+}  // namespace ov::win32

@@ -1,0 +1,54 @@
+#pragma once
+// The Win32 window system: the in-memory controls with a native window
+// each, so the form dump and the scenario's user actions work on the real
+// window too.
+#include <windows.h>
+
+#include <vector>
+
+#include "platform/headless/window_system.h"
+
+namespace ov::win32 {
+
+class Form;
+
+class WindowSystem : public headless::WindowSystem {
+ public:
+  WindowSystem();
+  ui::Form& createForm(const ui::ControlArgs& args) override;
+  ui::Menu& createMenu(const std::string& name, bool popup) override;
+  ui::Label& createLabel(ui::Container& parent,
+                         const ui::ControlArgs& args) override;
+  ui::GroupBox& createGroupBox(ui::Container& parent,
+                               const ui::ControlArgs& args) override;
+  ui::Button& createButton(ui::Container& parent,
+                           const ui::ControlArgs& args) override;
+  ui::CheckBox& createCheckBox(ui::Container& parent,
+                               const ui::ControlArgs& args,
+                               bool checked) override;
+  ui::Edit& createEdit(ui::Container& parent,
+                       const ui::ControlArgs& args) override;
+  ui::SpinEdit& createSpinEdit(ui::Container& parent,
+                               const ui::SpinArgs& args) override;
+  ui::HotKey& createHotKey(ui::Container& parent, const ui::ControlArgs& args,
+                           uint16_t word) override;
+  ui::ListBox& createListBox(ui::Container& parent,
+                             const ui::ControlArgs& args) override;
+  ui::ListView& createListView(ui::Container& parent,
+                               const ui::ListViewArgs& args) override;
+  ui::StringGrid& createStringGrid(ui::Container& parent,
+                                   const ui::GridArgs& args) override;
+  ui::PageControl& createPageControl(ui::Container& parent,
+                                     const ui::PageArgs& args) override;
+  ui::StatusBar& createStatusBar(ui::Form& parent,
+                                 const ui::StatusBarArgs& args) override;
+
+  // The forms' keyboard shortcuts; true when the message was one.
+  bool translateAccelerator(MSG& msg);
+
+ private:
+  std::vector<Form*> forms_;
+  std::vector<std::unique_ptr<headless::Menu>> menus_;
+};
+
+}  // namespace ov::win32

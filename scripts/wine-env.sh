@@ -1,0 +1,67 @@
+# Helpers for running Orvane.exe under Wine on a virtual X display.
+# Sourced by scripts/run and the Wine smoke test (bash).
+
+# A Wine prefix of our own in DIR; no Mono or Gecko prompts, no debug noise.
+# The X display must be set before the prefix's first wine command: a wine
+# server that started without one refuses every window until it is killed.
+wine_use_prefix() {
+  export WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  mkdir -p "$WINEPREFIX"
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "Creating the Wine prefix $WINEPREFIX (takes a minute the first time)"
+    wineboot -i >/dev/null 2>&1
+    wineserver -w
+  fi
+}
+
+# Wine draws the window frames itself: no window manager runs on a virtual
+# display, and without frames the screenshot shows no caption.
+wine_draw_frames() {
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
+    >/dev/null 2>&1
+}
+
+# Starts Xvfb on the first free display and exports DISPLAY; XVFB_PID holds
+# its process id.
+xvfb_start() {
+  local n=90
+  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do
+    n=$((n + 1))
+  done
+  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  XVFB_PID=$!
+  local tries=0
+  while [ ! -e "/tmp/.X11-unix/X$n" ] && [ $tries -lt 100 ]; do
+    sleep 0.1
+    tries=$((tries + 1))
+  done
+  export DISPLAY=":$n"
+}
+
+xvfb_stop() {
+  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
+  XVFB_PID=
+}
+
+# Waits up to SECONDS for a top-level window with exactly that title, while
+# the process PID runs.
+wait_for_window() {
+  local title=$1 seconds=$2 pid=$3 waited=0
+  while [ "$waited" -lt "$seconds" ] && kill -0 "$pid" 2>/dev/null; do
+    xwininfo -root -tree 2>/dev/null | grep -q "\"$title\": (" && return 0
+    sleep 1
+    waited=$((waited + 1))
+  done
+  return 1
+}
+
+# The whole screen as a PNG (ImageMagick's import, not a stand-in convert).
+screenshot() {
+  /usr/bin/import -window root "$1"
+}
+
+# Ends every program of the prefix.
+wine_stop() {
+  wineserver -k 2>/dev/null
+  wineserver -w 2>/dev/null
+}
