@@ -5,6 +5,7 @@
 // when the state changes, as the form's handlers expect.
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -145,6 +146,30 @@ class HotKey : public Control {
   std::function<void()> onChange;
 };
 
+class ComboBox : public Control {
+ public:
+  virtual const std::vector<std::string>& items() const = 0;
+  // Chooses an item (-1 none) as the program does: no event. A user's
+  // choice or typing runs onChange.
+  virtual void setItemIndex(int index) = 0;
+  virtual int itemIndex() const = 0;
+  // The text shown; setting it chooses the item with that text, if any.
+  virtual void setText(const std::string& text) = 0;
+  virtual const std::string& text() const = 0;
+  std::function<void()> onChange;
+};
+
+class RadioGroup : public Control {
+ public:
+  virtual const std::string& caption() const = 0;
+  virtual const std::vector<std::string>& items() const = 0;
+  // Chooses an item as the program does: no event. A user's click runs
+  // onClick.
+  virtual void setItemIndex(int index) = 0;
+  virtual int itemIndex() const = 0;
+  std::function<void()> onClick;
+};
+
 class ListBox : public Control {
  public:
   virtual void addItem(const std::string& text) = 0;
@@ -236,6 +261,12 @@ struct SpinArgs {
   int value = 0;
 };
 
+struct ItemsArgs {
+  ControlArgs control;
+  std::vector<std::string> items;
+  int index = -1;
+};
+
 struct ListViewArgs {
   ControlArgs control;
   std::vector<ListColumn> columns;
@@ -260,6 +291,13 @@ struct StatusBarArgs {
   std::vector<int> panelWidths;
 };
 
+// Message-box styles and answers, as the platform numbers them.
+inline constexpr uint32_t MB_OK = 0x0;
+inline constexpr uint32_t MB_ICONWARNING = 0x30;
+inline constexpr uint32_t MB_SETFOREGROUND = 0x10000;
+inline constexpr uint32_t MB_TOPMOST = 0x40000;
+inline constexpr int IDOK = 1;
+
 // Creates controls. The window system owns every control it creates; they
 // live until it is destroyed.
 class WindowSystem {
@@ -277,6 +315,10 @@ class WindowSystem {
   virtual SpinEdit& createSpinEdit(Container& parent, const SpinArgs& args) = 0;
   virtual HotKey& createHotKey(Container& parent, const ControlArgs& args,
                                uint16_t word) = 0;
+  virtual ComboBox& createComboBox(Container& parent,
+                                   const ItemsArgs& args) = 0;
+  virtual RadioGroup& createRadioGroup(Container& parent,
+                                       const ItemsArgs& args) = 0;
   virtual ListBox& createListBox(Container& parent,
                                  const ControlArgs& args) = 0;
   virtual ListView& createListView(Container& parent,
@@ -287,6 +329,14 @@ class WindowSystem {
                                          const PageArgs& args) = 0;
   virtual StatusBar& createStatusBar(Form& parent,
                                      const StatusBarArgs& args) = 0;
+
+  // A modal message box; owner null for none. Returns the button pressed.
+  virtual int messageBox(Form* owner, const std::string& text,
+                         const std::string& caption, uint32_t style) = 0;
+  // A modal input box; empty when the user cancels it.
+  virtual std::optional<std::string> inputBox(
+      const std::string& caption, const std::string& prompt,
+      const std::string& defaultText) = 0;
 };
 
 }  // namespace ov::ui

@@ -122,6 +122,48 @@ void HotKey::setValue(uint16_t word) {
   if (onChange) onChange();
 }
 
+ComboBox::ComboBox(const ui::ItemsArgs& args)
+    : ControlState(args.control), items_(args.items), index_(-1) {
+  setItemIndex(args.index);
+}
+
+void ComboBox::describe(JsonObject& out) const {
+  out.add("text", text_);
+  out.add("items", items_);
+  out.add("index", index_);
+}
+
+void ComboBox::setItemIndex(int index) {
+  if (index < -1 || index >= static_cast<int>(items_.size())) index = -1;
+  index_ = index;
+  text_ = index < 0 ? std::string() : items_[index];
+}
+
+void ComboBox::setText(const std::string& text) {
+  const auto it = std::find(items_.begin(), items_.end(), text);
+  index_ = it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
+  text_ = text;
+}
+
+RadioGroup::RadioGroup(const ui::ItemsArgs& args)
+    : ControlState(args.control),
+      caption_(args.control.caption),
+      items_(args.items),
+      index_(args.index >= 0 && args.index < static_cast<int>(args.items.size())
+                 ? args.index
+                 : -1) {}
+
+void RadioGroup::describe(JsonObject& out) const {
+  out.add("caption", caption_);
+  out.add("items", items_);
+  out.add("index", index_);
+}
+
+void RadioGroup::setItemIndex(int index) {
+  if (index < -1 || index >= static_cast<int>(items_.size())) index = -1;
+  index_ = index;
+}
+
 void ListBox::describe(JsonObject& out) const {
   out.add("items", items_);
   selectedIndex(out, selected_);

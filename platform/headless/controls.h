@@ -162,6 +162,39 @@ class HotKey : public ControlState<ui::HotKey> {
   uint16_t word_;
 };
 
+class ComboBox : public ControlState<ui::ComboBox> {
+ public:
+  explicit ComboBox(const ui::ItemsArgs& args);
+  const char* kind() const override { return "combo"; }
+  void describe(JsonObject& out) const override;
+  const std::vector<std::string>& items() const override { return items_; }
+  void setItemIndex(int index) override;
+  int itemIndex() const override { return index_; }
+  void setText(const std::string& text) override;
+  const std::string& text() const override { return text_; }
+
+ private:
+  std::vector<std::string> items_;
+  int index_;
+  std::string text_;
+};
+
+class RadioGroup : public ControlState<ui::RadioGroup> {
+ public:
+  explicit RadioGroup(const ui::ItemsArgs& args);
+  const char* kind() const override { return "radiogroup"; }
+  void describe(JsonObject& out) const override;
+  const std::string& caption() const override { return caption_; }
+  const std::vector<std::string>& items() const override { return items_; }
+  void setItemIndex(int index) override;
+  int itemIndex() const override { return index_; }
+
+ private:
+  std::string caption_;
+  std::vector<std::string> items_;
+  int index_;
+};
+
 class ListBox : public ControlState<ui::ListBox> {
  public:
   using ControlState::ControlState;

@@ -23,7 +23,8 @@ T* as(Describable* control) {
 std::string UiDriver::check(const std::vector<std::string>& args) const {
   if (args.empty()) return "ui needs a sub-verb";
   const std::string& verb = args[0];
-  const size_t needed = verb == "page" || verb == "click" ? 2 : 3;
+  const size_t needed =
+      verb == "page" || verb == "click" || verb == "answer" ? 2 : 3;
   if (args.size() < needed) return "'ui " + verb + "' needs more fields";
   if (verb == "page") {
     auto* pages = as<ui::PageControl>(registry_.find(kMainPages));
@@ -33,20 +34,25 @@ std::string UiDriver::check(const std::vector<std::string>& args) const {
       return "no page " + args.at(1);
     return "";
   }
+  if (verb == "answer") return "";
   if (verb == "click" || verb == "check" || verb == "text" || verb == "key" ||
-      verb == "spin" || verb == "select") {
+      verb == "spin" || verb == "select" || verb == "combo" ||
+      verb == "radio") {
     Describable* control = registry_.find(args.at(1));
     if (!control) return "no control named '" + args[1] + "'";
-    const bool fits =
-        (verb == "click" &&
-         (as<ui::Button>(control) || as<ui::MenuItem>(control) ||
-          as<ui::CheckBox>(control))) ||
-        (verb == "check" && as<ui::CheckBox>(control)) ||
-        ((verb == "text" || verb == "key") && as<ui::Edit>(control)) ||
-        (verb == "spin" && as<ui::SpinEdit>(control)) ||
-        (verb == "select" &&
-         (as<ui::StringGrid>(control) || as<ui::ListBox>(control) ||
-          as<ui::ListView>(control)));
+    const bool fits = (verb == "click" &&
+                       (as<ui::Button>(control) || as<ui::MenuItem>(control) ||
+                        as<ui::CheckBox>(control))) ||
+                      (verb == "check" && as<ui::CheckBox>(control)) ||
+                      (verb == "text" &&
+                       (as<ui::Edit>(control) || as<ui::ComboBox>(control))) ||
+                      (verb == "key" && as<ui::Edit>(control)) ||
+                      (verb == "combo" && as<ui::ComboBox>(control)) ||
+                      (verb == "radio" && as<ui::RadioGroup>(control)) ||
+                      (verb == "spin" && as<ui::SpinEdit>(control)) ||
+                      (verb == "select" &&
+                       (as<ui::StringGrid>(control) ||
+                        as<ui::ListBox>(control) || as<ui::ListView>(control)));
     if (!fits) return "'" + args[1] + "' cannot take 'ui " + verb + "'";
     return "";
   }
@@ -60,6 +66,10 @@ void UiDriver::apply(const std::vector<std::string>& args) {
         ->setActivePage(number(args.at(1)));
     return;
   }
+  if (verb == "answer") {
+    windows_.queueAnswer(args.at(1));
+    return;
+  }
   Describable* control = registry_.find(args.at(1));
   if (verb == "click") {
     if (auto* button = as<ui::Button>(control)) button->click();
@@ -68,7 +78,19 @@ void UiDriver::apply(const std::vector<std::string>& args) {
   } else if (verb == "check") {
     as<ui::CheckBox>(control)->setChecked(args.at(2) == "1");
   } else if (verb == "text") {
-    as<ui::Edit>(control)->setText(args.at(2));
+    if (auto* edit = as<ui::Edit>(control)) edit->setText(args.at(2));
+    if (auto* combo = as<ui::ComboBox>(control)) {
+      combo->setText(args.at(2));
+      if (combo->onChange) combo->onChange();
+    }
+  } else if (verb == "combo") {
+    auto* combo = as<ui::ComboBox>(control);
+    combo->setItemIndex(number(args.at(2)));
+    if (combo->onChange) combo->onChange();
+  } else if (verb == "radio") {
+    auto* radio = as<ui::RadioGroup>(control);
+    radio->setItemIndex(number(args.at(2)));
+    if (radio->onClick) radio->onClick();
   } else if (verb == "key") {
     const std::string& key = args.at(2);
     as<ui::Edit>(control)->keyPress(key == "enter" ? '\r' : key.at(0));

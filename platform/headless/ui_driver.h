@@ -10,7 +10,8 @@ namespace ov::headless {
 
 class UiDriver {
  public:
-  explicit UiDriver(ControlRegistry& registry) : registry_(registry) {}
+  explicit UiDriver(WindowSystem& windows)
+      : windows_(windows), registry_(windows.registry()) {}
 
   // The reason a user verb cannot act on this form, or "" when it can.
   // args: the sub-verb first, then its fields.
@@ -19,6 +20,7 @@ class UiDriver {
   void apply(const std::vector<std::string>& args);
 
  private:
+  WindowSystem& windows_;
   ControlRegistry& registry_;
 };
 

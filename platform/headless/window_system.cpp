@@ -86,6 +86,39 @@ ui::HotKey& WindowSystem::createHotKey(ui::Container&,
   return make<HotKey>(args.name, args, word);
 }
 
+ui::ComboBox& WindowSystem::createComboBox(ui::Container&,
+                                           const ui::ItemsArgs& args) {
+  return make<ComboBox>(args.control.name, args);
+}
+
+ui::RadioGroup& WindowSystem::createRadioGroup(ui::Container&,
+                                               const ui::ItemsArgs& args) {
+  return make<RadioGroup>(args.control.name, args);
+}
+
+int WindowSystem::messageBox(ui::Form*, const std::string& text,
+                             const std::string& caption, uint32_t style) {
+  if (journal_)
+    journal_->write("MessageBox",
+                    {caption, text, static_cast<long long>(style)});
+  return ui::IDOK;
+}
+
+std::optional<std::string> WindowSystem::inputBox(const std::string& caption,
+                                                  const std::string& prompt,
+                                                  const std::string&) {
+  std::optional<std::string> answer;
+  if (!answers_.empty()) {
+    answer = answers_.front();
+    answers_.pop_front();
+  }
+  if (journal_)
+    journal_->write(
+        "InputBox",
+        {caption, prompt, answer ? JournalArg(*answer) : JournalArg(nullptr)});
+  return answer;
+}
+
 ui::ListBox& WindowSystem::createListBox(ui::Container&,
                                          const ui::ControlArgs& args) {
   return make<ListBox>(args.name, args);

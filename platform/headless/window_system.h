@@ -1,12 +1,14 @@
 #pragma once
 // The in-memory window system: creates the in-memory controls, keeps them
 // by component name in creation order, and dumps them as one JSON object.
+#include <deque>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/headless/controls.h"
+#include "platform/journal.h"
 #include "platform/ui.h"
 
 namespace ov::headless {
@@ -66,6 +68,10 @@ class WindowSystem : public ui::WindowSystem {
                                const ui::SpinArgs& args) override;
   ui::HotKey& createHotKey(ui::Container& parent, const ui::ControlArgs& args,
                            uint16_t word) override;
+  ui::ComboBox& createComboBox(ui::Container& parent,
+                               const ui::ItemsArgs& args) override;
+  ui::RadioGroup& createRadioGroup(ui::Container& parent,
+                                   const ui::ItemsArgs& args) override;
   ui::ListBox& createListBox(ui::Container& parent,
                              const ui::ControlArgs& args) override;
   ui::ListView& createListView(ui::Container& parent,
@@ -77,6 +83,17 @@ class WindowSystem : public ui::WindowSystem {
   ui::StatusBar& createStatusBar(ui::Form& parent,
                                  const ui::StatusBarArgs& args) override;
 
+  // Message boxes are answered with their default button at once; input
+  // boxes with the answers queued by the user, else they are cancelled.
+  // Both are journaled when a journal is set.
+  int messageBox(ui::Form* owner, const std::string& text,
+                 const std::string& caption, uint32_t style) override;
+  std::optional<std::string> inputBox(const std::string& caption,
+                                      const std::string& prompt,
+                                      const std::string& defaultText) override;
+  void setJournal(Journal* journal) { journal_ = journal; }
+  void queueAnswer(const std::string& answer) { answers_.push_back(answer); }
+
   ControlRegistry& registry() { return registry_; }
 
  protected:
@@ -85,6 +102,8 @@ class WindowSystem : public ui::WindowSystem {
   T& make(const std::string& name, Args&&... args);
 
  private:
+  Journal* journal_ = nullptr;
+  std::deque<std::string> answers_;
   ControlRegistry registry_;
   std::vector<std::unique_ptr<Describable>> controls_;
   std::vector<std::unique_ptr<Menu>> menus_;

@@ -50,8 +50,8 @@ bool scenarioOf(const std::vector<std::string>& args, std::string& scenario) {
 
 // The reason one of the scenario's user verbs cannot act on this form.
 std::string checkUserVerbs(const sim::Scenario& scenario,
-                           headless::ControlRegistry& controls) {
-  const headless::UiDriver driver(controls);
+                           headless::WindowSystem& windows) {
+  const headless::UiDriver driver(windows);
   for (const auto& event : scenario.events) {
     if (event.verb != "ui") continue;
     const std::string reason = driver.check(event.args);
@@ -100,7 +100,7 @@ int runProgram(const std::vector<std::string>& args) {
                     windows,
                     programDir()};
   TForm1 form(services);
-  const std::string reason = checkUserVerbs(userVerbs, windows.registry());
+  const std::string reason = checkUserVerbs(userVerbs, windows);
   if (!reason.empty()) {
     showError(reason);
     return 2;
@@ -108,7 +108,7 @@ int runProgram(const std::vector<std::string>& args) {
   SimPump pump({.player = lan.player(),
                 .clock = clock,
                 .timers = timers,
-                .controls = windows.registry(),
+                .windows = windows,
                 .exit = [&form] { form.mnu_exitClick(); },
                 .quit = [] { PostQuitMessage(0); }});
   form.window().setWindowState(ui::WindowState::normal);

@@ -15,7 +15,7 @@ constexpr uint32_t kPumpIntervalMs = 100;
 
 SimPump::SimPump(SimPumpArgs args)
     : args_(std::move(args)),
-      driver_(args_.controls),
+      driver_(args_.windows),
       timer_(args_.timers.createTimer(kPumpIntervalMs, true)) {
   timer_->onTimer = [this] { applyDue(); };
 }
@@ -36,7 +36,7 @@ void SimPump::handle(const sim::ScenarioEvent& event) {
   } else if (event.verb == "dump") {
     std::ofstream out(pathFromUtf8(event.args.at(0)),
                       std::ios::binary | std::ios::trunc);
-    out << args_.controls.dump() << '\n';
+    out << args_.windows.registry().dump() << '\n';
   } else if (event.verb == "exit" || event.verb == "quit") {
     ended_ = true;
     event.verb == "exit" ? args_.exit() : args_.quit();

@@ -14,7 +14,7 @@ struct SimPumpArgs {
   sim::ScenarioPlayer& player;
   Clock& clock;
   TimerFactory& timers;
-  headless::ControlRegistry& controls;
+  headless::WindowSystem& windows;
   std::function<void()> exit;  // as the main menu's exit
   std::function<void()> quit;  // as the tray menu's exit: nothing saved
 };

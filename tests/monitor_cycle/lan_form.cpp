@@ -53,7 +53,7 @@ LanForm::LanForm(std::string_view scenario)
                 tray_,
                 windows_,
                 dir_.string() + "/"},
-      driver_(windows_.registry()),
+      driver_(windows_),
       form_(std::make_unique<TForm1>(services_)) {}
 
 LanForm::~LanForm() {

@@ -52,8 +52,10 @@ class Run {
                   lan_.sound(),      clock_,         clock_,
                   locale_,           tray_,          windows_,
                   options.programDir},
-        driver_(windows_.registry()),
-        options_(options) {}
+        driver_(windows_),
+        options_(options) {
+    windows_.setJournal(&journal_);
+  }
 
   bool openJournal() {
     return options_.journal.empty() || journal_.open(options_.journal);
