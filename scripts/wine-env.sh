@@ -1,6 +1,19 @@
 # Helpers for running Orvane.exe under Wine on a virtual X display.
 # Sourced by scripts/run and the Wine smoke test (bash).
 
+# Says which of the programs a Wine run on a virtual display needs is
+# missing; false when all are there.
+wine_tools_missing() {
+  local tool
+  for tool in wine wineserver Xvfb xwininfo; do
+    if ! command -v "$tool" >/dev/null; then
+      echo "$tool is not installed"
+      return 0
+    fi
+  done
+  return 1
+}
+
 # A Wine prefix of our own in DIR; no Mono or Gecko prompts, no debug noise.
 # The X display must be set before the prefix's first wine command: a wine
 # server that started without one refuses every window until it is killed.

@@ -27,7 +27,9 @@ int GridLayout::rowAt(int y) const {
   return row < grid_.rowCount() ? row : -1;
 }
 
-int GridLayout::columnEdgeAt(int x) const {
+int GridLayout::headerEdgeAt(POINT point) const {
+  if (rowAt(point.y) != 0) return -1;
+  const int x = point.x;
   int right = 0;
   for (int c = 0; c < grid_.colCount(); ++c) {
     if (grid_.colWidth(c) <= 0) continue;

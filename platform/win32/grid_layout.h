@@ -1,9 +1,8 @@
 #pragma once
 // Where the rows and columns of a string grid are: one fixed header row,
 // rows 16 pixels high, one-pixel lines between cells.
-#include <windows.h>
-
 #include "platform/ui.h"
+#include "platform/win32/windows_api.h"
 
 namespace ov::win32 {
 
@@ -19,8 +18,9 @@ class GridLayout {
   RECT cell(int col, int row) const;
   // The row under a client y, or -1.
   int rowAt(int y) const;
-  // The column whose right edge is within a few pixels of x, or -1.
-  int columnEdgeAt(int x) const;
+  // The column whose right edge a point of the header row is within a few
+  // pixels of, or -1: where a drag changes the column's width.
+  int headerEdgeAt(POINT point) const;
   // Data rows that fit a client height.
   static int dataRowsFitting(int height);
 

@@ -1,8 +1,7 @@
 #pragma once
 // Paints a string grid: silver cells, a raised header row, the texts.
-#include <windows.h>
-
 #include "platform/ui.h"
+#include "platform/win32/windows_api.h"
 
 namespace ov::win32 {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The one font of the form and its controls, and the silver background of
 // grids, lists and edit boxes.
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 namespace ov::win32 {
 

@@ -1,12 +1,11 @@
 #pragma once
 // Main and popup menus: an HMENU per menu and per item with sub-items;
 // each item has a command id by which a choice finds it again.
-#include <windows.h>
-
 #include <map>
 #include <vector>
 
 #include "platform/headless/window_system.h"
+#include "platform/win32/windows_api.h"
 
 namespace ov::win32 {
 

@@ -4,11 +4,10 @@
 // reflects the notices a child sends its parent (WM_COMMAND, WM_NOTIFY,
 // WM_CONTEXTMENU, WM_CTLCOLOR*) to the child's own wrapper, so no parent
 // needs to know its children.
-#include <windows.h>
-
 #include <string>
 
 #include "platform/ui.h"
+#include "platform/win32/windows_api.h"
 
 namespace ov::win32 {
 

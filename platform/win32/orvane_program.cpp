@@ -1,7 +1,5 @@
 #include "platform/win32/orvane_program.h"
 
-// The application's headers come before the system's: its names (the
-// port's constants) are macros there.
 #include "app/form1.h"
 #include "platform/headless/ui_driver.h"
 #include "platform/journal.h"

@@ -2,11 +2,7 @@
 // The notification-area icon through the shell, with a hidden window of its
 // own for the icon's mouse messages and the shell's "TaskbarCreated".
 #include "platform/tray.h"
-// After the port: the shell's macros take its constants' names.
 #include "platform/win32/native_window.h"
-
-// The port's member, not the system's A/W name.
-#undef Shell_NotifyIcon
 
 namespace ov::win32 {
 

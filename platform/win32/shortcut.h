@@ -1,9 +1,9 @@
 #pragma once
 // Shortcut texts of menu items ("Ctrl+S", "F3") as keyboard accelerators.
-#include <windows.h>
-
 #include <optional>
 #include <string_view>
+
+#include "platform/win32/windows_api.h"
 
 namespace ov::win32 {
 

@@ -18,6 +18,13 @@ int clientHeight(HWND hwnd) {
   return client.bottom;
 }
 
+bool pointerOnColumnEdge(HWND hwnd, const GridLayout& layout) {
+  POINT pointer;
+  GetCursorPos(&pointer);
+  ScreenToClient(hwnd, &pointer);
+  return layout.headerEdgeAt(pointer) >= 0;
+}
+
 }  // namespace
 
 StringGrid::StringGrid(HWND parent, const ui::GridArgs& args)
@@ -73,14 +80,14 @@ bool StringGrid::onMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
       scrollBy(GET_WHEEL_DELTA_WPARAM(wp) > 0 ? -3 : 3);
       return true;
     case WM_SETCURSOR:
-      if (!mouseOnColumnEdge()) return false;
+      if (!pointerOnColumnEdge(hwnd(), GridLayout(*this, topRow_)))
+        return false;
       SetCursor(LoadCursorW(nullptr, IDC_SIZEWE));
       result = TRUE;
       return true;
     case WM_LBUTTONDOWN:
       SetFocus(hwnd());
-      resizing_ =
-          mouseOnColumnEdge() ? GridLayout(*this, topRow_).columnEdgeAt(x) : -1;
+      resizing_ = GridLayout(*this, topRow_).headerEdgeAt({x, y});
       if (resizing_ >= 0) {
         resizeOrigin_ = x - colWidth(resizing_);
         SetCapture(hwnd());
@@ -101,6 +108,12 @@ bool StringGrid::onMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
       SetFocus(hwnd());
       selectAt(y);
       return true;
+    case WM_KEYDOWN:
+      if (wp == VK_UP || wp == VK_DOWN) {
+        setSelectedRow(selectedRow() + (wp == VK_UP ? -1 : 1));
+        showSelectedRow();
+      }
+      return false;
     case WM_LBUTTONDBLCLK:
       if (onDblClick) onDblClick();
       return true;
@@ -147,6 +160,15 @@ void StringGrid::scrollTo(int topRow) {
   showScrollBar();
 }
 
+void StringGrid::showSelectedRow() {
+  const int shown =
+      std::max(1, GridLayout::dataRowsFitting(clientHeight(hwnd())));
+  if (selectedRow() < topRow_)
+    scrollTo(selectedRow());
+  else if (selectedRow() >= topRow_ + shown)
+    scrollTo(selectedRow() - shown + 1);
+}
+
 void StringGrid::onScroll(WORD request) {
   const int page =
       std::max(1, GridLayout::dataRowsFitting(clientHeight(hwnd())));
@@ -180,14 +202,6 @@ void StringGrid::showScrollBar() {
   info.nPage = std::max(1, GridLayout::dataRowsFitting(clientHeight(hwnd())));
   info.nPos = topRow_ - 1;
   SetScrollInfo(hwnd(), SB_VERT, &info, TRUE);
-}
-
-bool StringGrid::mouseOnColumnEdge() const {
-  POINT pointer;
-  GetCursorPos(&pointer);
-  ScreenToClient(hwnd(), &pointer);
-  const GridLayout layout(*this, topRow_);
-  return layout.rowAt(pointer.y) == 0 && layout.columnEdgeAt(pointer.x) >= 0;
 }
 
 }  // namespace ov::win32

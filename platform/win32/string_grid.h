@@ -21,9 +21,9 @@ class StringGrid : public NativeControl<headless::StringGrid> {
   void selectAt(int y);
   void scrollTo(int topRow);
   void scrollBy(int rows) { scrollTo(topRow_ + rows); }
+  void showSelectedRow();
   void onScroll(WORD request);
   void showScrollBar();
-  bool mouseOnColumnEdge() const;
   void redraw() { InvalidateRect(hwnd(), nullptr, FALSE); }
 
   int topRow_ = 1;  // the first data row shown

@@ -1,8 +1,7 @@
 #pragma once
 // The real clock: local time and a monotonic millisecond count.
-#include <windows.h>
-
 #include "platform/clock.h"
+#include "platform/win32/windows_api.h"
 
 namespace ov::win32 {
 

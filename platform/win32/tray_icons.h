@@ -2,8 +2,7 @@
 // The four notification-area icons, drawn at start: a coloured square
 // for each state of the connections.
 #include "platform/tray.h"
-// After the port: the shell's macros take its constants' names.
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 namespace ov::win32 {
 

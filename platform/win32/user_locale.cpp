@@ -1,8 +1,7 @@
 #include "platform/win32/user_locale.h"
 
-#include <windows.h>
-
 #include "platform/win32/window_text.h"
+#include "platform/win32/windows_api.h"
 
 namespace ov::win32 {
 

@@ -1,12 +1,7 @@
 #include "platform/win32/wave_sound.h"
 
-#include <mmsystem.h>
-#include <windows.h>
-
 #include "platform/win32/window_text.h"
-
-// The port's member, not the system's A/W name.
-#undef PlaySound
+#include "platform/win32/windows_api.h"
 
 namespace ov::win32 {
 

@@ -2,10 +2,6 @@
 // Wave output through the multimedia library.
 #include "platform/sound.h"
 
-// The port's member, not the system's A/W name, where <windows.h> came
-// first.
-#undef PlaySound
-
 namespace ov::win32 {
 
 class WaveSound : public Sound {

@@ -1,9 +1,7 @@
 // The entry point of Orvane.exe: the command line in UTF-8.
-#include <shellapi.h>
-#include <windows.h>
-
 #include "platform/win32/orvane_program.h"
 #include "platform/win32/window_text.h"
+#include "platform/win32/windows_api.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   int count = 0;

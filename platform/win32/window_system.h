@@ -2,11 +2,10 @@
 // The Win32 window system: the in-memory controls with a native window
 // each, so the form dump and the scenario's user actions work on the real
 // window too.
-#include <windows.h>
-
 #include <vector>
 
 #include "platform/headless/window_system.h"
+#include "platform/win32/windows_api.h"
 
 namespace ov::win32 {
 

@@ -1,9 +1,9 @@
 #pragma once
 // UTF-8 text in and out of windows: the W calls take UTF-16.
-#include <windows.h>
-
 #include <string>
 #include <string_view>
+
+#include "platform/win32/windows_api.h"
 
 namespace ov::win32 {
 

@@ -7,12 +7,9 @@ set -u
 exe=$1 scenario=$2 work=$3
 . "$(dirname "$0")/../../scripts/wine-env.sh"
 
-for tool in wine wineserver Xvfb xwininfo; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "$tool is not installed"
-    exit 77
-  fi
-done
+if wine_tools_missing; then
+  exit 77
+fi
 if ! [ -f "$exe" ]; then
   echo "no Windows build at $exe"
   exit 77
@@ -33,5 +30,8 @@ if ! wait_for_window Orvane 120 $!; then
 fi
 # Let the first scenario events and monitor cycles reach the grids.
 sleep 10
-screenshot "$work/orvane-smoke.png"
-echo "window found; screenshot $work/orvane-smoke.png"
+if screenshot "$work/orvane-smoke.png"; then
+  echo "window found; screenshot $work/orvane-smoke.png"
+else
+  echo "window found; the screenshot could not be taken"
+fi
