@@ -93,6 +93,7 @@ class WindowSystem : public ui::WindowSystem {
                                       const std::string& defaultText) override;
   void setJournal(Journal* journal) { journal_ = journal; }
   void queueAnswer(const std::string& answer) { answers_.push_back(answer); }
+  bool answerQueued() const { return !answers_.empty(); }
 
   ControlRegistry& registry() { return registry_; }
 

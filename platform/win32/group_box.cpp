@@ -1,5 +1,6 @@
 #include "platform/win32/group_box.h"
 
+#include "platform/win32/gui_style.h"
 #include "platform/win32/window_text.h"
 
 namespace ov::win32 {
@@ -22,10 +23,7 @@ bool GroupBox::onMessage(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
   // The frame control leaves its inside unpainted, which shows garbage once
   // it holds children and clips them.
   if (msg != WM_ERASEBKGND) return false;
-  RECT client;
-  GetClientRect(hwnd(), &client);
-  FillRect(reinterpret_cast<HDC>(wp), &client, GetSysColorBrush(COLOR_BTNFACE));
-  result = 1;
+  result = fillWithButtonFace(hwnd(), reinterpret_cast<HDC>(wp));
   return true;
 }
 

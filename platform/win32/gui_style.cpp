@@ -21,6 +21,13 @@ HBRUSH silverBrush() {
   return brush;
 }
 
+LRESULT fillWithButtonFace(HWND hwnd, HDC dc) {
+  RECT client;
+  GetClientRect(hwnd, &client);
+  FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+  return 1;
+}
+
 HBRUSH silverBackground(HDC dc) {
   SetBkColor(dc, kSilver);
   return silverBrush();

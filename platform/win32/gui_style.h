@@ -10,6 +10,9 @@ inline constexpr COLORREF kSilver = RGB(192, 192, 192);
 HFONT guiFont();
 void setGuiFont(HWND hwnd);
 HBRUSH silverBrush();
+// Fills a frame control's inside, which the system leaves unpainted; the
+// result of its WM_ERASEBKGND.
+LRESULT fillWithButtonFace(HWND hwnd, HDC dc);
 // Paints a control's text on silver; the result of a WM_CTLCOLOR* message.
 HBRUSH silverBackground(HDC dc);
 

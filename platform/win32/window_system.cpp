@@ -4,18 +4,22 @@
 
 #include "platform/win32/button.h"
 #include "platform/win32/check_box.h"
+#include "platform/win32/combo_box.h"
 #include "platform/win32/edit.h"
 #include "platform/win32/form.h"
 #include "platform/win32/group_box.h"
 #include "platform/win32/hot_key.h"
+#include "platform/win32/input_box.h"
 #include "platform/win32/label.h"
 #include "platform/win32/list_box.h"
 #include "platform/win32/list_view.h"
 #include "platform/win32/menu.h"
 #include "platform/win32/page_control.h"
+#include "platform/win32/radio_group.h"
 #include "platform/win32/spin_edit.h"
 #include "platform/win32/status_bar.h"
 #include "platform/win32/string_grid.h"
+#include "platform/win32/window_text.h"
 
 namespace ov::win32 {
 
@@ -74,6 +78,16 @@ ui::HotKey& WindowSystem::createHotKey(ui::Container& parent,
   return make<HotKey>(args.name, windowOf(parent), args, word);
 }
 
+ui::ComboBox& WindowSystem::createComboBox(ui::Container& parent,
+                                           const ui::ItemsArgs& args) {
+  return make<ComboBox>(args.control.name, windowOf(parent), args);
+}
+
+ui::RadioGroup& WindowSystem::createRadioGroup(ui::Container& parent,
+                                               const ui::ItemsArgs& args) {
+  return make<RadioGroup>(args.control.name, windowOf(parent), args);
+}
+
 ui::ListBox& WindowSystem::createListBox(ui::Container& parent,
                                          const ui::ControlArgs& args) {
   return make<ListBox>(args.name, windowOf(parent), args);
@@ -97,6 +111,24 @@ ui::PageControl& WindowSystem::createPageControl(ui::Container& parent,
 ui::StatusBar& WindowSystem::createStatusBar(ui::Form& parent,
                                              const ui::StatusBarArgs& args) {
   return make<StatusBar>(args.control.name, windowOf(parent), args);
+}
+
+int WindowSystem::messageBox(ui::Form* owner, const std::string& text,
+                             const std::string& caption, uint32_t style) {
+  return MessageBoxW(owner ? windowOf(*owner) : nullptr, wideText(text).c_str(),
+                     wideText(caption).c_str(), style);
+}
+
+std::optional<std::string> WindowSystem::inputBox(
+    const std::string& caption, const std::string& prompt,
+    const std::string& defaultText) {
+  if (answerQueued())
+    return headless::WindowSystem::inputBox(caption, prompt, defaultText);
+  return runInputBox(
+      {.owner = forms_.empty() ? nullptr : forms_.front()->hwnd(),
+       .caption = caption,
+       .prompt = prompt,
+       .defaultText = defaultText});
 }
 
 bool WindowSystem::translateAccelerator(MSG& msg) {

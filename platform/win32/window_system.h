@@ -31,6 +31,10 @@ class WindowSystem : public headless::WindowSystem {
                                const ui::SpinArgs& args) override;
   ui::HotKey& createHotKey(ui::Container& parent, const ui::ControlArgs& args,
                            uint16_t word) override;
+  ui::ComboBox& createComboBox(ui::Container& parent,
+                               const ui::ItemsArgs& args) override;
+  ui::RadioGroup& createRadioGroup(ui::Container& parent,
+                                   const ui::ItemsArgs& args) override;
   ui::ListBox& createListBox(ui::Container& parent,
                              const ui::ControlArgs& args) override;
   ui::ListView& createListView(ui::Container& parent,
@@ -41,6 +45,14 @@ class WindowSystem : public headless::WindowSystem {
                                      const ui::PageArgs& args) override;
   ui::StatusBar& createStatusBar(ui::Form& parent,
                                  const ui::StatusBarArgs& args) override;
+
+  // The system's message box, modal to the owner.
+  int messageBox(ui::Form* owner, const std::string& text,
+                 const std::string& caption, uint32_t style) override;
+  // The answer a scenario queued, else a modal input box over the main form.
+  std::optional<std::string> inputBox(const std::string& caption,
+                                      const std::string& prompt,
+                                      const std::string& defaultText) override;
 
   // The forms' keyboard shortcuts; true when the message was one.
   bool translateAccelerator(MSG& msg);

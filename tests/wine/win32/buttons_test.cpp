@@ -156,5 +156,62 @@ TEST_F(ButtonsTest, HotKeyFieldTranslatesModifiers) {
   EXPECT_EQ(changes, 2);
 }
 
+TEST_F(ButtonsTest, ComboBoxChoiceAndTyping) {
+  ui::ComboBox& combo =
+      windows.createComboBox(form, {{"cb_iface", {5, 5, 200, 21}, "", ""},
+                                    {"Realtek PCIe GBE", "Беспроводная сеть"},
+                                    0});
+  const HWND hwnd = hwndOf(combo);
+  EXPECT_EQ(SendMessageW(hwnd, CB_GETCOUNT, 0, 0), 2);
+  EXPECT_EQ(textOf(hwnd), L"Realtek PCIe GBE");
+  int changes = 0;
+  combo.onChange = [&] { ++changes; };
+
+  // The program's choice runs no event.
+  combo.setItemIndex(1);
+  EXPECT_EQ(SendMessageW(hwnd, CB_GETCURSEL, 0, 0), 1);
+  EXPECT_EQ(textOf(hwnd), L"Беспроводная сеть");
+  combo.setText("Realtek PCIe GBE");
+  EXPECT_EQ(combo.itemIndex(), 0);
+  EXPECT_EQ(changes, 0);
+
+  // The user's choice and typing do.
+  SendMessageW(hwnd, CB_SETCURSEL, 1, 0);
+  notifyParent(hwnd, CBN_SELCHANGE);
+  EXPECT_EQ(combo.itemIndex(), 1);
+  EXPECT_EQ(combo.text(), "Беспроводная сеть");
+  SetWindowTextW(hwnd, L"ppp0");
+  notifyParent(hwnd, CBN_EDITCHANGE);
+  EXPECT_EQ(combo.text(), "ppp0");
+  EXPECT_EQ(combo.itemIndex(), -1);
+  EXPECT_EQ(changes, 2);
+}
+
+TEST_F(ButtonsTest, RadioGroupClickChoosesAnItem) {
+  ui::RadioGroup& group = windows.createRadioGroup(
+      form, {{"rg_event", {5, 5, 200, 80}, "Событие", ""},
+             {"Подключился", "Открыл файл", "Отключился"},
+             0});
+  std::vector<HWND> buttons;
+  for (HWND child = GetWindow(hwndOf(group), GW_CHILD); child;
+       child = GetWindow(child, GW_HWNDNEXT))
+    buttons.push_back(child);
+  ASSERT_EQ(buttons.size(), 3u);
+  EXPECT_EQ(textOf(buttons[1]), L"Открыл файл");
+  EXPECT_EQ(SendMessageW(buttons[0], BM_GETCHECK, 0, 0), BST_CHECKED);
+  int clicks = 0;
+  group.onClick = [&] { ++clicks; };
+
+  SendMessageW(buttons[2], BM_CLICK, 0, 0);
+  EXPECT_EQ(group.itemIndex(), 2);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(SendMessageW(buttons[0], BM_GETCHECK, 0, 0), BST_UNCHECKED);
+
+  group.setItemIndex(1);
+  EXPECT_EQ(SendMessageW(buttons[1], BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageW(buttons[2], BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_EQ(clicks, 1);
+}
+
 }  // namespace
 }  // namespace ov::win32
