@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "app/local_host_name.h"
 #include "monitor/display_headers.h"
 
 namespace ov {
@@ -54,6 +55,8 @@ void TForm1::FormCreate() {
   tray->Add(kTrayIconId, TrayIconImage::idle, "Монитор сети");
   tray->Modify(TrayIconImage::idle, "Соединений:0");
   kicktime->setValue(KickTime);
+  rules->load(RulesPath());
+  LocalHostName = ReadLocalHostName(services_.sockets);
 }
 
 void TForm1::writeGridHeaders() {
@@ -68,6 +71,7 @@ void TForm1::writeGridHeaders() {
 bool TForm1::FormCloseQuery() {
   traffic.SaveTrafficSettings(ConfigPath());
   SaveDisplaySettings();
+  rules->save(RulesPath());
   tray->Del();
   return true;
 }

@@ -4,6 +4,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/services.h"
 #include "app/ttray.h"
@@ -142,6 +143,36 @@ class TForm1 {
   void loadColumnWidths(const ConfigFile& cfg);
   void saveColumnWidths(const ConfigFile& cfg) const;
   // ---- End of the configuration block.
+
+ public:
+  // ---- Universal rules and the file log: the rules editor on the tab
+  // "Универсальные" with the file "rules" beside the program, and the file
+  // log's inputs kept outside its controls.
+  void b_addruleClick();
+  void b_delruleClick();
+  void lv_rulesDblClick();
+  void cb_actionsChange();
+
+  ui::ListView* lv_rules = nullptr;
+  ui::Edit* t_user = nullptr;  // the rule's address
+  ui::ComboBox* cb_event = nullptr;
+  ui::Edit* t_parame = nullptr;  // the event's parameter
+  ui::ComboBox* cb_actions = nullptr;
+  ui::Label* lb_param = nullptr;
+  ui::Edit* t_param = nullptr;  // the action's parameter
+  ui::RadioGroup* rg1 = nullptr;
+  ui::Button* b_addrule = nullptr;
+  ui::Button* b_delrule = nullptr;
+
+  // Upper case, taken once at start-up; empty when it cannot be read.
+  std::string LocalHostName;
+  // Share paths whose files are not logged; the share refresh fills it.
+  std::vector<std::string> UnloggedPaths;
+
+ private:
+  void buildRulesPage(ui::Container& page);
+  std::string RulesPath() const;
+  // ---- End of the universal rules and file log block.
 
  private:
   void buildMainMenu();
