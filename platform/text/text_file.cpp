@@ -48,8 +48,14 @@ std::string toLf(std::string_view text) {
 std::optional<std::string> readTextFile(std::string_view utf8Path) {
   std::ifstream in(pathFromUtf8(utf8Path), std::ios::binary);
   if (!in) return std::nullopt;
-  const std::string bytes((std::istreambuf_iterator<char>(in)),
-                          std::istreambuf_iterator<char>());
+  std::string bytes;
+  try {
+    bytes.assign(std::istreambuf_iterator<char>(in),
+                 std::istreambuf_iterator<char>());
+  } catch (const std::ios_base::failure&) {
+    // A folder opens like a file on POSIX; reading it throws.
+    return std::nullopt;
+  }
   return toLf(cp1251ToUtf8(bytes));
 }
 
