@@ -8,8 +8,6 @@ namespace ov::test {
 
 namespace {
 
-constexpr LocalDateTime kStart{2026, 3, 5, 9, 0, 0, 0, 4};
-
 // A fresh folder for the program's files, so that no settings file of
 // another run is read.
 std::filesystem::path freshProgramDir() {
@@ -36,9 +34,9 @@ bool HookedSound::PlaySound(std::string_view fileName) {
   return played;
 }
 
-LanForm::LanForm(std::string_view scenario)
+LanForm::LanForm(std::string_view scenario, LanFormOptions options)
     : dir_(freshProgramDir()),
-      clock_(kStart),
+      clock_(options.start),
       journal_([this] { return clock_.tickMs(); }),
       lan_(clock_, journal_, sim::parseScenario(scenario, "test.scn")),
       sound_(lan_.sound()),
@@ -53,8 +51,11 @@ LanForm::LanForm(std::string_view scenario)
                 tray_,
                 windows_,
                 dir_.string() + "/"},
-      driver_(windows_),
-      form_(std::make_unique<TForm1>(services_)) {}
+      driver_(windows_) {
+  windows_.setJournal(&journal_);
+  if (options.beforeStart) options.beforeStart(dir_, lan_.world());
+  form_ = std::make_unique<TForm1>(services_);
+}
 
 LanForm::~LanForm() {
   form_.reset();

@@ -31,17 +31,28 @@ class HookedSound : public Sound {
   Sound& device_;
 };
 
+struct LanFormOptions {
+  LocalDateTime start{2026, 3, 5, 9, 0, 0, 0, 4};
+  // Runs before the form is created: the files the program finds beside
+  // it at start, the world as start-up sees it.
+  std::function<void(const std::filesystem::path& programDir, sim::World&)>
+      beforeStart;
+};
+
 class LanForm {
  public:
-  // The scenario starts at 9:00:00 on 5 March 2026; Timer3 first ticks at
-  // one second.
-  explicit LanForm(std::string_view scenario);
+  // The scenario starts at 9:00:00 on 5 March 2026 unless the options say
+  // otherwise; Timer3 first ticks at one second. Message and input boxes
+  // are journaled, as in the runner.
+  explicit LanForm(std::string_view scenario, LanFormOptions options = {});
   ~LanForm();
 
   // Plays the scenario's lines and the timers up to that moment.
   void runUntil(double seconds);
 
   TForm1& form() { return *form_; }
+  // The program's folder; it lives as long as this object.
+  const std::filesystem::path& programDir() const { return dir_; }
   HookedSound& sound() { return sound_; }
 
   // The argument lists of the journal's lines of one call, as written:
