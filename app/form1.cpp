@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "app/local_host_name.h"
 #include "monitor/display_headers.h"
 
 namespace ov {
@@ -41,6 +40,8 @@ TForm1::TForm1(Services& services)
   Timer1->onTimer = [this] { Timer1Timer(); };
   Timer3 = services_.timers.createTimer(1000, true);
   Timer3->onTimer = [this] { Timer3Timer(); };
+  Timer2 = services_.timers.createTimer(60000, true);
+  Timer2->onTimer = [this] { Timer2Timer(); };
   Form1->onCloseQuery = [this] { return FormCloseQuery(); };
   buildMonitor();
 
@@ -55,8 +56,7 @@ void TForm1::FormCreate() {
   tray->Add(kTrayIconId, TrayIconImage::idle, "Монитор сети");
   tray->Modify(TrayIconImage::idle, "Соединений:0");
   kicktime->setValue(KickTime);
-  rules->load(RulesPath());
-  LocalHostName = ReadLocalHostName(services_.sockets);
+  LoadNameLists();
 }
 
 void TForm1::writeGridHeaders() {
@@ -71,7 +71,6 @@ void TForm1::writeGridHeaders() {
 bool TForm1::FormCloseQuery() {
   traffic.SaveTrafficSettings(ConfigPath());
   SaveDisplaySettings();
-  rules->save(RulesPath());
   tray->Del();
   return true;
 }

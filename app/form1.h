@@ -4,7 +4,7 @@
 #include <array>
 #include <memory>
 #include <string>
-#include <vector>
+#include <string_view>
 
 #include "app/services.h"
 #include "app/ttray.h"
@@ -145,34 +145,50 @@ class TForm1 {
   // ---- End of the configuration block.
 
  public:
-  // ---- Universal rules and the file log: the rules editor on the tab
-  // "Универсальные" with the file "rules" beside the program, and the file
-  // log's inputs kept outside its controls.
-  void b_addruleClick();
-  void b_delruleClick();
-  void lv_rulesDblClick();
-  void cb_actionsChange();
+  // ---- Access policy and name lists: the minute tick's idle kick, kicking
+  // everybody, the grids' kick and close commands, the computer and user
+  // lists on the security page with their files "users" and "usrnames".
+  void Timer2Timer();
+  void kickAll();
+  void N4Click();   // "Мочить!": the selected client
+  void N3Click();   // "Закрыть файл": the selected open file
+  void N6Click();   // the selected client into the computer list
+  void N47Click();  // the selected connection's user into the user list
+  void N26Click();  // the selected open file's user into the user list
+  void N7Click();   // "Добавить" of PopupMenu4
+  void N8Click();   // "Удалить" of PopupMenu4
+  void sec_logicClick();
+  void save1butClick();
+  void save2Click();
+  void LoadNameLists();
 
-  ui::ListView* lv_rules = nullptr;
-  ui::Edit* t_user = nullptr;  // the rule's address
-  ui::ComboBox* cb_event = nullptr;
-  ui::Edit* t_parame = nullptr;  // the event's parameter
-  ui::ComboBox* cb_actions = nullptr;
-  ui::Label* lb_param = nullptr;
-  ui::Edit* t_param = nullptr;  // the action's parameter
-  ui::RadioGroup* rg1 = nullptr;
-  ui::Button* b_addrule = nullptr;
-  ui::Button* b_delrule = nullptr;
-
-  // Upper case, taken once at start-up; empty when it cannot be read.
-  std::string LocalHostName;
-  // Share paths whose files are not logged; the share refresh fills it.
-  std::vector<std::string> UnloggedPaths;
+  std::unique_ptr<Timer> Timer2;
+  ui::GroupBox* gb_kickcomputers = nullptr;
+  ui::GroupBox* gb_kickusers = nullptr;
+  ui::ListBox* ListBox1 = nullptr;  // computer list
+  ui::ListBox* ListBox2 = nullptr;  // user list
+  ui::Button* save1but = nullptr;
+  ui::Button* save2 = nullptr;
+  ui::Menu* PopupMenu4 = nullptr;  // context menu of both lists
+  ui::MenuItem* N7 = nullptr;
+  ui::MenuItem* N8 = nullptr;
+  ui::MenuItem* N4 = nullptr;
+  ui::MenuItem* N6 = nullptr;
+  ui::MenuItem* N47 = nullptr;
+  ui::MenuItem* N3 = nullptr;
+  ui::MenuItem* N26 = nullptr;
 
  private:
-  void buildRulesPage(ui::Container& page);
-  std::string RulesPath() const;
-  // ---- End of the universal rules and file log block.
+  void buildNameLists(ui::Container& page);
+  void addConnsCommandItems();
+  void addFilesCommandItems();
+  std::string NameListPath(std::string_view name) const;
+  // Takes a grid name unless the list already holds it in any letter case.
+  void addNameOnce(ui::ListBox& list, const std::string& name);
+  // The list "Добавить" and "Удалить" act on: the list box whose item was
+  // selected last, the computer list until then.
+  ui::ListBox* namesMenuList_ = nullptr;
+  // ---- End of the access policy and name lists block.
 
  private:
   void buildMainMenu();

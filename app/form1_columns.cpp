@@ -88,10 +88,12 @@ void saveGridColumns(const ConfigFile& cfg, const ui::StringGrid& grid,
 void TForm1::buildColumnMenus() {
   ui::WindowSystem& ws = services_.windows;
   PopupMenu3 = &ws.createMenu("PopupMenu3", true);
+  addConnsCommandItems();
   addColumnToggles(*PopupMenu3, "N32", kConnsToggles, connsColumnItems,
                    [this](int col) { N33Click(col); });
   st_conns->setPopupMenu(PopupMenu3);
   PopupMenu2 = &ws.createMenu("PopupMenu2", true);
+  addFilesCommandItems();
   addColumnToggles(*PopupMenu2, "N42", kFilesToggles, filesColumnItems,
                    [this](int col) { N43Click(col); });
   st_files->setPopupMenu(PopupMenu2);

@@ -110,19 +110,11 @@ void TForm1::buildSecurityPage(ui::Container& page) {
   PageControl1 =
       &ws.createPageControl(page, {{"PageControl1", {0, 0, 583, 290}, "", ""},
                                    {"По категориям", "Универсальные"}});
-  sec_logic = &ws.createCheckBox(
-      PageControl1->page(0),
-      {"sec_logic",
-       {8, 240, 120, 17},
-       "Инв. логика",
-       "Меняет логику отключения: доступ разрешается/запрещается только для "
-       "компов в данном списке"},
-      false);
+  buildNameLists(PageControl1->page(0));
   cb_rules = &ws.createCheckBox(
       PageControl1->page(1),
       {"cb_rules", {8, 8, 300, 17}, "Включить универсальные правила", ""},
       false);
-  buildRulesPage(PageControl1->page(1));
 }
 
 void TForm1::buildStatisticsPage(ui::Container& page) {

@@ -178,8 +178,11 @@ class ListBox : public Control {
   virtual int count() const = 0;
   virtual const std::string& item(int index) const = 0;
   virtual int selected() const = 0;  // -1 for none
+  // Selecting an item runs onClick, as a user's click on it does, also when
+  // it was selected already.
   virtual void setSelected(int index) = 0;
   virtual void setPopupMenu(Menu* menu) = 0;
+  std::function<void()> onClick;
 };
 
 struct ListColumn {

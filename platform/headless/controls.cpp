@@ -188,6 +188,7 @@ const std::string& ListBox::item(int index) const {
 
 void ListBox::setSelected(int index) {
   selected_ = index >= 0 && index < count() ? index : -1;
+  if (selected_ >= 0 && onClick) onClick();
 }
 
 ListView::ListView(const ui::ListViewArgs& args)

@@ -1,0 +1,57 @@
+// The access policy in the main window: the minute tick's pass over the
+// sessions, kicking everybody, and the grids' kick and close commands.
+#include <charconv>
+#include <optional>
+
+#include "app/form1.h"
+#include "app/grid_selection.h"
+#include "monitor/minute_sessions.h"
+
+namespace ov {
+
+void TForm1::addConnsCommandItems() {
+  N4 = &PopupMenu3->addItem(nullptr, {"N4", "Мочить!", ""});
+  N4->onClick = [this] { N4Click(); };
+  ui::MenuItem& security =
+      PopupMenu3->addItem(nullptr, {"pm_security", "Безопасность", ""});
+  N6 = &PopupMenu3->addItem(&security, {"N6", "Добавить в...", ""});
+  N6->onClick = [this] { N6Click(); };
+  N47 = &PopupMenu3->addItem(&security,
+                             {"N47", "Мочить пользователя всегда", ""});
+  N47->onClick = [this] { N47Click(); };
+}
+
+void TForm1::addFilesCommandItems() {
+  N3 = &PopupMenu2->addItem(nullptr, {"N3", "Закрыть файл", "", true});
+  N3->onClick = [this] { N3Click(); };
+  N26 =
+      &PopupMenu2->addItem(nullptr, {"N26", "Мочить пользователя всегда", ""});
+  N26->onClick = [this] { N26Click(); };
+}
+
+void TForm1::Timer2Timer() {
+  monitor::minuteSessionPass(services_.net, watchedServer,
+                             [this](const SESSION_INFO_502& session) {
+                               accessPolicy->idleChecks(session);
+                             });
+}
+
+void TForm1::kickAll() { accessPolicy->kickAll(); }
+
+void TForm1::N4Click() {
+  const std::string client = SelectedCell(*st_conns, 0);
+  if (client.empty()) return;
+  accessPolicy->disconnect(client, std::nullopt);
+}
+
+void TForm1::N3Click() {
+  const std::string idText = SelectedCell(*st_files, 1);
+  uint32_t fileId = 0;
+  const char* end = idText.data() + idText.size();
+  const auto [stop, error] = std::from_chars(idText.data(), end, fileId);
+  // An empty cell, or one that holds no identifier, closes nothing.
+  if (idText.empty() || error != std::errc() || stop != end) return;
+  accessPolicy->closeFile(fileId);
+}
+
+}  // namespace ov
