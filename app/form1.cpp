@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "app/local_host_name.h"
 #include "monitor/display_headers.h"
 
 namespace ov {
@@ -57,6 +58,8 @@ void TForm1::FormCreate() {
   tray->Modify(TrayIconImage::idle, "Соединений:0");
   kicktime->setValue(KickTime);
   LoadNameLists();
+  rules->load(RulesPath());
+  LocalHostName = ReadLocalHostName(services_.sockets);
 }
 
 void TForm1::writeGridHeaders() {
@@ -71,6 +74,7 @@ void TForm1::writeGridHeaders() {
 bool TForm1::FormCloseQuery() {
   traffic.SaveTrafficSettings(ConfigPath());
   SaveDisplaySettings();
+  rules->save(RulesPath());
   tray->Del();
   return true;
 }

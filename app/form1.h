@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/services.h"
 #include "app/ttray.h"
@@ -189,6 +190,36 @@ class TForm1 {
   // selected last, the computer list until then.
   ui::ListBox* namesMenuList_ = nullptr;
   // ---- End of the access policy and name lists block.
+
+ public:
+  // ---- Universal rules and the file log: the rules editor on the tab
+  // "Универсальные" with the file "rules" beside the program, and the file
+  // log's inputs kept outside its controls.
+  void b_addruleClick();
+  void b_delruleClick();
+  void lv_rulesDblClick();
+  void cb_actionsChange();
+
+  ui::ListView* lv_rules = nullptr;
+  ui::Edit* t_user = nullptr;  // the rule's address
+  ui::ComboBox* cb_event = nullptr;
+  ui::Edit* t_parame = nullptr;  // the event's parameter
+  ui::ComboBox* cb_actions = nullptr;
+  ui::Label* lb_param = nullptr;
+  ui::Edit* t_param = nullptr;  // the action's parameter
+  ui::RadioGroup* rg1 = nullptr;
+  ui::Button* b_addrule = nullptr;
+  ui::Button* b_delrule = nullptr;
+
+  // Upper case, taken once at start-up; empty when it cannot be read.
+  std::string LocalHostName;
+  // Share paths whose files are not logged; the share refresh fills it.
+  std::vector<std::string> UnloggedPaths;
+
+ private:
+  void buildRulesPage(ui::Container& page);
+  std::string RulesPath() const;
+  // ---- End of the universal rules and file log block.
 
  private:
   void buildMainMenu();

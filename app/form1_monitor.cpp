@@ -13,8 +13,15 @@ void TForm1::buildMonitor() {
                           *cb_kickpipe, *cb_denyf, *n_denyf, AutoKick,
                           KickTime},
       services_.net, watchedServer);
-  rules = std::make_unique<monitor::RuleTable>();
-  fileLog = std::make_unique<monitor::FileLog>();
+  rules = std::make_unique<monitor::RuleTable>(
+      *lv_rules, monitor::RuleActionPorts{services_.net, services_.sound,
+                                          services_.windows});
+  fileLog = std::make_unique<monitor::FileLog>(
+      monitor::FileLogView{*lv_fileshist, *t_log, *cb_ignorelocal, *cb_rules},
+      monitor::FileLogSettings{LogEnabled, LocalHostName, UnloggedPaths},
+      monitor::FileLogParts{*connections, sessionAddresses, cycleCounters,
+                            *rules},
+      services_.clock, services_.locale);
   monitorCycle = std::make_unique<monitor::MonitorCycle>(
       monitor::MonitorView{*Form1, *stranichki, *st_conns, *st_files, *ListBox4,
                            *lv_connhist, *cb_cleantable, *cb_conninfo,

@@ -115,6 +115,7 @@ void TForm1::buildSecurityPage(ui::Container& page) {
       PageControl1->page(1),
       {"cb_rules", {8, 8, 300, 17}, "Включить универсальные правила", ""},
       false);
+  buildRulesPage(PageControl1->page(1));
 }
 
 void TForm1::buildStatisticsPage(ui::Container& page) {
