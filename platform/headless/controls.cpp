@@ -17,6 +17,13 @@ void selectedIndex(JsonObject& out, int index) {
     out.add("selected", index);
 }
 
+// A deleted selected item leaves no selection, as the native lists do; the
+// items after a deleted one move up.
+int selectionAfterDelete(int selected, int deleted) {
+  if (selected == deleted) return -1;
+  return selected > deleted ? selected - 1 : selected;
+}
+
 const char* stateText(ui::WindowState state) {
   switch (state) {
     case ui::WindowState::minimized:
@@ -174,7 +181,7 @@ void ListBox::addItem(const std::string& text) { items_.push_back(text); }
 void ListBox::deleteItem(int index) {
   if (index < 0 || index >= count()) return;
   items_.erase(items_.begin() + index);
-  if (selected_ >= count()) selected_ = -1;
+  selected_ = selectionAfterDelete(selected_, index);
 }
 
 void ListBox::clear() {
@@ -234,7 +241,7 @@ void ListView::setItem(int index, const ui::ListItem& item) {
 void ListView::deleteItem(int index) {
   if (index < 0 || index >= count()) return;
   items_.erase(items_.begin() + index);
-  if (selected_ >= count()) selected_ = -1;
+  selected_ = selectionAfterDelete(selected_, index);
 }
 
 void ListView::clear() {

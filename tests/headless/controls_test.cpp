@@ -125,3 +125,31 @@ TEST(HeadlessControls, CloseAsksTheCloseQuery) {
 
 }  // namespace
 }  // namespace ov::headless
+
+namespace ov::headless {
+namespace {
+
+TEST(HeadlessControls, DeletingItemsKeepsOrClearsTheSelectionAsNativeListsDo) {
+  WindowSystem ws;
+  ui::Form& form = ws.createForm({"Form1", {}, "Orvane", ""});
+  ui::ListBox& box = ws.createListBox(form, {"ListBox1", {}, "", ""});
+  for (const char* name : {"A", "B", "C", "D"}) box.addItem(name);
+  box.setSelected(2);
+  box.deleteItem(0);
+  EXPECT_EQ(box.selected(), 1);
+  EXPECT_EQ(box.item(1), "C");
+  box.deleteItem(1);
+  EXPECT_EQ(box.selected(), -1);
+
+  ui::ListView& view =
+      ws.createListView(form, {{"lv_rules", {}, "", ""}, {{"IP", 120}}});
+  for (const char* address : {"1", "2", "3"}) view.addItem({address, {}});
+  view.setSelected(1);
+  view.deleteItem(2);
+  EXPECT_EQ(view.selected(), 1);
+  view.deleteItem(1);
+  EXPECT_EQ(view.selected(), -1);
+}
+
+}  // namespace
+}  // namespace ov::headless
