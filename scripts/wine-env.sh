@@ -34,21 +34,21 @@ wine_draw_frames() {
     >/dev/null 2>&1
 }
 
-# Starts Xvfb on the first free display and exports DISPLAY; XVFB_PID holds
-# its process id.
+# Starts Xvfb on a display it picks itself (so parallel runs never share
+# one) and exports DISPLAY; XVFB_PID holds its process id.
 xvfb_start() {
-  local n=90
-  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do
-    n=$((n + 1))
-  done
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  local number_file
+  number_file=$(mktemp)
+  Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp \
+    >"$number_file" 2>/dev/null &
   XVFB_PID=$!
   local tries=0
-  while [ ! -e "/tmp/.X11-unix/X$n" ] && [ $tries -lt 100 ]; do
+  while [ ! -s "$number_file" ] && [ $tries -lt 100 ]; do
     sleep 0.1
     tries=$((tries + 1))
   done
-  export DISPLAY=":$n"
+  export DISPLAY=":$(head -n 1 "$number_file")"
+  rm -f "$number_file"
 }
 
 xvfb_stop() {
