@@ -25,6 +25,7 @@ void ListBox::addItem(const std::string& text) {
 void ListBox::deleteItem(int index) {
   NativeControl::deleteItem(index);
   SendMessageW(hwnd(), LB_DELETESTRING, index, 0);
+  SendMessageW(hwnd(), LB_SETCURSEL, selected(), 0);
 }
 
 void ListBox::clear() {

@@ -14,11 +14,12 @@ namespace {
 
 class Pushing {
  public:
-  explicit Pushing(bool& flag) : flag_(flag) { flag_ = true; }
-  ~Pushing() { flag_ = false; }
+  explicit Pushing(bool& flag) : flag_(flag), before_(flag) { flag_ = true; }
+  ~Pushing() { flag_ = before_; }
 
  private:
   bool& flag_;
+  bool before_;
 };
 
 void setCell(HWND hwnd, int index, int column, const std::string& text) {
@@ -74,6 +75,7 @@ void ListView::deleteItem(int index) {
   NativeControl::deleteItem(index);
   Pushing pushing(pushing_);
   ListView_DeleteItem(hwnd(), index);
+  showSelection();
 }
 
 void ListView::clear() {
@@ -84,6 +86,10 @@ void ListView::clear() {
 
 void ListView::setSelected(int index) {
   NativeControl::setSelected(index);
+  showSelection();
+}
+
+void ListView::showSelection() {
   Pushing pushing(pushing_);
   ListView_SetItemState(hwnd(), -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
   if (selected() >= 0) {

@@ -26,6 +26,7 @@ class ListView : public NativeControl<headless::ListView> {
   void showColumns();
   void showColumnWidths();
   void showItem(int index, bool inserting);
+  void showSelection();
   // Notices caused by the program's own changes are not the user's.
   bool pushing_ = false;
 };

@@ -38,6 +38,11 @@ TEST_F(ListsTest, ListBoxMirrorsItemsAndSelection) {
   list.deleteItem(0);
   EXPECT_EQ(SendMessageW(hwnd, LB_GETCOUNT, 0, 0), 2);
   EXPECT_EQ(listBoxText(hwnd, 0), L"SKLAD");
+  EXPECT_EQ(list.selected(), 1);
+  EXPECT_EQ(SendMessageW(hwnd, LB_GETCURSEL, 0, 0), 1);
+  list.deleteItem(1);
+  EXPECT_EQ(list.selected(), -1);
+  EXPECT_EQ(SendMessageW(hwnd, LB_GETCURSEL, 0, 0), LB_ERR);
   list.clear();
   EXPECT_EQ(SendMessageW(hwnd, LB_GETCOUNT, 0, 0), 0);
   EXPECT_EQ(list.selected(), -1);
@@ -82,7 +87,7 @@ TEST_F(ListViewTest, ItemsColumnsAndChecksShow) {
 }
 
 TEST_F(ListViewTest, UserChecksAndSelectsRows) {
-  for (const char* name : {"Docs", "Price", "HP1020"})
+  for (const char* name : {"Docs", "Price", "HP1020", "Scan"})
     shares.addItem({name, {"", ""}, false});
 
   ListView_SetCheckState(hwnd, 1, TRUE);
@@ -92,10 +97,16 @@ TEST_F(ListViewTest, UserChecksAndSelectsRows) {
   ListView_SetItemState(hwnd, 2, 0, LVIS_SELECTED);
   EXPECT_EQ(shares.selected(), -1);
 
+  shares.setSelected(2);
+  shares.deleteItem(0);
+  EXPECT_EQ(shares.selected(), 1);
+  EXPECT_EQ(ListView_GetNextItem(hwnd, -1, LVNI_SELECTED), 1);
   shares.setSelected(0);
   EXPECT_EQ(ListView_GetNextItem(hwnd, -1, LVNI_SELECTED), 0);
-  shares.setChecked(1, false);
-  EXPECT_FALSE(ListView_GetCheckState(hwnd, 1));
+  // "Price", checked by the user, moved up with the deletion.
+  EXPECT_TRUE(ListView_GetCheckState(hwnd, 0));
+  shares.setChecked(0, false);
+  EXPECT_FALSE(ListView_GetCheckState(hwnd, 0));
 
   int doubleClicks = 0;
   shares.onDblClick = [&] { ++doubleClicks; };
