@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <fstream>
 
 #include "scenario_run.h"
 
@@ -102,6 +103,29 @@ TEST(Runner, DumpShowsTheFormAtThatMomentAndAtTheEnd) {
                        "\"tobnovl\": {\"kind\": \"spin\", \"enabled\": "
                        "true, \"visible\": true, \"value\": 250}"));
   EXPECT_TRUE(contains(atEnd, "\"text\": \"PC 7\""));
+}
+
+}  // namespace
+}  // namespace ov::e2e
+
+namespace ov::e2e {
+namespace {
+
+TEST(Runner, TheWorldOfTimeZeroIsThereBeforeStartUp) {
+  ScenarioRun run;
+  // The local host name is read once at start-up; with ignore-local on, an
+  // opening attributed to this computer is not logged.
+  std::ofstream(run.file("OV.CFG"), std::ios::binary)
+      << "[Log]\r\nUse=1\r\nLocalCheck=1\r\nFiles=files.log\r\n";
+  ASSERT_EQ(run.run("0 localhost SERVER1\n0 ui page 0\n"
+                    "1 connect SERVER1 admin\n1 connect PC2 ivan\n"
+                    "1 open 5 SERVER1 admin C:\\a.txt\n"
+                    "1 open 6 PC2 ivan C:\\b.txt\n3 exit\n"),
+            0)
+      << run.errors();
+  const std::string log = run.read("files.log");
+  EXPECT_EQ(log.find("a.txt"), std::string::npos) << log;
+  EXPECT_NE(log.find("[PC2] C:\\b.txt\r\n"), std::string::npos) << log;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <ctime>
 #include <fstream>
+#include <optional>
 #include <ostream>
 
 #include "app/form1.h"
@@ -60,11 +61,18 @@ class Run {
   bool openJournal() {
     return options_.journal.empty() || journal_.open(options_.journal);
   }
-  void createForm() { form_ = std::make_unique<TForm1>(services_); }
+  // The world the scenario sets up at time 0 is the one the program starts
+  // in: its host name, files and sessions are there before start-up reads
+  // them. A user verb of that moment waits for the form.
+  void createForm() {
+    waiting_ = lan_.player().advance(0);
+    form_ = std::make_unique<TForm1>(services_);
+  }
   UiDriver& driver() { return driver_; }
 
   void play(std::ostream& err) {
     const uint64_t endMs = options_.runForMs.value_or(kDefaultRunMs);
+    if (waiting_) handle(*waiting_, err);
     while (!ended_) {
       const auto worldDue = lan_.player().nextDueMs();
       const auto timerDue = clock_.nextTimerDue();
@@ -116,6 +124,7 @@ class Run {
   UiDriver driver_;
   const RunnerOptions& options_;
   std::unique_ptr<TForm1> form_;
+  std::optional<sim::ScenarioEvent> waiting_;
   bool ended_ = false;
   bool quit_ = false;
 };
