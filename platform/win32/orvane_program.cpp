@@ -107,8 +107,8 @@ int runProgram(const std::vector<std::string>& args) {
                 .clock = clock,
                 .timers = timers,
                 .windows = windows,
-                .exit = [&form] { form.mnu_exitClick(); },
-                .quit = [] { PostQuitMessage(0); }});
+                .endings = {[&form] { form.mnu_exitClick(); },
+                            [] { PostQuitMessage(0); }}});
   form.window().setWindowState(ui::WindowState::normal);
   return runMessageLoop(windows);
 }

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "platform/clock.h"
-#include "platform/headless/ui_driver.h"
+#include "platform/headless/user_events.h"
 #include "platform/sim/scenario_player.h"
 
 namespace ov::win32 {
@@ -15,8 +15,7 @@ struct SimPumpArgs {
   Clock& clock;
   TimerFactory& timers;
   headless::WindowSystem& windows;
-  std::function<void()> exit;  // as the main menu's exit
-  std::function<void()> quit;  // as the tray menu's exit: nothing saved
+  headless::RunEndings endings;
 };
 
 class SimPump {
@@ -25,10 +24,9 @@ class SimPump {
 
  private:
   void applyDue();
-  void handle(const sim::ScenarioEvent& event);
 
   SimPumpArgs args_;
-  headless::UiDriver driver_;
+  headless::UserEvents events_;
   std::unique_ptr<Timer> timer_;
   bool ended_ = false;
 };

@@ -1,18 +1,16 @@
 #include "platform/headless/runner/runner.h"
 
 #include <ctime>
-#include <fstream>
 #include <optional>
 #include <ostream>
 
 #include "app/form1.h"
 #include "platform/headless/headless_locale.h"
 #include "platform/headless/recording_tray.h"
-#include "platform/headless/ui_driver.h"
+#include "platform/headless/user_events.h"
 #include "platform/headless/virtual_clock.h"
 #include "platform/headless/window_system.h"
 #include "platform/sim/sim_lan.h"
-#include "platform/text/text_file.h"
 
 namespace ov::headless {
 
@@ -35,12 +33,6 @@ LocalDateTime realLocalTime() {
   return t;
 }
 
-bool writeDump(const std::string& path, ControlRegistry& registry) {
-  std::ofstream out(pathFromUtf8(path), std::ios::binary | std::ios::trunc);
-  out << registry.dump() << '\n';
-  return static_cast<bool>(out);
-}
-
 // Everything one run is made of, in the order it must be built.
 class Run {
  public:
@@ -53,7 +45,8 @@ class Run {
                   lan_.sound(),      clock_,         clock_,
                   locale_,           tray_,          windows_,
                   options.programDir},
-        driver_(windows_),
+        events_(windows_,
+                {[this] { ended_ = true; }, [this] { ended_ = quit_ = true; }}),
         options_(options) {
     windows_.setJournal(&journal_);
   }
@@ -68,11 +61,11 @@ class Run {
     waiting_ = lan_.player().advance(0);
     form_ = std::make_unique<TForm1>(services_);
   }
-  UiDriver& driver() { return driver_; }
+  const UiDriver& driver() const { return events_.driver(); }
 
   void play(std::ostream& err) {
     const uint64_t endMs = options_.runForMs.value_or(kDefaultRunMs);
-    if (waiting_) handle(*waiting_, err);
+    if (waiting_) events_.handle(waiting_->verb, waiting_->args, err);
     while (!ended_) {
       const auto worldDue = lan_.player().nextDueMs();
       const auto timerDue = clock_.nextTimerDue();
@@ -82,7 +75,7 @@ class Run {
         while (!ended_) {
           auto event = lan_.player().advance(clock_.tickMs());
           if (!event) break;
-          handle(*event, err);
+          events_.handle(event->verb, event->args, err);
         }
       } else if (!clock_.fireNextTimer(endMs)) {
         break;
@@ -93,18 +86,6 @@ class Run {
   }
 
  private:
-  void handle(const sim::ScenarioEvent& event, std::ostream& err) {
-    if (event.verb == "ui") {
-      driver_.apply(event.args);
-    } else if (event.verb == "dump") {
-      if (!writeDump(event.args.at(0), windows_.registry()))
-        err << "cannot write " << event.args.at(0) << '\n';
-    } else if (event.verb == "exit" || event.verb == "quit") {
-      ended_ = true;
-      quit_ = event.verb == "quit";
-    }
-  }
-
   // Ends the run: the dump first, while the window still stands, then the
   // main menu's exit (which saves) unless the run was quit.
   void finish(bool quit, std::ostream& err) {
@@ -121,7 +102,7 @@ class Run {
   RecordingTray tray_;
   WindowSystem windows_;
   Services services_;
-  UiDriver driver_;
+  UserEvents events_;
   const RunnerOptions& options_;
   std::unique_ptr<TForm1> form_;
   std::optional<sim::ScenarioEvent> waiting_;
