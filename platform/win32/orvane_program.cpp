@@ -97,6 +97,9 @@ int runProgram(const std::vector<std::string>& args) {
                     tray,
                     windows,
                     programDir()};
+  // The world the scenario sets up at time 0 is the one the program starts
+  // in; a user event of that moment waits for the form.
+  auto waiting = lan.player().advance(0);
   TForm1 form(services);
   const std::string reason = checkUserVerbs(userVerbs, windows);
   if (!reason.empty()) {
@@ -108,7 +111,8 @@ int runProgram(const std::vector<std::string>& args) {
                 .timers = timers,
                 .windows = windows,
                 .endings = {[&form] { form.mnu_exitClick(); },
-                            [] { PostQuitMessage(0); }}});
+                            [] { PostQuitMessage(0); }},
+                .waiting = std::move(waiting)});
   form.window().setWindowState(ui::WindowState::normal);
   return runMessageLoop(windows);
 }

@@ -26,12 +26,16 @@ SimPump::SimPump(SimPumpArgs args)
 }
 
 void SimPump::applyDue() {
+  // Nobody reads the program's standard error; an unwritable dump is simply
+  // missing.
+  std::ostringstream ignored;
+  if (args_.waiting) {
+    events_.handle(args_.waiting->verb, args_.waiting->args, ignored);
+    args_.waiting.reset();
+  }
   while (!ended_) {
     const auto event = args_.player.advance(args_.clock.tickMs());
     if (!event) break;
-    // Nobody reads the program's standard error; an unwritable dump is
-    // simply missing.
-    std::ostringstream ignored;
     events_.handle(event->verb, event->args, ignored);
   }
   if (ended_ || (args_.player.linesDone() && !args_.player.nextDueMs()))

@@ -3,6 +3,7 @@
 // events that are due and carries out the user's (ui, dump, exit, quit).
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "platform/clock.h"
 #include "platform/headless/user_events.h"
@@ -16,6 +17,8 @@ struct SimPumpArgs {
   TimerFactory& timers;
   headless::WindowSystem& windows;
   headless::RunEndings endings;
+  // A user event of time 0 met while the world was set up before the form.
+  std::optional<sim::ScenarioEvent> waiting;
 };
 
 class SimPump {
