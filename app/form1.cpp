@@ -57,6 +57,9 @@ void TForm1::FormCreate() {
   tray->Add(kTrayIconId, TrayIconImage::idle, "Монитор сети");
   tray->Modify(TrayIconImage::idle, "Соединений:0");
   kicktime->setValue(KickTime);
+  // A value the box moved to a bound without a change of its own (a
+  // negative one from a damaged file) would otherwise drop every session.
+  kicktimeChange();
   LoadNameLists();
   rules->load(RulesPath());
   LocalHostName = ReadLocalHostName(services_.sockets);

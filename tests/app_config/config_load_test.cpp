@@ -172,6 +172,12 @@ TEST_F(ConfigTest, SpinBoxesBringValuesWithinTheirBounds) {
       << bytes;
   EXPECT_NE(bytes.find("[Log]\r\nOpenFiles=1000\r\n"), std::string::npos);
 
+  // A negative idle limit follows the box to 0 instead of kicking all.
+  putConfig("[Kick]\r\nKickTime=-5\r\n");
+  form = &start().form;
+  EXPECT_EQ(form->kicktime->value(), 0);
+  EXPECT_EQ(form->KickTime, 0);
+
   putConfig("[Timer]\r\nRefresh=250\r\n");
   form = &start().form;
   EXPECT_EQ(form->Timer3->interval(), 250u);
