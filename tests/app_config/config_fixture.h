@@ -13,7 +13,7 @@
 #include "platform/headless/recording_tray.h"
 #include "platform/headless/virtual_clock.h"
 #include "platform/headless/window_system.h"
-#include "tests/app_config/inert_lan.h"
+#include "tests/support/inert_lan.h"
 
 namespace ov {
 

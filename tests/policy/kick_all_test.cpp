@@ -6,6 +6,7 @@
 #include "monitor/access_policy.h"
 #include "platform/headless/controls.h"
 #include "policy_support.h"
+#include "tests/support/inert_lan.h"
 
 namespace ov::test {
 namespace {
@@ -31,7 +32,7 @@ TEST(KickAll, DisconnectsEverySessionOfTheSimulatedServer) {
 
 // A server whose level-10 answer comes in two batches, with a session that
 // leaves its user name out.
-class TwoBatchServer : public NetApi {
+class TwoBatchServer : public InertNetApi {
  public:
   SessionBatch NetSessionEnum(std::string_view server, uint32_t level,
                               uint32_t prefMaxLen,
@@ -52,39 +53,6 @@ class TwoBatchServer : public NetApi {
                           std::optional<std::string_view> user) override {
     deleted.push_back(std::string(server) + " " + std::string(client) + " " +
                       (user ? std::string(*user) : "(none)"));
-    return NERR_Success;
-  }
-  NetBatch<CONNECTION_INFO_1> NetConnectionEnum(std::string_view,
-                                                std::string_view, uint32_t,
-                                                uint32_t, uint32_t&) override {
-    return {};
-  }
-  NetBatch<FILE_INFO_3> NetFileEnum(std::string_view, uint32_t, uint32_t,
-                                    uint32_t&) override {
-    return {};
-  }
-  NetStatus NetFileClose(std::string_view, uint32_t) override {
-    return NERR_Success;
-  }
-  ShareBatch NetShareEnum(std::string_view, uint32_t, uint32_t,
-                          uint32_t&) override {
-    return {};
-  }
-  NetStatus NetShareGetInfo(std::string_view, std::string_view,
-                            SHARE_INFO_2&) override {
-    return NERR_Success;
-  }
-  NetStatus NetShareAdd(std::string_view, const SHARE_INFO_502&) override {
-    return NERR_Success;
-  }
-  NetStatus NetShareSetInfo(std::string_view, std::string_view,
-                            const SHARE_INFO_502&) override {
-    return NERR_Success;
-  }
-  NetStatus NetShareDel(std::string_view, std::string_view) override {
-    return NERR_Success;
-  }
-  NetStatus NetServerGetInfo(std::string_view, SERVER_INFO_101&) override {
     return NERR_Success;
   }
 
