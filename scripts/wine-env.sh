@@ -14,6 +14,18 @@ wine_tools_missing() {
   return 1
 }
 
+# Exits 77 (the test runner's "skipped") when the Wine tools or the Windows
+# program EXE are missing.
+wine_skip_unless_ready() {
+  if wine_tools_missing; then
+    exit 77
+  fi
+  if ! [ -f "$1" ]; then
+    echo "no Windows build at $1"
+    exit 77
+  fi
+}
+
 # A Wine prefix of our own in DIR; no Mono or Gecko prompts, no debug noise.
 # The X display must be set before the prefix's first wine command: a wine
 # server that started without one refuses every window until it is killed.

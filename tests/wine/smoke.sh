@@ -7,13 +7,7 @@ set -u
 exe=$1 scenario=$2 work=$3
 . "$(dirname "$0")/../../scripts/wine-env.sh"
 
-if wine_tools_missing; then
-  exit 77
-fi
-if ! [ -f "$exe" ]; then
-  echo "no Windows build at $exe"
-  exit 77
-fi
+wine_skip_unless_ready "$exe"
 
 exe=$(realpath "$exe") scenario=$(realpath "$scenario")
 mkdir -p "$work" && cd "$work" || exit 1
