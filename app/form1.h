@@ -186,9 +186,9 @@ class TForm1 {
   std::string NameListPath(std::string_view name) const;
   // Takes a grid name unless the list already holds it in any letter case.
   void addNameOnce(ui::ListBox& list, const std::string& name);
-  // The list "Добавить" and "Удалить" act on: the list box whose item was
-  // selected last, the computer list until then.
-  ui::ListBox* namesMenuList_ = nullptr;
+  // The list "Добавить" and "Удалить" act on: the list box the menu was
+  // opened over; none before it was opened.
+  ui::ListBox* namesMenuList() const;
   // ---- End of the access policy and name lists block.
 
  public:

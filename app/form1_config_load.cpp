@@ -14,6 +14,9 @@ namespace {
 
 // Characters of the file-log name, its terminating zero included.
 constexpr std::size_t kLogNameCapacity = 200;
+// Enough of a number's text to see its sign.
+constexpr std::size_t kNumberTextCapacity = 16;
+constexpr int kDefaultKickTime = 10;
 
 }  // namespace
 
@@ -36,8 +39,12 @@ void TForm1::LoadSettings() {
 
   AutoKick = cfg.readInt("Kick", "AutoKick", 1);
   mochilkabox->setChecked(AutoKick != 0);
-  // The spin box kicktime shows it later in the start-up.
-  KickTime = cfg.readInt("Kick", "KickTime", 10);
+  // The spin box kicktime shows it later in the start-up. A negative limit
+  // (a damaged file) would reach the box as 0 and drop every session.
+  KickTime = cfg.readString("Kick", "KickTime", "", kNumberTextCapacity)
+                     .starts_with('-')
+                 ? kDefaultKickTime
+                 : cfg.readInt("Kick", "KickTime", kDefaultKickTime);
   cfg.loadCheckBox("Kick", "Logic", false, *sec_logic);
   cfg.loadCheckBox("Kick", "Pipes", false, *cb_kickpipe);
 

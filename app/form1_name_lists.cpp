@@ -52,15 +52,12 @@ void TForm1::buildNameLists(ui::Container& page) {
   N8 = &PopupMenu4->addItem(nullptr, {"N8", "Удалить", ""});
   ListBox1->setPopupMenu(PopupMenu4);
   ListBox2->setPopupMenu(PopupMenu4);
-  namesMenuList_ = ListBox1;
 
   sec_logic->onClick = [this] { sec_logicClick(); };
   save1but->onClick = [this] { save1butClick(); };
   save2->onClick = [this] { save2Click(); };
   N7->onClick = [this] { N7Click(); };
   N8->onClick = [this] { N8Click(); };
-  ListBox1->onClick = [this] { namesMenuList_ = ListBox1; };
-  ListBox2->onClick = [this] { namesMenuList_ = ListBox2; };
 }
 
 std::string TForm1::NameListPath(std::string_view name) const {
@@ -92,8 +89,14 @@ void TForm1::sec_logicClick() {
   N6->setCaption("Добавить в '" + caption + "'");
 }
 
+ui::ListBox* TForm1::namesMenuList() const {
+  return dynamic_cast<ui::ListBox*>(PopupMenu4->popupComponent());
+}
+
 void TForm1::N7Click() {
-  ui::ListBox& list = *namesMenuList_;
+  ui::ListBox* opened = namesMenuList();
+  if (!opened) return;
+  ui::ListBox& list = *opened;
   const char* prompt =
       &list == ListBox2 ? "Введите имя пользователя" : "Введите имя компьютера";
   const std::string name = services_.locale.upperCase(
@@ -104,8 +107,8 @@ void TForm1::N7Click() {
 }
 
 void TForm1::N8Click() {
-  ui::ListBox& list = *namesMenuList_;
-  if (list.selected() >= 0) list.deleteItem(list.selected());
+  ui::ListBox* list = namesMenuList();
+  if (list && list->selected() >= 0) list->deleteItem(list->selected());
 }
 
 void TForm1::addNameOnce(ui::ListBox& list, const std::string& name) {

@@ -104,18 +104,15 @@ std::optional<std::string> findValue(std::string_view section,
   return std::string(classify(lines[*place.key]).value);
 }
 
+// The digits at the start; a sign is no digit, so "-1" reads as 0.
 // Saturates instead of overflowing on absurdly long digit runs.
 int leadingNumber(std::string_view text) {
-  const bool negative = text.starts_with('-');
-  if (negative || text.starts_with('+')) text.remove_prefix(1);
-  const long long limit = negative ? -static_cast<long long>(INT_MIN)
-                                   : static_cast<long long>(INT_MAX);
-  long long magnitude = 0;
+  long long value = 0;
   for (const char c : text) {
     if (c < '0' || c > '9') break;
-    magnitude = std::min(magnitude * 10 + (c - '0'), limit);
+    value = std::min(value * 10 + (c - '0'), static_cast<long long>(INT_MAX));
   }
-  return static_cast<int>(negative ? -magnitude : magnitude);
+  return static_cast<int>(value);
 }
 
 std::string keyLine(std::string_view key, std::string_view value) {

@@ -29,11 +29,11 @@ uint8_t choiceFrom(std::string_view line) {
              : kNoChoice;
 }
 
-// A use that cannot be read never acts.
+// The use is kept as a byte: its low 8 bits. One that cannot be read never
+// acts.
 uint8_t useFrom(std::string_view line) {
   const auto value = decimalNumber(line);
-  if (!value || *value < kUseNever) return kUseNever;
-  return *value > kUseAlways ? kUseAlways : static_cast<uint8_t>(*value);
+  return value ? static_cast<uint8_t>(*value) : kUseNever;
 }
 
 }  // namespace

@@ -15,7 +15,9 @@ class SessionAddresses {
   void clear() { entries_.clear(); }
   // A client with several sessions keeps the address recorded first.
   void record(std::string_view client, std::string_view address);
-  // Exact, case-sensitive, like every name comparison of the monitor.
+  // Exact, case-sensitive, like every name comparison of the monitor. Names
+  // are cut to the client field as in the connection table, so the cut name
+  // a file opening is traced to finds the address of the full one.
   std::optional<std::string> addressOf(std::string_view client) const;
 
  private:

@@ -64,6 +64,10 @@ class Menu {
   virtual const std::string& name() const = 0;
   // parent null: a top-level item of this menu.
   virtual MenuItem& addItem(MenuItem* parent, const MenuItemArgs& args) = 0;
+  // The control a popup menu was last opened over; null before the first
+  // time. Its items act on that control.
+  virtual Control* popupComponent() const = 0;
+  virtual void setPopupComponent(Control* control) = 0;
 };
 
 class Form : public Container {

@@ -195,7 +195,19 @@ class RadioGroup : public ControlState<ui::RadioGroup> {
   int index_;
 };
 
-class ListBox : public ControlState<ui::ListBox> {
+// A control with a context menu, which the runner can open over it.
+class WithPopupMenu {
+ public:
+  ui::Menu* popupMenu() const { return popup_; }
+
+ protected:
+  void keepPopupMenu(ui::Menu* menu) { popup_ = menu; }
+
+ private:
+  ui::Menu* popup_ = nullptr;
+};
+
+class ListBox : public ControlState<ui::ListBox>, public WithPopupMenu {
  public:
   using ControlState::ControlState;
   const char* kind() const override { return "listbox"; }
@@ -207,19 +219,14 @@ class ListBox : public ControlState<ui::ListBox> {
   const std::string& item(int index) const override;
   int selected() const override { return selected_; }
   void setSelected(int index) override;
-  void setPopupMenu(ui::Menu* menu) override { popup_ = menu; }
-
- protected:
-  // The context menu, for a native control to show.
-  ui::Menu* popupMenu() const { return popup_; }
+  void setPopupMenu(ui::Menu* menu) override { keepPopupMenu(menu); }
 
  private:
   std::vector<std::string> items_;
   int selected_ = -1;
-  ui::Menu* popup_ = nullptr;
 };
 
-class ListView : public ControlState<ui::ListView> {
+class ListView : public ControlState<ui::ListView>, public WithPopupMenu {
  public:
   explicit ListView(const ui::ListViewArgs& args);
   const char* kind() const override { return "listview"; }
@@ -239,12 +246,8 @@ class ListView : public ControlState<ui::ListView> {
   void setSelected(int index) override;
   void setChecked(int index, bool checked) override;
   void scrollLineDown() override { ++scrolledLines_; }
-  void setPopupMenu(ui::Menu* menu) override { popup_ = menu; }
+  void setPopupMenu(ui::Menu* menu) override { keepPopupMenu(menu); }
   int scrolledLines() const { return scrolledLines_; }
-
- protected:
-  // The context menu, for a native control to show.
-  ui::Menu* popupMenu() const { return popup_; }
 
  private:
   std::vector<ui::ListColumn> columns_;
@@ -252,10 +255,9 @@ class ListView : public ControlState<ui::ListView> {
   bool checkBoxes_;
   int selected_ = -1;
   int scrolledLines_ = 0;
-  ui::Menu* popup_ = nullptr;
 };
 
-class StringGrid : public ControlState<ui::StringGrid> {
+class StringGrid : public ControlState<ui::StringGrid>, public WithPopupMenu {
  public:
   explicit StringGrid(const ui::GridArgs& args);
   const char* kind() const override { return "grid"; }
@@ -269,17 +271,12 @@ class StringGrid : public ControlState<ui::StringGrid> {
   int colWidth(int col) const override;
   int selectedRow() const override { return selectedRow_; }
   void setSelectedRow(int row) override;
-  void setPopupMenu(ui::Menu* menu) override { popup_ = menu; }
-
- protected:
-  // The context menu, for a native control to show.
-  ui::Menu* popupMenu() const { return popup_; }
+  void setPopupMenu(ui::Menu* menu) override { keepPopupMenu(menu); }
 
  private:
   std::vector<int> widths_;
   std::vector<std::vector<std::string>> cells_;  // [row][col]
   int selectedRow_ = 1;
-  ui::Menu* popup_ = nullptr;
 };
 
 class PageControl : public ControlState<ui::PageControl> {

@@ -1,6 +1,9 @@
 #include "platform/headless/ui_driver.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
+#include <string_view>
 
 namespace ov::headless {
 
@@ -18,14 +21,35 @@ T* as(Describable* control) {
   return dynamic_cast<T*>(control);
 }
 
+struct VerbShape {
+  std::string_view verb;
+  std::size_t fields;  // the verb itself counted
+};
+
+constexpr VerbShape kVerbs[] = {{"page", 2},  {"answer", 2}, {"click", 2},
+                                {"popup", 2}, {"check", 3},  {"text", 3},
+                                {"key", 3},   {"spin", 3},   {"combo", 3},
+                                {"radio", 3}, {"select", 3}};
+
+// Verbs of the scenario whose handlers this form does not have yet.
+constexpr std::string_view kComingVerbs[] = {"hotkey", "tray", "close",
+                                             "dialog"};
+
+ui::Menu* popupMenuOf(Describable* control) {
+  auto* owner = dynamic_cast<WithPopupMenu*>(control);
+  return owner ? owner->popupMenu() : nullptr;
+}
+
 }  // namespace
 
 std::string UiDriver::check(const std::vector<std::string>& args) const {
   if (args.empty()) return "ui needs a sub-verb";
   const std::string& verb = args[0];
-  const size_t needed =
-      verb == "page" || verb == "click" || verb == "answer" ? 2 : 3;
-  if (args.size() < needed) return "'ui " + verb + "' needs more fields";
+  if (std::ranges::find(kComingVerbs, verb) != std::end(kComingVerbs))
+    return "'ui " + verb + "' is not available yet";
+  const auto shape = std::ranges::find(kVerbs, verb, &VerbShape::verb);
+  if (shape == std::end(kVerbs)) return "no user verb 'ui " + verb + "'";
+  if (args.size() < shape->fields) return "'ui " + verb + "' needs more fields";
   if (verb == "page") {
     auto* pages = as<ui::PageControl>(registry_.find(kMainPages));
     if (!pages) return "the form has no page control";
@@ -35,28 +59,24 @@ std::string UiDriver::check(const std::vector<std::string>& args) const {
     return "";
   }
   if (verb == "answer") return "";
-  if (verb == "click" || verb == "check" || verb == "text" || verb == "key" ||
-      verb == "spin" || verb == "select" || verb == "combo" ||
-      verb == "radio") {
-    Describable* control = registry_.find(args.at(1));
-    if (!control) return "no control named '" + args[1] + "'";
-    const bool fits = (verb == "click" &&
-                       (as<ui::Button>(control) || as<ui::MenuItem>(control) ||
-                        as<ui::CheckBox>(control))) ||
-                      (verb == "check" && as<ui::CheckBox>(control)) ||
-                      (verb == "text" &&
-                       (as<ui::Edit>(control) || as<ui::ComboBox>(control))) ||
-                      (verb == "key" && as<ui::Edit>(control)) ||
-                      (verb == "combo" && as<ui::ComboBox>(control)) ||
-                      (verb == "radio" && as<ui::RadioGroup>(control)) ||
-                      (verb == "spin" && as<ui::SpinEdit>(control)) ||
-                      (verb == "select" &&
-                       (as<ui::StringGrid>(control) ||
-                        as<ui::ListBox>(control) || as<ui::ListView>(control)));
-    if (!fits) return "'" + args[1] + "' cannot take 'ui " + verb + "'";
-    return "";
-  }
-  return "'ui " + verb + "' is not available in this version";
+  Describable* control = registry_.find(args.at(1));
+  if (!control) return "no control named '" + args[1] + "'";
+  const bool fits = (verb == "click" &&
+                     (as<ui::Button>(control) || as<ui::MenuItem>(control) ||
+                      as<ui::CheckBox>(control))) ||
+                    (verb == "popup" && popupMenuOf(control)) ||
+                    (verb == "check" && as<ui::CheckBox>(control)) ||
+                    (verb == "text" &&
+                     (as<ui::Edit>(control) || as<ui::ComboBox>(control))) ||
+                    (verb == "key" && as<ui::Edit>(control)) ||
+                    (verb == "combo" && as<ui::ComboBox>(control)) ||
+                    (verb == "radio" && as<ui::RadioGroup>(control)) ||
+                    (verb == "spin" && as<ui::SpinEdit>(control)) ||
+                    (verb == "select" &&
+                     (as<ui::StringGrid>(control) || as<ui::ListBox>(control) ||
+                      as<ui::ListView>(control)));
+  if (!fits) return "'" + args[1] + "' cannot take 'ui " + verb + "'";
+  return "";
 }
 
 void UiDriver::apply(const std::vector<std::string>& args) {
@@ -71,7 +91,9 @@ void UiDriver::apply(const std::vector<std::string>& args) {
     return;
   }
   Describable* control = registry_.find(args.at(1));
-  if (verb == "click") {
+  if (verb == "popup") {
+    popupMenuOf(control)->setPopupComponent(as<ui::Control>(control));
+  } else if (verb == "click") {
     if (auto* button = as<ui::Button>(control)) button->click();
     if (auto* item = as<ui::MenuItem>(control)) item->click();
     if (auto* box = as<ui::CheckBox>(control)) box->setChecked(!box->checked());

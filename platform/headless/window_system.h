@@ -37,6 +37,10 @@ class Menu : public ui::Menu {
   const std::string& name() const override { return name_; }
   ui::MenuItem& addItem(ui::MenuItem* parent,
                         const ui::MenuItemArgs& args) override;
+  ui::Control* popupComponent() const override { return popupComponent_; }
+  void setPopupComponent(ui::Control* control) override {
+    popupComponent_ = control;
+  }
 
  protected:
   // Lets a native menu wrap its items; the in-memory one keeps them only.
@@ -47,6 +51,7 @@ class Menu : public ui::Menu {
   std::string name_;
   ControlRegistry& registry_;
   std::vector<std::unique_ptr<MenuItem>> items_;
+  ui::Control* popupComponent_ = nullptr;
 };
 
 class WindowSystem : public ui::WindowSystem {

@@ -257,7 +257,7 @@ void checkUi(const ScenarioEvent& e) {
   const std::span<const std::string> rest =
       std::span<const std::string>(e.args).subspan(1);
   const std::string what = "ui " + action;
-  if (action == "click") {
+  if (action == "click" || action == "popup") {
     ArgCheck(what, rest, {"NAME"}, 1);
   } else if (action == "check") {
     ArgCheck(what, rest, {"NAME", "STATE"}, 2).word(1, {"0", "1"});

@@ -45,7 +45,7 @@ void ListBox::onCommand(WORD code) {
 }
 
 bool ListBox::onContextMenu(POINT screen) {
-  return showPopupMenu(popupMenu(), hwnd(), screen);
+  return showPopupMenu(popupMenu(), *this, hwnd(), screen);
 }
 
 HBRUSH ListBox::onCtlColor(HDC dc) { return silverBackground(dc); }

@@ -127,7 +127,7 @@ bool ListView::onNotify(const NMHDR& header, LRESULT&) {
 }
 
 bool ListView::onContextMenu(POINT screen) {
-  return showPopupMenu(popupMenu(), hwnd(), screen);
+  return showPopupMenu(popupMenu(), *this, hwnd(), screen);
 }
 
 void ListView::showColumns() {

@@ -114,9 +114,11 @@ std::unique_ptr<headless::MenuItem> Menu::makeItem(
   return item;
 }
 
-bool showPopupMenu(ui::Menu* menu, HWND owner, POINT screen) {
+bool showPopupMenu(ui::Menu* menu, ui::Control& over, HWND owner,
+                   POINT screen) {
   auto* native = dynamic_cast<Menu*>(menu);
   if (!native) return false;
+  native->setPopupComponent(&over);
   if (screen.x == -1 && screen.y == -1) {
     RECT rect;
     GetWindowRect(owner, &rect);

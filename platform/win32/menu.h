@@ -53,6 +53,7 @@ class Menu : public headless::Menu {
 
 // Shows a control's context menu, if it has one, where the user asked for
 // it (a point of (-1,-1) comes from the keyboard: the control's corner).
-bool showPopupMenu(ui::Menu* menu, HWND owner, POINT screen);
+// The menu remembers the control, so its items act on that one.
+bool showPopupMenu(ui::Menu* menu, ui::Control& over, HWND owner, POINT screen);
 
 }  // namespace ov::win32

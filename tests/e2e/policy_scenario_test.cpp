@@ -26,6 +26,7 @@ const char* const kOffice =
     "2.5 ui select st_conns 2\n"
     "2.5 ui click N47\n"
     "3.5 ui select ListBox2 0\n"
+    "3.5 ui popup ListBox2\n"
     "3.5 ui answer сидоров\n"
     "3.5 ui click N7\n"
     "3.5 ui click save2\n"

@@ -34,6 +34,16 @@ TEST(Runner, ScenarioErrorsStopTheRunBeforeItStarts) {
   EXPECT_EQ(run.run("1 ui page 6\n"), 2);
   EXPECT_TRUE(contains(run.errors(), "no page 6")) << run.errors();
 
+  // Documented verbs this form cannot act on yet say so, whatever their
+  // fields; a list box takes a popup, a button has no menu to open.
+  for (const char* verb : {"hotkey 16", "close", "tray dblclick"}) {
+    EXPECT_EQ(run.run(std::string("1 ui ") + verb + "\n"), 2);
+    EXPECT_TRUE(contains(run.errors(), "is not available yet")) << run.errors();
+  }
+  EXPECT_EQ(run.run("1 ui popup b_addrule\n"), 2);
+  EXPECT_TRUE(contains(run.errors(), "'b_addrule' cannot take 'ui popup'"))
+      << run.errors();
+
   EXPECT_EQ(run.run("0 connect PC1 ivan\n", {"--run-for", "soon"}), 2);
   EXPECT_EQ(run.run("0 connect PC1 ivan\n", {"--start", "2026-02-30 10:00:00"}),
             2);

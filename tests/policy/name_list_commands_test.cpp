@@ -26,11 +26,13 @@ TEST(NameListCommands, AddTakesTheTypedNameInCapitalsIntoTheChosenList) {
   LanForm lan(R"(
 0 ui answer buh-pc
 0 ui click N7
+0 ui popup ListBox1
 0 ui click N7
-0 ui select ListBox2 0
+0 ui click N7
+0 ui popup ListBox2
 0 ui answer иванов
 0 ui click N7
-0 ui select ListBox1 0
+0 ui popup ListBox1
 0 ui answer ёлка
 0 ui click N7
 )",
@@ -39,6 +41,7 @@ TEST(NameListCommands, AddTakesTheTypedNameInCapitalsIntoTheChosenList) {
   TForm1& form = lan.form();
   EXPECT_EQ(listItems(*form.ListBox1), (Lines{"BUH-PC", "ЁЛКА"}));
   EXPECT_EQ(listItems(*form.ListBox2), (Lines{"petr", "ИВАНОВ"}));
+  // Before the menu is opened over a list its items do nothing.
   EXPECT_EQ(lan.calls("InputBox"),
             (Lines{inputBox("Введите имя компьютера", "\"buh-pc\""),
                    inputBox("Введите имя компьютера", "null"),
@@ -50,13 +53,14 @@ TEST(NameListCommands, AddTakesTheTypedNameInCapitalsIntoTheChosenList) {
 }
 
 TEST(NameListCommands, TenthNameTurnsAddOffForBothListsForGood) {
-  std::string scenario;
+  std::string scenario = "0 ui popup ListBox1\n";
   for (int i = 1; i <= 10; ++i)
     scenario += "0 ui answer pc" + std::to_string(i) + "\n0 ui click N7\n";
   LanForm lan(scenario + R"(
 1 ui select ListBox1 0
 1 ui click N8
 1 ui select ListBox2 0
+1 ui popup ListBox2
 1 ui answer olga
 1 ui click N7
 )",
@@ -78,10 +82,12 @@ TEST(NameListCommands, TenthNameTurnsAddOffForBothListsForGood) {
 
 TEST(NameListCommands, DeleteRemovesTheSelectedEntryOfTheChosenList) {
   LanForm lan(R"(
+0 ui popup ListBox1
 0 ui answer pc1
 0 ui click N7
 0 ui click N8
 0 ui select ListBox2 1
+0 ui popup ListBox2
 0 ui click N8
 )",
               withUsers("ivan\r\npetr\r\nolga\r\n"));
@@ -92,10 +98,34 @@ TEST(NameListCommands, DeleteRemovesTheSelectedEntryOfTheChosenList) {
   EXPECT_EQ(listItems(*form.ListBox2), (Lines{"ivan", "olga"}));
 }
 
+TEST(NameListCommands, TheMenuActsOnTheListItWasOpenedOver) {
+  // A selection in the other list does not turn the menu to it.
+  LanForm lan(R"(
+0 ui popup ListBox1
+0 ui answer pc1
+0 ui click N7
+0 ui select ListBox1 0
+0 ui popup ListBox2
+0 ui answer ivanov
+0 ui click N7
+0 ui select ListBox1 0
+0 ui popup ListBox2
+0 ui click N8
+)");
+  lan.runUntil(0);
+  TForm1& form = lan.form();
+  EXPECT_EQ(listItems(*form.ListBox1), Lines{"PC1"});
+  EXPECT_EQ(listItems(*form.ListBox2), Lines{"IVANOV"});
+  EXPECT_EQ(lan.calls("InputBox"),
+            (Lines{inputBox("Введите имя компьютера", "\"pc1\""),
+                   inputBox("Введите имя пользователя", "\"ivanov\"")}));
+}
+
 TEST(NameListCommands, GridNamesAreAddedOnceWhateverTheirLetterCase) {
   LanForm lan(R"(
 0 connect pc1 Ivan
 0 connect PC2 petr
+0 ui popup ListBox1
 0 ui answer PC1
 0 ui click N7
 1.5 ui select st_conns 1

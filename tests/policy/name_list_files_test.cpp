@@ -28,6 +28,7 @@ std::string numberedLines(int count) {
 
 TEST(NameListFiles, ListsWrittenByTheButtonsReadBackTheSame) {
   LanForm lan(R"(
+0 ui popup ListBox1
 0 ui answer pc1
 0 ui click N7
 0 ui answer бухгалтерия
@@ -100,6 +101,7 @@ TEST(NameListFiles, UnwritableFileIsReportedAndTheListKept) {
     std::filesystem::create_directory(dir / "usrnames");
   };
   LanForm lan(R"(
+0 ui popup ListBox1
 0 ui answer pc1
 0 ui click N7
 0 ui click save1but

@@ -27,6 +27,7 @@ TEST(SessionChecks, KickedSessionIsCountedAndShownButNotTracked) {
 0 connect PC1 ivan
 0 connect PC2 petr
 1.5 ui answer pc1
+1.5 ui popup ListBox1
 1.5 ui click N7
 )");
   lan.runUntil(1.5);

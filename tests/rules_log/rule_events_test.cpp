@@ -114,6 +114,19 @@ TEST(RuleEvents, FileRulesMatchTheExtensionInAnyLetterCase) {
   EXPECT_EQ(off.calls("MessageBox"), Strings{});
 }
 
+TEST(RuleEvents, AFileRuleActsForAClientWithANameLongerThanItsField) {
+  // The name is cut to 16 characters in the tables; the opening is traced
+  // to the cut name and must still find the session's address.
+  LanForm lan(
+      "0 host ACCOUNTING-OFFICE-7 10.0.0.21\n"
+      "0 connect ACCOUNTING-OFFICE-7 ivan\n"
+      "2 open 1 ACCOUNTING-OFFICE-7 ivan C:\\Docs\\plan.doc\n",
+      programOptions({.rulesFile = ruleRecord(kFileOpened, kWarn, "10.0.0.21",
+                                              "план", "doc", kAlways)}));
+  lan.runUntil(3);
+  EXPECT_EQ(lan.calls("MessageBox"), (Strings{warning("10.0.0.21", "план")}));
+}
+
 TEST(RuleEvents, OnceRulesActOnceAndLeaveTheTableAndTheFile) {
   LanForm lan(
       "0 host PC1 10.0.0.11\n"

@@ -100,6 +100,31 @@ TEST(RulesFile, EventsAndActionsPastTheListsNeverMatch) {
                 ruleRecord(0, 2, "*", "годится", "", 255));
 }
 
+TEST(RulesFile, TheUseIsKeptAsItsLowEightBits) {
+  // -1 is 255 (always), 256 is 0 (never), 257 is 1 (once).
+  LanForm lan(
+      "0 host PC1 10.0.0.11\n2 connect PC1 ivan\n4 connect PC1 petr\n",
+      programOptions({.rulesFile = ruleRecord(0, 2, "*", "всегда", "", -1) +
+                                   ruleRecord(0, 2, "*", "никогда", "", 256) +
+                                   ruleRecord(0, 2, "*", "раз", "", 257) +
+                                   cp1251("0\r\n2\r\n*\r\nнет\r\n"
+                                          "\r\nx\r\n")}));
+  const ui::ListView& list = *lan.form().lv_rules;
+  ASSERT_EQ(list.count(), 4);
+  EXPECT_EQ(list.item(0).subItems.at(3), "Постоянно");
+  EXPECT_EQ(list.item(2).subItems.at(3), "Один раз");
+  lan.runUntil(5);
+  EXPECT_EQ(lan.calls("MessageBox"), (Strings{warning("10.0.0.11", "всегда"),
+                                              warning("10.0.0.11", "раз"),
+                                              warning("10.0.0.11", "всегда")}));
+
+  lan.form().window().close();
+  EXPECT_EQ(fileBytes(lan.programDir() / "rules"),
+            ruleRecord(0, 2, "*", "всегда", "", 255) +
+                ruleRecord(0, 2, "*", "никогда", "", 0) +
+                ruleRecord(0, 2, "*", "нет", "", 0));
+}
+
 TEST(RulesFile, NoFileMeansNoRulesAndAnUnfinishedRecordIsDropped) {
   LanForm none("", programOptions({}));
   EXPECT_EQ(none.form().lv_rules->count(), 0);

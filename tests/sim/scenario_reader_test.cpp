@@ -70,16 +70,18 @@ TEST(ScenarioReader, HandsUserVerbsOverWithTheirText) {
       "0 ui dialog click editr\n"
       "0 ui dialog close\n"
       "0 ui answer 42\n"
+      "0 ui popup ListBox2\n"
       "0 dump out/form.json\n"
       "1 exit\n"
       "2 quit\n",
       "lan.scn");
-  ASSERT_EQ(s.events.size(), 14u);
+  ASSERT_EQ(s.events.size(), 15u);
+  EXPECT_THAT(s.events[11].args, ElementsAre("popup", "ListBox2"));
   EXPECT_THAT(s.events[1].args, ElementsAre("text", "t_log", "a=b.log"));
   EXPECT_THAT(s.events[3].args, ElementsAre("key", "Edit1", "ж"));
   EXPECT_THAT(s.events[7].args, ElementsAre("dialog", "edit1", "Мочить всех"));
   for (const ScenarioEvent& e : s.events) EXPECT_FALSE(e.isWorldVerb());
-  EXPECT_EQ(s.events[12].verb, "exit");
+  EXPECT_EQ(s.events[13].verb, "exit");
 }
 
 TEST(ScenarioReader, NamesFileLineAndReason) {
