@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <iterator>
-#include <utility>
 
 #include "monitor/display_rows.h"
+#include "monitor/history_rows.h"
 #include "monitor/picker_names.h"
 #include "platform/text/utf8.h"
 
@@ -19,12 +19,12 @@ void ConnectionTable::clearSeenFlags() {
 
 std::optional<std::size_t> ConnectionTable::findActive(
     std::string_view clientName, std::string_view userName) const {
-  return findCut(utf8Cut(clientName, kClientNameChars),
-                 utf8Cut(userName, kUserNameChars));
+  return findCut(utf8Prefix(clientName, kClientNameChars),
+                 utf8Prefix(userName, kUserNameChars));
 }
 
 std::optional<std::size_t> ConnectionTable::findCut(
-    const std::string& clientName, const std::string& userName) const {
+    std::string_view clientName, std::string_view userName) const {
   for (std::size_t i = 0; i < activeCount_; ++i) {
     if (active_[i].clientName == clientName &&
         active_[i].userName == userName) {
@@ -39,16 +39,16 @@ void ConnectionTable::trackConnection(std::string_view clientName,
                                       std::string_view clientSystem,
                                       uint32_t sessionSeconds) {
   if (userName.empty()) return;
-  std::string client = utf8Cut(clientName, kClientNameChars);
-  std::string user = utf8Cut(userName, kUserNameChars);
+  const std::string_view client = utf8Prefix(clientName, kClientNameChars);
+  const std::string_view user = utf8Prefix(userName, kUserNameChars);
   if (const auto found = findCut(client, user)) {
     active_[*found].seen = true;
     active_[*found].sessionSeconds = sessionSeconds;
     return;
   }
   active_[activeCount_] = {
-      .clientName = std::move(client),
-      .userName = std::move(user),
+      .clientName = std::string(client),
+      .userName = std::string(user),
       .clientSystem = utf8Cut(clientSystem, kClientSystemChars),
       .startTime = clock_.now(),
       .sessionSeconds = sessionSeconds,
@@ -77,7 +77,7 @@ void ConnectionTable::retireEndedConnections(ui::ListView& history,
     history_[historyWrite_] = record;
     if (record.filesOpened > 0 || !suppressEmpty) {
       ++connectionsListed_;
-      history.addItem(connHistoryItem(record, locale_));
+      appendHistoryRow(history, connHistoryItem(record, locale_));
       history.scrollLineDown();
     }
     historyWrite_ = (historyWrite_ + 1) % kHistorySlots;
@@ -94,9 +94,9 @@ void ConnectionTable::removeActive(std::size_t index) {
   active_[activeCount_] = {};
 }
 
-std::optional<std::string> ConnectionTable::computerForUser(
+std::optional<std::string_view> ConnectionTable::computerForUser(
     std::string_view userName) const {
-  const std::string user = utf8Cut(userName, kUserNameChars);
+  const std::string_view user = utf8Prefix(userName, kUserNameChars);
   for (std::size_t i = 0; i < activeCount_; ++i) {
     if (active_[i].userName == user) return active_[i].clientName;
   }

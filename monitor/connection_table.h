@@ -40,8 +40,10 @@ class ConnectionTable {
   // openings, or all when suppressEmpty is clear, also get a history row.
   void retireEndedConnections(ui::ListView& history, bool suppressEmpty);
   // Client name of the first active record with this user, else of the
-  // first history slot before the write position.
-  std::optional<std::string> computerForUser(std::string_view userName) const;
+  // first history slot before the write position. The name stays valid
+  // until the table next changes.
+  std::optional<std::string_view> computerForUser(
+      std::string_view userName) const;
   // Adds the client names of history slots 0..49 not yet in names.
   void addClientNamesForPickers(std::vector<std::string>& names) const;
 
@@ -57,8 +59,8 @@ class ConnectionTable {
   uint32_t connectionsListed() const { return connectionsListed_; }
 
  private:
-  std::optional<std::size_t> findCut(const std::string& clientName,
-                                     const std::string& userName) const;
+  std::optional<std::size_t> findCut(std::string_view clientName,
+                                     std::string_view userName) const;
   void removeActive(std::size_t index);
 
   Clock& clock_;

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "monitor/file_log_line.h"
+#include "monitor/history_rows.h"
+#include "platform/text/cp1251.h"
 #include "platform/text/text_file.h"
 #include "platform/text/utf8.h"
 
@@ -27,32 +29,50 @@ FileLog::FileLog(const FileLogView& view, const FileLogSettings& settings,
 
 void FileLog::fileLogStep(std::string_view path, std::string_view user) {
   if (!settings_.logEnabled) return;
-  if (ring_.contains(path, user)) return;
+  // A file that stays open is recorded once, even when more files are open
+  // than the ring remembers.
+  const OpeningView opening = OpenedFileRing::cut(path, user);
+  if (stillOpen_.metAgain(opening)) return;
+  if (ring_.contains(opening)) {
+    stillOpen_.markOpen(opening);
+    return;
+  }
   if (inUnloggedPath(path)) return;
-  const std::string computer = utf8Cut(
+  const std::string_view computer = utf8Prefix(
       parts_.connections.computerForUser(user).value_or(""), kComputerChars);
   if (view_.cb_ignorelocal.checked() && isLocal(computer)) return;
+  record(path, user, computer);
+}
 
+void FileLog::record(std::string_view path, std::string_view user,
+                     std::string_view computerName) {
+  // Copied: a rule's action may change the tables the name lives in.
+  const std::string computer(computerName);
   // The line logs the path as the ring keeps it.
-  const std::string loggedPath = ring_.remember(path, user).path;
+  const OpenedFileRing::Entry& stored = ring_.remember(path, user);
+  stillOpen_.markOpen({stored.path, stored.userName});
+  const std::string loggedPath = stored.path;
   const LocalDateTime moment = clock_.now();
-  view_.lv_fileshist.addItem(
+  const std::string longTime = locale_.longTime(moment);
+  appendHistoryRow(
+      view_.lv_fileshist,
       {computer,
-       {std::string(path),
-        locale_.shortDate(moment) + " " + locale_.longTime(moment),
+       {std::string(path), locale_.shortDate(moment) + " " + longTime,
         std::string(kHiddenColumn)}});
   parts_.connections.countFileOpening(computer, user);
   if (view_.cb_rules.checked()) {
     // The rules act on the address of the session the opening belongs to.
-    const std::string address =
-        computer.empty()
-            ? std::string()
-            : parts_.addresses.addressOf(computer).value_or(std::string());
+    const std::string address(
+        computer.empty() ? std::string_view()
+                         : parts_.addresses.addressOf(computer).value_or(""));
     parts_.rules.fileEvent(address, path);
   }
   ++parts_.counters.loggedOpeningsThisMinute;
   view_.lv_fileshist.scrollLineDown();
-  appendLogLine(moment, computer, loggedPath);
+  // A log that cannot be opened loses the line; what was recorded stays.
+  appendFileBytes(
+      view_.t_log.text(),
+      utf8ToCp1251(fileLogLine(moment, longTime, computer, loggedPath)));
 }
 
 bool FileLog::inUnloggedPath(std::string_view path) const {
@@ -64,18 +84,10 @@ bool FileLog::inUnloggedPath(std::string_view path) const {
                      });
 }
 
-bool FileLog::isLocal(const std::string& computer) const {
+bool FileLog::isLocal(std::string_view computer) const {
   // Without a host name only the loopback address is known to be local.
   const std::string& local = settings_.localHostName;
   return (!local.empty() && computer == local) || computer == kLoopbackAddress;
-}
-
-void FileLog::appendLogLine(const LocalDateTime& moment,
-                            const std::string& computer,
-                            const std::string& path) {
-  // A log that cannot be opened loses the line; what was recorded stays.
-  appendTextFile(view_.t_log.text(),
-                 fileLogLine(moment, locale_.longTime(moment), computer, path));
 }
 
 }  // namespace ov::monitor

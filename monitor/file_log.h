@@ -10,6 +10,7 @@
 #include "monitor/opened_file_ring.h"
 #include "monitor/rules.h"
 #include "monitor/session_addresses.h"
+#include "monitor/still_open_files.h"
 #include "platform/clock.h"
 #include "platform/locale.h"
 #include "platform/ui.h"
@@ -44,6 +45,10 @@ class FileLog {
   FileLog(const FileLogView& view, const FileLogSettings& settings,
           const FileLogParts& parts, Clock& clock, Locale& locale);
 
+  // Around the entries of one open-file pass; complete when the whole list
+  // was read.
+  void beginOpenFiles() { stillOpen_.beginPass(); }
+  void endOpenFiles(bool complete) { stillOpen_.endPass(complete); }
   // One open-file entry that is neither a directory nor a passed-over pipe.
   void fileLogStep(std::string_view path, std::string_view user);
 
@@ -51,9 +56,9 @@ class FileLog {
 
  private:
   bool inUnloggedPath(std::string_view path) const;
-  bool isLocal(const std::string& computer) const;
-  void appendLogLine(const LocalDateTime& moment, const std::string& computer,
-                     const std::string& path);
+  bool isLocal(std::string_view computer) const;
+  void record(std::string_view path, std::string_view user,
+              std::string_view computer);
 
   FileLogView view_;
   FileLogSettings settings_;
@@ -61,6 +66,7 @@ class FileLog {
   Clock& clock_;
   Locale& locale_;
   OpenedFileRing ring_;
+  StillOpenFiles stillOpen_;
 };
 
 }  // namespace ov::monitor

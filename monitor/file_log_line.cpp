@@ -25,7 +25,7 @@ std::string fileLogLine(const LocalDateTime& moment, std::string_view longTime,
   line += computer;
   line += "] ";
   line += path;
-  line += '\n';
+  line += "\r\n";
   return line;
 }
 

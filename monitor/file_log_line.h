@@ -8,7 +8,7 @@
 namespace ov::monitor {
 
 // longTime is the moment in the locale's long time format; it is
-// right-aligned in 8 characters. The line ends in "\n".
+// right-aligned in 8 characters. The line ends in "\r\n", as on disk.
 std::string fileLogLine(const LocalDateTime& moment, std::string_view longTime,
                         std::string_view computer, std::string_view path);
 

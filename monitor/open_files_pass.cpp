@@ -23,7 +23,8 @@ void MonitorCycle::openFilesPass() {
   // Positions run on across batches: one row per entry, and the open-file
   // limit counts every entry listed before.
   std::size_t listed = 0;
-  enumerateAll(
+  parts_.fileLog.beginOpenFiles();
+  const NetStatus status = enumerateAll(
       [&](uint32_t& resumeHandle) {
         return ports_.net.NetFileEnum(server_, kFileLevel, MAX_PREFERRED_LENGTH,
                                       resumeHandle);
@@ -33,6 +34,7 @@ void MonitorCycle::openFilesPass() {
         for (const FILE_INFO_3& file : batch.entries)
           handleOpenFile(file, listed++);
       });
+  parts_.fileLog.endOpenFiles(status == NERR_Success);
 }
 
 void MonitorCycle::handleOpenFile(const FILE_INFO_3& file,

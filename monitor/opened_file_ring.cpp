@@ -1,25 +1,32 @@
 #include "monitor/opened_file_ring.h"
 
-#include <algorithm>
-
 #include "platform/text/utf8.h"
 
 namespace ov::monitor {
 
-bool OpenedFileRing::contains(std::string_view path,
-                              std::string_view userName) const {
-  const std::string cutPath = utf8Cut(path, kPathChars);
-  const std::string cutUser = utf8Cut(userName, kUserChars);
-  return std::any_of(entries_.begin(), entries_.end(), [&](const Entry& e) {
-    return e.path == cutPath && e.userName == cutUser;
-  });
+OpenedFileRing::OpenedFileRing() {
+  slotsHolding_.reserve(kSlots);
+  slotsHolding_.emplace(Entry{}, static_cast<uint16_t>(kSlots));
+}
+
+OpeningView OpenedFileRing::cut(std::string_view path,
+                                std::string_view userName) {
+  return {utf8Prefix(path, kPathChars), utf8Prefix(userName, kUserChars)};
+}
+
+bool OpenedFileRing::contains(const OpeningView& cutOpening) const {
+  return slotsHolding_.contains(cutOpening);
 }
 
 const OpenedFileRing::Entry& OpenedFileRing::remember(
     std::string_view path, std::string_view userName) {
   position_ = static_cast<uint16_t>((position_ + 1) % kSlots);
   Entry& entry = entries_[position_];
-  entry = {utf8Cut(path, kPathChars), utf8Cut(userName, kUserChars)};
+  const auto old = slotsHolding_.find(entry);
+  if (--old->second == 0) slotsHolding_.erase(old);
+  const OpeningView stored = cut(path, userName);
+  entry = {std::string(stored.path), std::string(stored.userName)};
+  ++slotsHolding_.try_emplace(entry, 0).first->second;
   return entry;
 }
 

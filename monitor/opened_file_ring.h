@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "monitor/opening_key.h"
+
 namespace ov::monitor {
 
 class OpenedFileRing {
@@ -14,13 +16,19 @@ class OpenedFileRing {
   static constexpr std::size_t kPathChars = 255;
   static constexpr std::size_t kUserChars = 32;
 
-  struct Entry {
-    std::string path;
-    std::string userName;
-  };
+  using Entry = OpeningKey;
 
-  // Exact comparison over every slot, of the names as they would be stored.
-  bool contains(std::string_view path, std::string_view userName) const;
+  OpenedFileRing();
+
+  // The names as they would be stored: cut to their fields.
+  static OpeningView cut(std::string_view path, std::string_view userName);
+  // Whether any slot holds the opening: exact comparison, as a scan of every
+  // slot would answer it, in constant time. Never-written slots hold an
+  // empty path and user name.
+  bool contains(const OpeningView& cutOpening) const;
+  bool contains(std::string_view path, std::string_view userName) const {
+    return contains(cut(path, userName));
+  }
   // The position advances before the write, so the first entry after start
   // lands in slot 1. Returns the entry as stored.
   const Entry& remember(std::string_view path, std::string_view userName);
@@ -30,6 +38,8 @@ class OpenedFileRing {
 
  private:
   std::array<Entry, kSlots> entries_{};
+  // How many slots hold each opening.
+  OpeningMap<uint16_t> slotsHolding_;
   uint16_t position_ = 0;
 };
 

@@ -11,9 +11,9 @@ void SessionAddresses::record(std::string_view client,
   entries_.emplace_back(utf8Cut(client, kClientNameChars), address);
 }
 
-std::optional<std::string> SessionAddresses::addressOf(
+std::optional<std::string_view> SessionAddresses::addressOf(
     std::string_view client) const {
-  const std::string cut = utf8Cut(client, kClientNameChars);
+  const std::string_view cut = utf8Prefix(client, kClientNameChars);
   for (const auto& [name, address] : entries_)
     if (name == cut) return address;
   return std::nullopt;

@@ -17,8 +17,9 @@ class SessionAddresses {
   void record(std::string_view client, std::string_view address);
   // Exact, case-sensitive, like every name comparison of the monitor. Names
   // are cut to the client field as in the connection table, so the cut name
-  // a file opening is traced to finds the address of the full one.
-  std::optional<std::string> addressOf(std::string_view client) const;
+  // a file opening is traced to finds the address of the full one. The
+  // address stays valid until the next record or clear.
+  std::optional<std::string_view> addressOf(std::string_view client) const;
 
  private:
   std::vector<std::pair<std::string, std::string>> entries_;

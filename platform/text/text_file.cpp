@@ -8,11 +8,10 @@
 namespace ov {
 namespace {
 
-bool storeTextFile(std::string_view utf8Path, std::string_view text,
-                   std::ios::openmode mode) {
+bool storeBytes(std::string_view utf8Path, std::string_view bytes,
+                std::ios::openmode mode) {
   std::ofstream out(pathFromUtf8(utf8Path), std::ios::binary | mode);
   if (!out) return false;
-  const std::string bytes = utf8ToCp1251(toCrLf(text));
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   out.close();
   return !out.fail();
@@ -60,11 +59,15 @@ std::optional<std::string> readTextFile(std::string_view utf8Path) {
 }
 
 bool writeTextFile(std::string_view utf8Path, std::string_view text) {
-  return storeTextFile(utf8Path, text, std::ios::trunc);
+  return storeBytes(utf8Path, utf8ToCp1251(toCrLf(text)), std::ios::trunc);
 }
 
 bool appendTextFile(std::string_view utf8Path, std::string_view text) {
-  return storeTextFile(utf8Path, text, std::ios::app);
+  return appendFileBytes(utf8Path, utf8ToCp1251(toCrLf(text)));
+}
+
+bool appendFileBytes(std::string_view utf8Path, std::string_view bytes) {
+  return storeBytes(utf8Path, bytes, std::ios::app);
 }
 
 }  // namespace ov

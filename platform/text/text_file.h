@@ -28,4 +28,7 @@ bool writeTextFile(std::string_view utf8Path, std::string_view text);
 // Adds text to the end of the file, creating it when missing.
 bool appendTextFile(std::string_view utf8Path, std::string_view text);
 
+// Adds bytes already in the file's encoding: one open, one write, one close.
+bool appendFileBytes(std::string_view utf8Path, std::string_view bytes);
+
 }  // namespace ov

@@ -64,12 +64,18 @@ std::size_t utf8Length(std::string_view text) {
   return count;
 }
 
-std::string utf8Cut(std::string_view text, std::size_t n) {
+std::string_view utf8Prefix(std::string_view text, std::size_t n) {
+  // Every character takes at least one byte: a short text fits as it is.
+  if (text.size() <= n) return text;
   std::size_t pos = 0;
   for (std::size_t taken = 0; taken < n && pos < text.size(); ++taken) {
     pos += decodeUtf8(text, pos).length;
   }
-  return std::string(text.substr(0, pos));
+  return text.substr(0, pos);
+}
+
+std::string utf8Cut(std::string_view text, std::size_t n) {
+  return std::string(utf8Prefix(text, n));
 }
 
 }  // namespace ov

@@ -27,6 +27,8 @@ void appendUtf8(std::string& out, char32_t code);
 std::size_t utf8Length(std::string_view text);
 
 // The first n characters of text, never splitting a character.
+std::string_view utf8Prefix(std::string_view text, std::size_t n);
+// The same, as a string of its own.
 std::string utf8Cut(std::string_view text, std::size_t n);
 
 }  // namespace ov

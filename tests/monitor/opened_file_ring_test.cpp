@@ -50,5 +50,32 @@ TEST(OpenedFileRingTest, LongNamesMatchTheirStoredCut) {
   EXPECT_TRUE(ring.contains(longPath.substr(0, 255), longUser));
 }
 
+TEST(OpenedFileRingTest, LookupAnswersAsAScanOfEverySlot) {
+  OpenedFileRing ring;
+  const auto scan = [&ring](const std::string& path, const std::string& user) {
+    for (std::size_t i = 0; i < OpenedFileRing::kSlots; ++i)
+      if (ring.slot(i).path == path && ring.slot(i).userName == user)
+        return true;
+    return false;
+  };
+  // Never-written slots hold the empty opening until the ring has wrapped.
+  EXPECT_TRUE(ring.contains("", ""));
+  // Repeats and wraps: 700 openings over 300 names, some held twice.
+  unsigned seed = 7;
+  for (int i = 0; i < 700; ++i) {
+    seed = seed * 1103515245u + 12345u;
+    const std::string path = "C:\\f" + std::to_string(seed % 300);
+    const std::string user = seed % 7 == 0 ? "olga" : "ivan";
+    ring.remember(path, user);
+    for (int probe = 0; probe < 300; probe += 13) {
+      const std::string probePath = "C:\\f" + std::to_string(probe);
+      ASSERT_EQ(ring.contains(probePath, "ivan"), scan(probePath, "ivan"));
+      ASSERT_EQ(ring.contains(probePath, "olga"), scan(probePath, "olga"));
+    }
+    ASSERT_EQ(ring.contains("", ""), scan("", "")) << i;
+  }
+  EXPECT_FALSE(ring.contains("", ""));
+}
+
 }  // namespace
 }  // namespace ov::monitor
