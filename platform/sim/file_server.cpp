@@ -93,16 +93,17 @@ bool FileServer::closeFile(uint32_t id) {
          0;
 }
 
-const Session* FileServer::sessionOf(const OpenFile& file) const {
-  for (const Session& s : sessions_)
-    if (s.serial == file.session) return &s;
-  return nullptr;
+std::unordered_map<uint64_t, const Session*> FileServer::sessionsBySerial()
+    const {
+  std::unordered_map<uint64_t, const Session*> bySerial;
+  for (const Session& s : sessions_) bySerial.emplace(s.serial, &s);
+  return bySerial;
 }
 
-uint32_t FileServer::openCount(const Session& session) const {
-  return static_cast<uint32_t>(std::count_if(
-      files_.begin(), files_.end(),
-      [&](const OpenFile& f) { return f.session == session.serial; }));
+std::unordered_map<uint64_t, uint32_t> FileServer::openCounts() const {
+  std::unordered_map<uint64_t, uint32_t> counts;
+  for (const OpenFile& f : files_) ++counts[f.session];
+  return counts;
 }
 
 Share* FileServer::findShare(std::string_view name) {

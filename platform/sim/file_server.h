@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace ov::sim {
@@ -89,8 +90,9 @@ class FileServer {
 
   const std::vector<Session>& sessions() const { return sessions_; }
   const std::vector<OpenFile>& files() const { return files_; }
-  const Session* sessionOf(const OpenFile& file) const;
-  uint32_t openCount(const Session& session) const;
+  // By session serial, each built in one walk for a whole enumeration.
+  std::unordered_map<uint64_t, const Session*> sessionsBySerial() const;
+  std::unordered_map<uint64_t, uint32_t> openCounts() const;
 
   std::vector<Share>& shares() { return shares_; }
   const std::vector<Share>& shares() const { return shares_; }

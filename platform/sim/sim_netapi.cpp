@@ -45,11 +45,13 @@ NetApi::SessionBatch SimNetApi::NetSessionEnum(std::string_view server,
     return batch;
   }
   const uint64_t now = world_.nowMs();
+  const auto opens = target.server->openCounts();
   for (const Session& s : target.server->sessions()) {
+    const auto count = opens.find(s.serial);
     if (level == 502)
-      batch.info502.push_back({s.client, s.user, target.server->openCount(s),
-                               s.secondsAt(now), s.idleSecondsAt(now), 0,
-                               s.cltype, s.transport});
+      batch.info502.push_back(
+          {s.client, s.user, count == opens.end() ? 0u : count->second,
+           s.secondsAt(now), s.idleSecondsAt(now), 0, s.cltype, s.transport});
     else
       batch.info10.push_back(
           {s.client, s.user, s.secondsAt(now), s.idleSecondsAt(now)});
@@ -125,10 +127,12 @@ NetBatch<FILE_INFO_3> SimNetApi::NetFileEnum(std::string_view server,
         target.status != NERR_Success ? target.status : ERROR_INVALID_LEVEL;
     return batch;
   }
+  const auto owners = target.server->sessionsBySerial();
   for (const OpenFile& f : target.server->files()) {
-    const Session* owner = target.server->sessionOf(f);
-    batch.entries.push_back({f.id, f.permissions, f.locks, f.path,
-                             owner ? owner->user : std::string()});
+    const auto owner = owners.find(f.session);
+    batch.entries.push_back(
+        {f.id, f.permissions, f.locks, f.path,
+         owner != owners.end() ? owner->second->user : std::string()});
   }
   batch.status = takeBatch(batch.entries, resumeHandle, world_.batchSize());
   return batch;

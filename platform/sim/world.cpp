@@ -73,6 +73,7 @@ void World::applyNextReconnect() {
 }
 
 bool World::isDirectory(std::string_view path) const {
+  if (directories_.empty()) return false;
   const std::string folded = foldCase(path);
   return std::find(directories_.begin(), directories_.end(), folded) !=
          directories_.end();
