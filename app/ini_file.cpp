@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "platform/text/text_file.h"
@@ -151,7 +152,11 @@ bool WritePrivateProfileString(std::string_view section, std::string_view key,
         lines.begin() + static_cast<std::ptrdiff_t>(place.lastKeyLine) + 1,
         keyLine(key, oneLine));
   } else {
-    lines.push_back("[" + std::string(section) + "]");
+    // Appended piece by piece: GCC 12 warns falsely on "[" + string.
+    std::string header = "[";
+    header += section;
+    header += ']';
+    lines.push_back(std::move(header));
     lines.push_back(keyLine(key, oneLine));
   }
   return writeTextFile(path, joinLines(lines));
