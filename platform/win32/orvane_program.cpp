@@ -11,6 +11,9 @@
 #include "platform/win32/system_clock.h"
 #include "platform/win32/user_locale.h"
 #include "platform/win32/wave_sound.h"
+#include "platform/win32/win_file_system.h"
+#include "platform/win32/win_netapi.h"
+#include "platform/win32/win_sockets.h"
 #include "platform/win32/window_system.h"
 #include "platform/win32/window_text.h"
 
@@ -60,19 +63,29 @@ std::string checkUserVerbs(const sim::Scenario& scenario,
   return "";
 }
 
-}  // namespace
+// Every service is the machine's own.
+int runOnTheMachine(WindowSystem& windows, const std::string& folder) {
+  SystemClock clock;
+  MessageTimers timers;
+  WinNetApi net;
+  WinSockets sockets;
+  WinFileSystem files;
+  WaveSound speaker;
+  UserLocale locale;
+  ShellTray tray;
+  Services services{net,    sockets, files, speaker, clock,
+                    timers, locale,  tray,  windows, folder};
+  TForm1 form(services);
+  form.window().setWindowState(ui::WindowState::normal);
+  return runMessageLoop(windows);
+}
 
-int runProgram(const std::vector<std::string>& args) {
-  std::string scenarioFile;
-  if (!scenarioOf(args, scenarioFile)) {
-    showError(kUsage);
-    return 2;
-  }
-  // Until the real network services come, the program without a scenario
-  // watches an empty simulated LAN.
+// The LAN, its names and files are the scenario's, played in real time.
+int runOnTheScenario(WindowSystem& windows, const std::string& folder,
+                     const std::string& scenarioFile) {
   sim::Scenario scenario;
   try {
-    if (!scenarioFile.empty()) scenario = sim::readScenarioFile(scenarioFile);
+    scenario = sim::readScenarioFile(scenarioFile);
   } catch (const sim::ScenarioError& e) {
     showError(e.what());
     return 2;
@@ -83,20 +96,11 @@ int runProgram(const std::vector<std::string>& args) {
   MessageTimers timers;
   Journal journal([&clock] { return clock.tickMs(); });
   sim::SimLan lan(clock, journal, std::move(scenario));
-  WaveSound speaker;
   UserLocale locale;
   ShellTray tray;
-  WindowSystem windows;
-  Services services{lan.netApi(),
-                    lan.sockets(),
-                    lan.fileSystem(),
-                    scenarioFile.empty() ? speaker : lan.sound(),
-                    clock,
-                    timers,
-                    locale,
-                    tray,
-                    windows,
-                    programDir()};
+  Services services{lan.netApi(), lan.sockets(), lan.fileSystem(), lan.sound(),
+                    clock,        timers,        locale,           tray,
+                    windows,      folder};
   // The world the scenario sets up at time 0 is the one the program starts
   // in; a user event of that moment waits for the form.
   auto waiting = lan.player().advance(0);
@@ -115,6 +119,20 @@ int runProgram(const std::vector<std::string>& args) {
                 .waiting = std::move(waiting)});
   form.window().setWindowState(ui::WindowState::normal);
   return runMessageLoop(windows);
+}
+
+}  // namespace
+
+int runProgram(const std::vector<std::string>& args) {
+  std::string scenarioFile;
+  if (!scenarioOf(args, scenarioFile)) {
+    showError(kUsage);
+    return 2;
+  }
+  WindowSystem windows;
+  return scenarioFile.empty()
+             ? runOnTheMachine(windows, programDir())
+             : runOnTheScenario(windows, programDir(), scenarioFile);
 }
 
 }  // namespace ov::win32

@@ -1,0 +1,31 @@
+#pragma once
+// The security descriptor of a share as the port sees it: one access mask
+// granted to everyone.
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "platform/win32/windows_api.h"
+
+namespace ov::win32 {
+
+// A descriptor whose access list grants mask to everyone.
+class EveryoneAccess {
+ public:
+  explicit EveryoneAccess(uint32_t mask);
+  EveryoneAccess(const EveryoneAccess&) = delete;
+  EveryoneAccess& operator=(const EveryoneAccess&) = delete;
+  PSECURITY_DESCRIPTOR descriptor() { return &descriptor_; }
+
+ private:
+  std::vector<BYTE> sid_;
+  std::vector<BYTE> acl_;
+  SECURITY_DESCRIPTOR descriptor_{};
+};
+
+// The mask the descriptor's access list grants to everyone: nullopt without
+// a descriptor (or with one that cannot be read), 0 when everyone is not
+// named.
+std::optional<uint32_t> everyoneMask(PSECURITY_DESCRIPTOR descriptor);
+
+}  // namespace ov::win32
