@@ -21,7 +21,13 @@ namespace ov::win32 {
 
 namespace {
 
-constexpr char kUsage[] = "Запуск: Orvane.exe [/sim ФАЙЛ]";
+constexpr char kUsage[] = "Запуск: Orvane.exe [/sim ФАЙЛ | /ui ФАЙЛ]";
+
+// How the program was asked to run.
+struct Mode {
+  std::string scenarioFile;  // empty: no scenario
+  bool simulated = false;    // the scenario's LAN instead of the machine's
+};
 
 void showError(const std::string& text) {
   MessageBoxW(nullptr, wideText(text).c_str(), L"Orvane", MB_ICONERROR);
@@ -39,13 +45,15 @@ std::string programDir() {
   return utf8Text(path.substr(0, path.find_last_of(L'\\') + 1));
 }
 
-// The scenario named after "/sim", or "" without one; false for any other
-// argument.
-bool scenarioOf(const std::vector<std::string>& args, std::string& scenario) {
+// "/sim FILE": the scenario's LAN; "/ui FILE": the machine's services with
+// the scenario's user verbs only; nothing: the machine's services. False for
+// any other command line.
+bool modeOf(const std::vector<std::string>& args, Mode& mode) {
   if (args.empty()) return true;
-  if (args.size() != 2 || (args[0] != "/sim" && args[0] != "-sim"))
-    return false;
-  scenario = args[1];
+  if (args.size() != 2) return false;
+  const bool simulated = args[0] == "/sim" || args[0] == "-sim";
+  if (!simulated && args[0] != "/ui" && args[0] != "-ui") return false;
+  mode = {args[1], simulated};
   return true;
 }
 
@@ -63,44 +71,20 @@ std::string checkUserVerbs(const sim::Scenario& scenario,
   return "";
 }
 
-// Every service is the machine's own.
-int runOnTheMachine(WindowSystem& windows, const std::string& folder) {
-  SystemClock clock;
-  MessageTimers timers;
-  WinNetApi net;
-  WinSockets sockets;
-  WinFileSystem files;
-  WaveSound speaker;
-  UserLocale locale;
-  ShellTray tray;
-  Services services{net,    sockets, files, speaker, clock,
-                    timers, locale,  tray,  windows, folder};
-  TForm1 form(services);
-  form.window().setWindowState(ui::WindowState::normal);
-  return runMessageLoop(windows);
+// A world verb in a script that only acts as the user.
+std::string checkNoWorldVerbs(const sim::Scenario& scenario) {
+  for (const auto& event : scenario.events)
+    if (event.isWorldVerb())
+      return scenario.fileName + ":" + std::to_string(event.line) + ": '" +
+             event.verb + "' needs the simulated LAN (/sim)";
+  return "";
 }
 
-// The LAN, its names and files are the scenario's, played in real time.
-int runOnTheScenario(WindowSystem& windows, const std::string& folder,
-                     const std::string& scenarioFile) {
-  sim::Scenario scenario;
-  try {
-    scenario = sim::readScenarioFile(scenarioFile);
-  } catch (const sim::ScenarioError& e) {
-    showError(e.what());
-    return 2;
-  }
-  const sim::Scenario userVerbs = scenario;
-
-  SystemClock clock;
-  MessageTimers timers;
-  Journal journal([&clock] { return clock.tickMs(); });
-  sim::SimLan lan(clock, journal, std::move(scenario));
-  UserLocale locale;
-  ShellTray tray;
-  Services services{lan.netApi(), lan.sockets(), lan.fileSystem(), lan.sound(),
-                    clock,        timers,        locale,           tray,
-                    windows,      folder};
+// The form on the given services; the scenario's user verbs, if any, are
+// played in real time by the player of lan.
+int runForm(Services& services, WindowSystem& windows, sim::SimLan& lan,
+            const sim::Scenario& userVerbs, SystemClock& clock,
+            MessageTimers& timers) {
   // The world the scenario sets up at time 0 is the one the program starts
   // in; a user event of that moment waits for the form.
   auto waiting = lan.player().advance(0);
@@ -124,15 +108,50 @@ int runOnTheScenario(WindowSystem& windows, const std::string& folder,
 }  // namespace
 
 int runProgram(const std::vector<std::string>& args) {
-  std::string scenarioFile;
-  if (!scenarioOf(args, scenarioFile)) {
+  Mode mode;
+  if (!modeOf(args, mode)) {
     showError(kUsage);
     return 2;
   }
+  sim::Scenario scenario;
+  try {
+    if (!mode.scenarioFile.empty())
+      scenario = sim::readScenarioFile(mode.scenarioFile);
+  } catch (const sim::ScenarioError& e) {
+    showError(e.what());
+    return 2;
+  }
+  if (!mode.simulated) {
+    const std::string reason = checkNoWorldVerbs(scenario);
+    if (!reason.empty()) {
+      showError(reason);
+      return 2;
+    }
+  }
+  const sim::Scenario userVerbs = scenario;
+
   WindowSystem windows;
-  return scenarioFile.empty()
-             ? runOnTheMachine(windows, programDir())
-             : runOnTheScenario(windows, programDir(), scenarioFile);
+  SystemClock clock;
+  MessageTimers timers;
+  Journal journal([&clock] { return clock.tickMs(); });
+  // Without /sim the scenario holds user verbs only, and its LAN serves
+  // nothing but their player.
+  sim::SimLan lan(clock, journal, std::move(scenario));
+  WinNetApi net;
+  WinSockets sockets;
+  WinFileSystem files;
+  WaveSound speaker;
+  UserLocale locale;
+  ShellTray tray;
+  const std::string folder = programDir();
+  Services services =
+      mode.simulated
+          ? Services{lan.netApi(), lan.sockets(), lan.fileSystem(), lan.sound(),
+                     clock,        timers,        locale,           tray,
+                     windows,      folder}
+          : Services{net,    sockets, files, speaker, clock,
+                     timers, locale,  tray,  windows, folder};
+  return runForm(services, windows, lan, userVerbs, clock, timers);
 }
 
 }  // namespace ov::win32

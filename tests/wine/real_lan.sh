@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Orvane.exe on the machine's own services under Wine: the network calls
+# reach the stand-in netapi32.dll beside it, which answers from a fixture
+# of two sessions and three open files. A script of user verbs (/ui) kicks
+# one client and dumps the form. Exits 77 (skipped) when Wine, Xvfb or the
+# Windows build is missing.
+# Usage: real_lan.sh ORVANE_EXE NETAPI_DLL WORK_DIR
+set -u
+exe=$1 dll=$2 work=$3
+. "$(dirname "$0")/../../scripts/wine-env.sh"
+
+wine_skip_unless_ready "$exe"
+wine_skip_unless_ready "$dll"
+
+mkdir -p "$work" && cd "$work" || exit 1
+rm -rf app && mkdir app && cp "$exe" "$dll" app/ && cd app || exit 1
+tab=$'\t'
+cat >netapi_fixture.txt <<FIXTURE
+session${tab}localhost${tab}ivan${tab}Windows XP${tab}TCP${tab}100${tab}5${tab}2
+session${tab}127.0.0.1${tab}petr${tab}Windows 2000${tab}LNKNB${tab}60${tab}30${tab}1
+file${tab}11${tab}1${tab}0${tab}ivan${tab}C:\\Docs\\plan.doc
+file${tab}12${tab}3${tab}1${tab}ivan${tab}C:\\Docs\\budget.xls
+file${tab}13${tab}2${tab}0${tab}petr${tab}C:\\Pub\\notes.txt
+FIXTURE
+printf '[Log]\r\nUse=1\r\nFiles=files.log\r\n' >OV.CFG
+cat >user.scn <<'SCRIPT'
+4 dump before.json
+4 ui select st_conns 2
+4 ui click N4
+5 dump after.json
+6 exit
+SCRIPT
+
+xvfb_start
+trap 'wine_stop; xvfb_stop' EXIT
+wine_use_prefix "$work/wineprefix"
+export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;netapi32=n"
+timeout 120 wine Orvane.exe /ui user.scn >wine.log 2>&1
+wineserver -w
+
+failed=0
+expect() {  # FILE TEXT: the file holds the text
+  if ! grep -qF -- "$2" "$1" 2>/dev/null; then
+    echo "missing in $1: $2"
+    failed=1
+  fi
+}
+for cell in '"localhost"' '"ivan"' '"127.0.0.1"' '"petr"' \
+  '"C:\\Docs\\plan.doc"' '"C:\\Docs\\budget.xls"' '"C:\\Pub\\notes.txt"' \
+  '"TCP-IP"' '"NETBIOS"' '"R/W"'; do
+  expect before.json "$cell"
+done
+expect netapi_calls.log "NetSessionEnum${tab}null${tab}null${tab}null${tab}502"
+expect netapi_calls.log "NetFileEnum${tab}null${tab}null${tab}null${tab}3"
+expect netapi_calls.log "NetSessionDel${tab}null${tab}\\\\127.0.0.1${tab}null"
+expect files.log "] [localhost] C:\\Docs\\plan.doc"
+expect files.log "] [localhost] C:\\Docs\\budget.xls"
+expect files.log "] [127.0.0.1] C:\\Pub\\notes.txt"
+[ "$(wc -l <files.log)" -eq 3 ] || { echo "files.log:"; cat files.log; failed=1; }
+allocated=$(grep -c '^NetApiBufferAllocate$' netapi_calls.log)
+freed=$(grep -c '^NetApiBufferFree$' netapi_calls.log)
+[ "$allocated" -eq "$freed" ] ||
+  { echo "buffers: $allocated allocated, $freed freed"; failed=1; }
+[ -f after.json ] || { echo "no dump after the kick"; failed=1; }
+[ $failed -eq 0 ] && echo "sessions, files, kick and file log as expected"
+exit $failed
