@@ -3,6 +3,7 @@
 // shares, server information and statistics, shaped like the platform calls.
 // Every string is UTF-8; an empty server name is the local machine.
 // The platform's NetApiBufferFree has no counterpart: batches are values.
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -96,6 +97,20 @@ struct SERVER_INFO_101 {
   std::string sv101_comment;
 };
 
+// The server service's counters, in the record's field order: sts0_start,
+// sts0_fopens ... sts0_bigbufneed.
+struct STAT_SERVER_0 {
+  std::array<uint32_t, 17> counters{};
+};
+
+// The workstation service's 13 64-bit counters (StatisticsStartTime ...
+// NetworkWriteBytesRequested), then its 27 32-bit ones
+// (InitiallyFailedOperations ... CurrentCommands), in the record's order.
+struct STAT_WORKSTATION_0 {
+  std::array<int64_t, 13> largeCounters{};
+  std::array<uint32_t, 27> counters{};
+};
+
 // One call's answer of an enumeration: the entries of this batch and the
 // status (NERR_Success, ERROR_MORE_DATA while more remain, or a failure).
 template <typename Record>
@@ -149,6 +164,16 @@ class NetApi {
                                 std::string_view netName) = 0;
   virtual NetStatus NetServerGetInfo(std::string_view server,
                                      SERVER_INFO_101& out) = 0;
+
+  // service "LanmanServer" fills server, "LanmanWorkstation" workstation;
+  // level 0.
+  struct Statistics {
+    STAT_SERVER_0 server;
+    STAT_WORKSTATION_0 workstation;
+  };
+  virtual NetStatus NetStatisticsGet(std::string_view server,
+                                     std::string_view service, uint32_t level,
+                                     uint32_t options, Statistics& out) = 0;
 };
 
 }  // namespace ov

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
 
 #include "platform/sim/batch.h"
 #include "platform/sim/sim_text.h"
+#include "platform/sim/stat_fields.h"
 
 namespace ov::sim {
 
@@ -241,6 +243,41 @@ NetStatus SimNetApi::NetServerGetInfo(std::string_view server,
          info.type,
          info.comment};
   return NERR_Success;
+}
+
+NetStatus SimNetApi::NetStatisticsGet(std::string_view server,
+                                      std::string_view service, uint32_t level,
+                                      uint32_t, Statistics& out) {
+  const Target target = reach("NetStatisticsGet", server);
+  if (target.status != NERR_Success) return target.status;
+  if (level != 0) return ERROR_INVALID_LEVEL;
+  // The scenario's counters by name; the ones it does not set are 0.
+  const auto value = [](const std::map<std::string, int64_t>& set,
+                        std::string_view name) {
+    const auto found = set.find(std::string(name));
+    return found == set.end() ? int64_t{0} : found->second;
+  };
+  if (sameName(service, "LanmanServer")) {
+    const auto names = serverStatFields();
+    for (std::size_t i = 0; i < names.size(); ++i)
+      out.server.counters[i] =
+          static_cast<uint32_t>(value(world_.serverStats(), names[i]));
+    return NERR_Success;
+  }
+  if (sameName(service, "LanmanWorkstation")) {
+    const auto names = workstationStatFields();
+    STAT_WORKSTATION_0& record = out.workstation;
+    const std::size_t large = record.largeCounters.size();
+    for (std::size_t i = 0; i < names.size(); ++i) {
+      const int64_t counter = value(world_.workstationStats(), names[i]);
+      if (i < large)
+        record.largeCounters[i] = counter;
+      else
+        record.counters[i - large] = static_cast<uint32_t>(counter);
+    }
+    return NERR_Success;
+  }
+  return ERROR_INVALID_PARAMETER;
 }
 
 }  // namespace ov::sim

@@ -43,6 +43,9 @@ class SimNetApi : public NetApi {
                         std::string_view netName) override;
   NetStatus NetServerGetInfo(std::string_view server,
                              SERVER_INFO_101& out) override;
+  NetStatus NetStatisticsGet(std::string_view server, std::string_view service,
+                             uint32_t level, uint32_t options,
+                             Statistics& out) override;
 
  private:
   // The server a call reaches, or the status the call returns at once: an

@@ -1,5 +1,8 @@
 #include "platform/win32/win_netapi.h"
 
+#include <cstddef>
+#include <cstring>
+
 #include "platform/win32/net_buffer.h"
 #include "platform/win32/share_security.h"
 #include "platform/win32/window_text.h"
@@ -30,6 +33,17 @@ std::string text(LPCWSTR wide) { return wide ? utf8Text(wide) : std::string(); }
 std::optional<std::string> nullableText(LPCWSTR wide) {
   if (!wide) return std::nullopt;
   return utf8Text(wide);
+}
+
+// Service names match in any letter case.
+bool isServerService(std::string_view service) {
+  constexpr std::string_view kServer = "lanmanserver";
+  if (service.size() != kServer.size()) return false;
+  for (std::size_t i = 0; i < service.size(); ++i) {
+    const char c = service[i];
+    if ((c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c) != kServer[i]) return false;
+  }
+  return true;
 }
 
 bool hasEntries(NET_API_STATUS status) {
@@ -248,6 +262,32 @@ NetStatus WinNetApi::NetServerGetInfo(std::string_view server,
   const ::SERVER_INFO_101& s = *buffer.records<::SERVER_INFO_101>();
   out = {s.sv101_platform_id,   text(s.sv101_name), s.sv101_version_major,
          s.sv101_version_minor, s.sv101_type,       text(s.sv101_comment)};
+  return status;
+}
+
+NetStatus WinNetApi::NetStatisticsGet(std::string_view server,
+                                      std::string_view service, uint32_t level,
+                                      uint32_t options, Statistics& out) {
+  // The records hold their counters one after another, in the port's order.
+  static_assert(sizeof(::STAT_SERVER_0) == sizeof(ov::STAT_SERVER_0));
+  static_assert(offsetof(::STAT_WORKSTATION_0, InitiallyFailedOperations) ==
+                sizeof(ov::STAT_WORKSTATION_0{}.largeCounters));
+  NetBuffer buffer;
+  const NET_API_STATUS status =
+      ::NetStatisticsGet(serverArg(server).get(), textArg(service).get(), level,
+                         options, buffer.out());
+  if (status != NERR_Success || !buffer.records<BYTE>() || level != 0)
+    return status;
+  if (isServerService(service)) {
+    std::memcpy(out.server.counters.data(), buffer.records<BYTE>(),
+                sizeof out.server.counters);
+  } else {
+    ov::STAT_WORKSTATION_0& record = out.workstation;
+    const BYTE* data = buffer.records<BYTE>();
+    std::memcpy(record.largeCounters.data(), data, sizeof record.largeCounters);
+    std::memcpy(record.counters.data(), data + sizeof record.largeCounters,
+                sizeof record.counters);
+  }
   return status;
 }
 

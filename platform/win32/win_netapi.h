@@ -32,6 +32,9 @@ class WinNetApi : public NetApi {
                         std::string_view netName) override;
   NetStatus NetServerGetInfo(std::string_view server,
                              SERVER_INFO_101& out) override;
+  NetStatus NetStatisticsGet(std::string_view server, std::string_view service,
+                             uint32_t level, uint32_t options,
+                             Statistics& out) override;
 };
 
 }  // namespace ov::win32

@@ -160,5 +160,32 @@ TEST(SimShares, ServerInformationPerComputer) {
   EXPECT_EQ(run.net().NetServerGetInfo("\\\\NEW", info), ERROR_BAD_NETPATH);
 }
 
+TEST(SimStatistics, CountersComeInTheRecordsFieldOrder) {
+  SimRun run(
+      "0 stats server sts0_start=1000 sts0_fopens=42 sts0_bigbufneed=7\n"
+      "0 stats workstation BytesReceived=5000000000 "
+      "NetworkWriteBytesRequested=9"
+      " InitiallyFailedOperations=3 CurrentCommands=2\n"
+      "1 fail NetStatisticsGet 5\n");
+  run.runTo(0);
+  NetApi::Statistics stats;
+  EXPECT_EQ(run.net().NetStatisticsGet("", "LanmanServer", 0, 0, stats), 0u);
+  EXPECT_EQ(stats.server.counters[0], 1000u);
+  EXPECT_EQ(stats.server.counters[1], 42u);
+  EXPECT_EQ(stats.server.counters[2], 0u);
+  EXPECT_EQ(stats.server.counters[16], 7u);
+  EXPECT_EQ(run.net().NetStatisticsGet("", "LanmanWorkstation", 0, 0, stats),
+            0u);
+  EXPECT_EQ(stats.workstation.largeCounters[1], 5000000000);
+  EXPECT_EQ(stats.workstation.largeCounters[12], 9);
+  EXPECT_EQ(stats.workstation.counters[0], 3u);
+  EXPECT_EQ(stats.workstation.counters[26], 2u);
+  EXPECT_EQ(run.net().NetStatisticsGet("", "Messenger", 0, 0, stats), 87u);
+  EXPECT_EQ(run.net().NetStatisticsGet("\\NOBODY", "LanmanServer", 0, 0, stats),
+            53u);
+  run.runTo(1);
+  EXPECT_EQ(run.net().NetStatisticsGet("", "LanmanServer", 0, 0, stats), 5u);
+}
+
 }  // namespace
 }  // namespace ov::sim::testing

@@ -54,6 +54,10 @@ class InertNetApi : public NetApi {
   NetStatus NetServerGetInfo(std::string_view, SERVER_INFO_101&) override {
     return ERROR_BAD_NETPATH;
   }
+  NetStatus NetStatisticsGet(std::string_view, std::string_view, uint32_t,
+                             uint32_t, Statistics&) override {
+    return ERROR_BAD_NETPATH;
+  }
 };
 
 class InertSockets : public Sockets {

@@ -11,6 +11,7 @@
 //   connection NETNAME USER
 //   share NAME TYPE PATH REMARK
 //   server NAME PLATFORM MAJOR MINOR TYPE COMMENT
+//   stats SERVICE COUNTER...                   the record's counters in order
 #include <windows.h>
 // After windows.h.
 #include <lm.h>
@@ -378,6 +379,30 @@ NET_API_STATUS WINAPI NetServerGetInfo(LMSTR servername, DWORD level,
   r->sv101_version_minor = number(f, 4);
   r->sv101_type = number(f, 5);
   r->sv101_comment = block.put(field(f, 6));
+  *bufptr = block.data();
+  return NERR_Success;
+}
+
+NET_API_STATUS WINAPI NetStatisticsGet(LMSTR server, LMSTR service, DWORD level,
+                                       DWORD options, LPBYTE* bufptr) {
+  logCall("NetStatisticsGet\t" + utf8(server) + "\t" + utf8(service) + "\t" +
+          text(level) + "\t" + text(options));
+  *bufptr = nullptr;
+  if (const NET_API_STATUS status = failure("NetStatisticsGet")) return status;
+  const Fields* counters = fixtureLine("stats", utf8(service));
+  if (!counters || level != 0) return ERROR_INVALID_PARAMETER;
+  const bool isServer = utf8(service) == "LanmanServer";
+  const std::size_t bytes =
+      isServer ? sizeof(STAT_SERVER_0) : sizeof(STAT_WORKSTATION_0);
+  Block block(bytes, {});
+  BYTE* at = block.data();
+  // The workstation record starts with 13 64-bit counters.
+  for (std::size_t i = 2; i < counters->size(); ++i) {
+    const bool large = !isServer && i - 2 < 13;
+    const unsigned long long value = std::stoull((*counters)[i]);
+    std::memcpy(at, &value, large ? 8 : 4);
+    at += large ? 8 : 4;
+  }
   *bufptr = block.data();
   return NERR_Success;
 }

@@ -205,6 +205,34 @@ TEST_F(NetApiTest, ServerInformationComesBackConverted) {
   EXPECT_EQ(net.NetServerGetInfo("\\\\НЕТ", info), 53u);
 }
 
+TEST_F(NetApiTest, StatisticsOfBothServicesComeInFieldOrder) {
+  // Appended piece by piece: GCC 12 warns falsely on "\t" + string.
+  const auto counters = [](std::string line, int first, int last) {
+    for (int i = first; i <= last; ++i) {
+      line += '\t';
+      line += std::to_string(i);
+    }
+    return line;
+  };
+  const std::string server = counters("stats\tLanmanServer", 1, 17);
+  const std::string workstation =
+      counters("stats\tLanmanWorkstation\t1\t5000000000", 3, 40);
+  setFixture(server + "\n" + workstation + "\n");
+  NetApi::Statistics stats;
+  EXPECT_EQ(net.NetStatisticsGet("", "LanmanServer", 0, 0, stats), 0u);
+  EXPECT_EQ(stats.server.counters[0], 1u);
+  EXPECT_EQ(stats.server.counters[16], 17u);
+  EXPECT_EQ(net.NetStatisticsGet("", "LanmanWorkstation", 0, 0, stats), 0u);
+  EXPECT_EQ(stats.workstation.largeCounters[1], 5000000000);
+  EXPECT_EQ(stats.workstation.largeCounters[12], 13);
+  EXPECT_EQ(stats.workstation.counters[0], 14u);
+  EXPECT_EQ(stats.workstation.counters[26], 40u);
+  setFixture("fail\tNetStatisticsGet\t5\n");
+  EXPECT_EQ(net.NetStatisticsGet("\\SRV", "LanmanServer", 0, 0, stats), 5u);
+  EXPECT_EQ(callsOf("NetStatisticsGet").back(),
+            "NetStatisticsGet\t\\SRV\tLanmanServer\t0\t0");
+}
+
 TEST(WinSocketsTest, NamesResolveForReal) {
   WinSockets sockets;
   ASSERT_EQ(sockets.WSAStartup(0x0202), 0);
