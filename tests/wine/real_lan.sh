@@ -26,6 +26,7 @@ printf '[Log]\r\nUse=1\r\nFiles=files.log\r\n' >OV.CFG
 cat >user.scn <<'SCRIPT'
 4 dump before.json
 4 ui select st_conns 2
+4 ui popup st_conns
 4 ui click N4
 5 dump after.json
 6 exit
@@ -62,5 +63,15 @@ freed=$(grep -c '^NetApiBufferFree$' netapi_calls.log)
 [ "$allocated" -eq "$freed" ] ||
   { echo "buffers: $allocated allocated, $freed freed"; failed=1; }
 [ -f after.json ] || { echo "no dump after the kick"; failed=1; }
+# Every network-management call the program makes is imported from NETAPI32.
+if command -v x86_64-w64-mingw32-objdump >/dev/null; then
+  x86_64-w64-mingw32-objdump -p Orvane.exe >imports.txt
+  for call in NetSessionEnum NetSessionDel NetConnectionEnum NetFileEnum \
+    NetFileClose NetShareEnum NetShareGetInfo NetShareAdd NetShareSetInfo \
+    NetShareDel NetServerGetInfo NetStatisticsGet NetApiBufferFree; do
+    grep -qE "[0-9]+ +$call\$" imports.txt ||
+      { echo "Orvane.exe does not import $call"; failed=1; }
+  done
+fi
 [ $failed -eq 0 ] && echo "sessions, files, kick and file log as expected"
 exit $failed
