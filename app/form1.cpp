@@ -45,11 +45,16 @@ TForm1::TForm1(Services& services)
   Timer2->onTimer = [this] { Timer2Timer(); };
   Form1->onCloseQuery = [this] { return FormCloseQuery(); };
   buildMonitor();
+  buildTrayMenu();
+  services_.hotKeys.onHotKey = [this](int id) { HotKeyPressed(id); };
+  b_reghk->onClick = [this] { b_reghkClick(); };
 
   FormCreate();
+  // Minimised until the start timer hides it a moment later.
+  Form1->setWindowState(ui::WindowState::minimized);
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() { services_.hotKeys.onHotKey = nullptr; }
 
 void TForm1::FormCreate() {
   LoadSettings();

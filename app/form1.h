@@ -99,6 +99,38 @@ class TForm1 {
   // Seconds counted by Timer1 since start.
   uint32_t UptimeSeconds = 0;
 
+  // ---- The program in the notification area: the start timer, the hidden
+  // state, the close box, the tray icon's clicks and menu, the hot keys.
+  void Timer4Timer();
+  void HideToTray();
+  void RestoreFromTray();
+  // The close box hides the window while Close_minim is checked.
+  bool WMSysCommand(unsigned command);
+  void TrayDblClick();
+  void pm_openClick();      // "Открыть"
+  void pm_closeallClick();  // "Закр. доступ всем"
+  void N2Click();           // "Выход": ends at once, saving nothing
+  void N25Click();          // opens the file log
+  void N27Click();          // opens the traffic log
+  void RegisterHotKeys();
+  void HotKeyPressed(int id);
+  void b_reghkClick();
+
+  bool HiddenInTray = false;
+  std::unique_ptr<Timer> Timer4;
+  ui::Menu* PopupMenu1 = nullptr;  // the tray menu
+  ui::MenuItem* pm_open = nullptr;
+  ui::MenuItem* N49 = nullptr;  // "По файлам"
+  ui::MenuItem* N50 = nullptr;  // "По траффику"
+  ui::MenuItem* pm_closeall = nullptr;
+  ui::MenuItem* N2 = nullptr;
+
+ private:
+  void buildTrayMenu();
+
+ public:
+  // ---- End of the notification-area block.
+
   // ---- Configuration "OV.CFG": loading and saving, the settings kept
   // outside their controls, the column toggles and the traffic settings.
   void LoadSettings();

@@ -5,6 +5,7 @@
 
 #include "platform/clock.h"
 #include "platform/filesystem.h"
+#include "platform/hotkeys.h"
 #include "platform/locale.h"
 #include "platform/netapi.h"
 #include "platform/sockets.h"
@@ -23,6 +24,7 @@ struct Services {
   TimerFactory& timers;
   Locale& locale;
   TrayPort& tray;
+  HotKeyPort& hotKeys;
   ui::WindowSystem& windows;
   // The folder of the program file, ending in a path separator.
   std::string programDir;

@@ -82,10 +82,19 @@ class Form : public Container {
   // and when it agrees the window is gone and the program ends.
   virtual void close() = 0;
   virtual bool closed() const = 0;
+  // The close box: the system's close command, which onSysCommand may take
+  // instead of the window closing.
+  virtual void closeBox() = 0;
   std::function<void()> onResize;
   // Returns whether the window may close.
   std::function<bool()> onCloseQuery;
+  // A system command (low four bits masked off); returns whether it was
+  // handled, so its default action does not follow.
+  std::function<bool(unsigned command)> onSysCommand;
 };
+
+// The system command of the close box and the system menu's "Close".
+inline constexpr unsigned kSysCommandClose = 0xF060;
 
 class Label : public Control {
  public:
@@ -344,6 +353,10 @@ class WindowSystem {
   virtual std::optional<std::string> inputBox(
       const std::string& caption, const std::string& prompt,
       const std::string& defaultText) = 0;
+  // Pops a menu up where the pointer is (the tray icon's right click).
+  virtual void popUpAtPointer(Menu& menu) = 0;
+  // Ends the program at once: no close query runs, nothing is saved.
+  virtual void terminate() = 0;
 };
 
 }  // namespace ov::ui

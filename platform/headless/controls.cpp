@@ -79,6 +79,11 @@ void Form::close() {
   setWindowState(ui::WindowState::hidden);
 }
 
+void Form::closeBox() {
+  if (onSysCommand && onSysCommand(ui::kSysCommandClose)) return;
+  close();
+}
+
 void Button::click() {
   if (onClick) onClick();
 }

@@ -73,6 +73,7 @@ class Form : public CaptionedState<ui::Form> {
   void setBounds(ui::Rect bounds) override;
   void close() override;
   bool closed() const override { return closed_; }
+  void closeBox() override;
 
  private:
   bool closed_ = false;

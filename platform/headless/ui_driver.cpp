@@ -26,14 +26,15 @@ struct VerbShape {
   std::size_t fields;  // the verb itself counted
 };
 
-constexpr VerbShape kVerbs[] = {{"page", 2},  {"answer", 2}, {"click", 2},
-                                {"popup", 2}, {"check", 3},  {"text", 3},
-                                {"key", 3},   {"spin", 3},   {"combo", 3},
-                                {"radio", 3}, {"select", 3}};
+constexpr VerbShape kVerbs[] = {
+    {"page", 2},   {"answer", 2}, {"click", 2}, {"popup", 2}, {"check", 3},
+    {"text", 3},   {"key", 3},    {"spin", 3},  {"combo", 3}, {"radio", 3},
+    {"select", 3}, {"close", 1},  {"tray", 2},  {"hotkey", 2}};
 
 // Verbs of the scenario whose handlers this form does not have yet.
-constexpr std::string_view kComingVerbs[] = {"hotkey", "tray", "close",
-                                             "dialog"};
+constexpr std::string_view kComingVerbs[] = {"dialog"};
+
+constexpr char kMainForm[] = "Form1";
 
 ui::Menu* popupMenuOf(Describable* control) {
   auto* owner = dynamic_cast<WithPopupMenu*>(control);
@@ -59,6 +60,18 @@ std::string UiDriver::check(const std::vector<std::string>& args) const {
     return "";
   }
   if (verb == "answer") return "";
+  if (verb == "hotkey") return "";
+  if (verb == "close")
+    return as<ui::Form>(registry_.find(kMainForm)) ? ""
+                                                   : "the form has no window";
+  if (verb == "tray") {
+    if (args[1] == "dblclick") return "";
+    if (args[1] != "menu") return "no tray action '" + args[1] + "'";
+    if (args.size() < 3) return "'ui tray menu' needs more fields";
+    if (!as<ui::MenuItem>(registry_.find(args[2])))
+      return "no menu item named '" + args[2] + "'";
+    return "";
+  }
   Describable* control = registry_.find(args.at(1));
   if (!control) return "no control named '" + args[1] + "'";
   const bool fits = (verb == "click" &&
@@ -88,6 +101,19 @@ void UiDriver::apply(const std::vector<std::string>& args) {
   }
   if (verb == "answer") {
     windows_.queueAnswer(args.at(1));
+    return;
+  }
+  if (verb == "close") {
+    as<ui::Form>(registry_.find(kMainForm))->closeBox();
+    return;
+  }
+  if (verb == "tray") {
+    applyTray(args);
+    return;
+  }
+  if (verb == "hotkey") {
+    if (notices_.hotKeys && notices_.hotKeys->onHotKey)
+      notices_.hotKeys->onHotKey(number(args.at(1)));
     return;
   }
   Describable* control = registry_.find(args.at(1));
@@ -123,6 +149,14 @@ void UiDriver::apply(const std::vector<std::string>& args) {
     if (auto* grid = as<ui::StringGrid>(control)) grid->setSelectedRow(row);
     if (auto* list = as<ui::ListBox>(control)) list->setSelected(row);
     if (auto* view = as<ui::ListView>(control)) view->setSelected(row);
+  }
+}
+
+void UiDriver::applyTray(const std::vector<std::string>& args) {
+  if (args.at(1) == "menu") {
+    as<ui::MenuItem>(registry_.find(args.at(2)))->click();
+  } else if (notices_.tray && notices_.tray->onDoubleClick) {
+    notices_.tray->onDoubleClick();
   }
 }
 

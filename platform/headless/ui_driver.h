@@ -5,13 +5,22 @@
 #include <vector>
 
 #include "platform/headless/window_system.h"
+#include "platform/hotkeys.h"
+#include "platform/tray.h"
 
 namespace ov::headless {
 
+// What the system tells the program besides its windows; a notice whose
+// port is absent reaches nobody.
+struct SystemNotices {
+  TrayPort* tray = nullptr;
+  HotKeyPort* hotKeys = nullptr;
+};
+
 class UiDriver {
  public:
-  explicit UiDriver(WindowSystem& windows)
-      : windows_(windows), registry_(windows.registry()) {}
+  explicit UiDriver(WindowSystem& windows, SystemNotices notices = {})
+      : windows_(windows), registry_(windows.registry()), notices_(notices) {}
 
   // The reason a user verb cannot act on this form, or "" when it can.
   // args: the sub-verb first, then its fields.
@@ -20,8 +29,11 @@ class UiDriver {
   void apply(const std::vector<std::string>& args);
 
  private:
+  void applyTray(const std::vector<std::string>& args);
+
   WindowSystem& windows_;
   ControlRegistry& registry_;
+  SystemNotices notices_;
 };
 
 }  // namespace ov::headless

@@ -19,8 +19,11 @@ struct RunEndings {
 
 class UserEvents {
  public:
-  UserEvents(WindowSystem& windows, RunEndings endings)
-      : windows_(windows), driver_(windows), endings_(std::move(endings)) {}
+  UserEvents(WindowSystem& windows, RunEndings endings,
+             SystemNotices notices = {})
+      : windows_(windows),
+        driver_(windows, notices),
+        endings_(std::move(endings)) {}
 
   // verb: ui, dump, exit or quit; args as the scenario gives them. A dump
   // that cannot be written is reported to err.

@@ -96,6 +96,11 @@ ui::RadioGroup& WindowSystem::createRadioGroup(ui::Container&,
   return make<RadioGroup>(args.control.name, args);
 }
 
+void WindowSystem::terminate() {
+  terminated_ = true;
+  if (onTerminate) onTerminate();
+}
+
 int WindowSystem::messageBox(ui::Form*, const std::string& text,
                              const std::string& caption, uint32_t style) {
   if (journal_)

@@ -2,6 +2,7 @@
 // The in-memory window system: creates the in-memory controls, keeps them
 // by component name in creation order, and dumps them as one JSON object.
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -96,6 +97,12 @@ class WindowSystem : public ui::WindowSystem {
   std::optional<std::string> inputBox(const std::string& caption,
                                       const std::string& prompt,
                                       const std::string& defaultText) override;
+  // Nothing is drawn; the item is chosen by a ui verb.
+  void popUpAtPointer(ui::Menu&) override {}
+  void terminate() override;
+  bool terminated() const { return terminated_; }
+  // The run that holds the form ends with it.
+  std::function<void()> onTerminate;
   void setJournal(Journal* journal) { journal_ = journal; }
   void queueAnswer(const std::string& answer) { answers_.push_back(answer); }
   bool answerQueued() const { return !answers_.empty(); }
@@ -109,6 +116,7 @@ class WindowSystem : public ui::WindowSystem {
 
  private:
   Journal* journal_ = nullptr;
+  bool terminated_ = false;
   std::deque<std::string> answers_;
   ControlRegistry registry_;
   std::vector<std::unique_ptr<Describable>> controls_;

@@ -4,6 +4,7 @@
 #include "platform/journal.h"
 #include "platform/sim/scenario_player.h"
 #include "platform/sim/sim_filesystem.h"
+#include "platform/sim/sim_hotkeys.h"
 #include "platform/sim/sim_netapi.h"
 #include "platform/sim/sim_sockets.h"
 #include "platform/sim/sim_sound.h"
@@ -19,6 +20,7 @@ class SimLan {
         sockets_(world_),
         fileSystem_(world_),
         sound_(world_, journal),
+        hotKeys_(world_, journal),
         player_(world_, std::move(scenario)) {}
 
   World& world() { return world_; }
@@ -26,6 +28,7 @@ class SimLan {
   Sockets& sockets() { return sockets_; }
   FileSystem& fileSystem() { return fileSystem_; }
   Sound& sound() { return sound_; }
+  HotKeyPort& hotKeys() { return hotKeys_; }
   ScenarioPlayer& player() { return player_; }
 
  private:
@@ -34,6 +37,7 @@ class SimLan {
   SimSockets sockets_;
   SimFileSystem fileSystem_;
   SimSound sound_;
+  SimHotKeys hotKeys_;
   ScenarioPlayer player_;
 };
 

@@ -99,8 +99,20 @@ void Form::close() {
   if (!closed()) PostMessageW(hwnd(), WM_CLOSE, 0, 0);
 }
 
+void Form::closeBox() { SendMessageW(hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0); }
+
 bool Form::onMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   switch (msg) {
+    case WM_SYSCOMMAND:
+      if (!onSysCommand || !onSysCommand(static_cast<unsigned>(wp & 0xFFF0)))
+        return false;
+      result = 0;
+      return true;
+    case WM_QUERYENDSESSION:
+      // The end of the Windows session runs the close query.
+      headless::Form::close();
+      result = TRUE;
+      return true;
     case WM_COMMAND:
       // Controls' notices were reflected to them; this is a menu choice.
       return lp == 0 && mainMenu_ && mainMenu_->runCommand(LOWORD(wp));

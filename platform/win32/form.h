@@ -19,6 +19,7 @@ class Form : public NativeControl<headless::Form> {
   void setMainMenu(ui::Menu& menu) override;
   ui::Rect clientRect() const override;
   void close() override;
+  void closeBox() override;
   bool onMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
   // The main menu's shortcuts; true when the message was one.
   bool translateAccelerator(MSG& msg);

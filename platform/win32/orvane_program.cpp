@@ -12,6 +12,7 @@
 #include "platform/win32/user_locale.h"
 #include "platform/win32/wave_sound.h"
 #include "platform/win32/win_file_system.h"
+#include "platform/win32/win_hot_keys.h"
 #include "platform/win32/win_netapi.h"
 #include "platform/win32/win_sockets.h"
 #include "platform/win32/window_system.h"
@@ -100,8 +101,8 @@ int runForm(Services& services, WindowSystem& windows, sim::SimLan& lan,
                 .windows = windows,
                 .endings = {[&form] { form.mnu_exitClick(); },
                             [] { PostQuitMessage(0); }},
-                .waiting = std::move(waiting)});
-  form.window().setWindowState(ui::WindowState::normal);
+                .waiting = std::move(waiting),
+                .notices = {&services.tray, &services.hotKeys}});
   return runMessageLoop(windows);
 }
 
@@ -143,14 +144,16 @@ int runProgram(const std::vector<std::string>& args) {
   WaveSound speaker;
   UserLocale locale;
   ShellTray tray;
+  WinHotKeys hotKeys;
   const std::string folder = programDir();
   Services services =
       mode.simulated
-          ? Services{lan.netApi(), lan.sockets(), lan.fileSystem(), lan.sound(),
-                     clock,        timers,        locale,           tray,
+          ? Services{lan.netApi(), lan.sockets(), lan.fileSystem(),
+                     lan.sound(),  clock,         timers,
+                     locale,       tray,          lan.hotKeys(),
                      windows,      folder}
-          : Services{net,    sockets, files, speaker, clock,
-                     timers, locale,  tray,  windows, folder};
+          : Services{net,    sockets, files,   speaker, clock, timers,
+                     locale, tray,    hotKeys, windows, folder};
   return runForm(services, windows, lan, userVerbs, clock, timers);
 }
 

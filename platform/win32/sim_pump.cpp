@@ -13,14 +13,16 @@ constexpr uint32_t kPumpIntervalMs = 100;
 
 SimPump::SimPump(SimPumpArgs args)
     : args_(std::move(args)),
-      events_(args_.windows, {[this] {
-                                ended_ = true;
-                                args_.endings.exit();
-                              },
-                              [this] {
-                                ended_ = true;
-                                args_.endings.quit();
-                              }}),
+      events_(args_.windows,
+              {[this] {
+                 ended_ = true;
+                 args_.endings.exit();
+               },
+               [this] {
+                 ended_ = true;
+                 args_.endings.quit();
+               }},
+              args_.notices),
       timer_(args_.timers.createTimer(kPumpIntervalMs, true)) {
   timer_->onTimer = [this] { applyDue(); };
 }

@@ -19,6 +19,8 @@ struct SimPumpArgs {
   headless::RunEndings endings;
   // A user event of time 0 met while the world was set up before the form.
   std::optional<sim::ScenarioEvent> waiting;
+  // The tray icon and hot keys the user verbs act through.
+  headless::SystemNotices notices;
 };
 
 class SimPump {

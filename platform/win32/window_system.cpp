@@ -113,6 +113,16 @@ ui::StatusBar& WindowSystem::createStatusBar(ui::Form& parent,
   return make<StatusBar>(args.control.name, windowOf(parent), args);
 }
 
+void WindowSystem::popUpAtPointer(ui::Menu& menu) {
+  auto* native = dynamic_cast<Menu*>(&menu);
+  if (!native || forms_.empty()) return;
+  POINT pointer;
+  GetCursorPos(&pointer);
+  native->popupAt(forms_.front()->hwnd(), pointer);
+}
+
+void WindowSystem::terminate() { PostQuitMessage(0); }
+
 int WindowSystem::messageBox(ui::Form* owner, const std::string& text,
                              const std::string& caption, uint32_t style) {
   return MessageBoxW(owner ? windowOf(*owner) : nullptr, wideText(text).c_str(),

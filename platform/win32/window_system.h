@@ -54,6 +54,12 @@ class WindowSystem : public headless::WindowSystem {
                                       const std::string& prompt,
                                       const std::string& defaultText) override;
 
+  // At the pointer, owned by the main form so that it closes when the user
+  // clicks elsewhere.
+  void popUpAtPointer(ui::Menu& menu) override;
+  // Leaves the message loop; the windows go with the program.
+  void terminate() override;
+
   // The forms' keyboard shortcuts; true when the message was one.
   bool translateAccelerator(MSG& msg);
 

@@ -20,8 +20,8 @@ namespace ov {
 // One run of the program: its services and its main form.
 struct ProgramRun {
   explicit ProgramRun(const std::string& programDir)
-      : services{net,   sockets, files, sound,   clock,
-                 clock, locale,  tray,  windows, programDir},
+      : services{net,    sockets, files,   sound,   clock,     clock,
+                 locale, tray,    hotKeys, windows, programDir},
         form(services) {}
 
   headless::MenuItem& menuItem(const std::string& name) {
@@ -37,6 +37,7 @@ struct ProgramRun {
   headless::VirtualClock clock{LocalDateTime{2026, 3, 5, 9, 0, 0}};
   headless::HeadlessLocale locale;
   headless::RecordingTray tray{nullptr};
+  InertHotKeys hotKeys;
   headless::WindowSystem windows;
   Services services;
   TForm1 form;

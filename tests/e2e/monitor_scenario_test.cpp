@@ -19,6 +19,7 @@ const char* const kThreeClients =
     "0 dir C:\\Data\\Folder\n"
     "0 share Data C:\\Data\n"
     "0 ui check cb_lognullconn 0\n"
+    "0.5 ui tray dblclick\n"
     "2 connect PC1 ivan cltype=\"Windows 5.1\" "
     "transport=\\Device\\NetBT_Tcpip_{1}\n"
     "2 connect PC2 petr cltype=\"Windows 5.0\" transport=\\Device\\NwlnkNb\n"
@@ -92,6 +93,9 @@ TEST_F(MonitorScenario, NewUsersAreAnnouncedOnceAndTheTrayFollowsTheCounts) {
       journalLine("0.000", "TrayIcon", "\"add\", \"idle\", \"Монитор сети\""),
       journalLine("0.000", "TrayIcon",
                   "\"modify\", \"idle\", \"Соединений:0\""),
+      // The start timer hides the window and registers the hot keys.
+      journalLine("0.010", "RegisterHotKey", "16, 1, 122, true"),
+      journalLine("0.010", "RegisterHotKey", "17, 1, 123, true"),
       journalLine("2.000", "Balloon", "\"Подключился:\", \"PC1 (ivan)\", 5000"),
       journalLine("2.000", "Balloon", "\"Подключился:\", \"PC1 (ivan)\", 5000"),
       journalLine("2.000", "Balloon", "\"Подключился:\", \"PC2 (petr)\", 5000"),

@@ -49,9 +49,10 @@ LanForm::LanForm(std::string_view scenario, LanFormOptions options)
                 clock_,
                 locale_,
                 tray_,
+                lan_.hotKeys(),
                 windows_,
                 dir_.string() + "/"},
-      driver_(windows_) {
+      driver_(windows_, {&tray_, &lan_.hotKeys()}) {
   windows_.setJournal(&journal_);
   if (options.beforeStart) options.beforeStart(dir_, lan_.world());
   form_ = std::make_unique<TForm1>(services_);

@@ -19,6 +19,7 @@ TEST(OpenFiles, PipesAndDirectoriesAreShownButNotCounted) {
 0 open 8 PC1 ivan \PIPE\spoolss perm=7
 0 open 9 PC1 ivan C:\Docs\Sub
 0 open 10 PC1 ivan C:\Docs\b.txt perm=4
+0.5 ui tray dblclick
 2.5 ui check cb_logsys 0
 )");
   lan.runUntil(1);
@@ -47,6 +48,7 @@ TEST(OpenFiles, GridShrinksToTheFilesAndEmptiesTheRowAfterThem) {
 0 open 1 PC1 ivan C:\a.doc
 0 open 2 PC1 ivan C:\b.doc
 0 open 3 PC1 ivan C:\c.doc
+0.5 ui tray dblclick
 1.5 close 2
 2.5 close 1
 2.5 close 3
@@ -67,6 +69,7 @@ TEST(OpenFiles, RowsAreWrittenOnlyInTheNormalWindowOnItsPage) {
   LanForm lan(R"(
 0 connect PC1 ivan
 0 open 1 PC1 ivan C:\a.doc
+0.5 ui tray dblclick
 1.5 open 2 PC1 ivan C:\b.doc
 3.5 ui page 5
 3.5 open 3 PC1 ivan C:\c.doc
@@ -98,6 +101,7 @@ TEST(OpenFiles, BatchedAnswersStillListAndCountEveryFile) {
 0 open 3 PC1 ivan C:\3.doc
 0 open 4 PC1 ivan C:\4.doc
 0 open 5 PC1 ivan C:\5.doc
+0.5 ui tray dblclick
 )");
   lan.runUntil(1);
   const ui::StringGrid& grid = *lan.form().st_files;

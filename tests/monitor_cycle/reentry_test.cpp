@@ -50,7 +50,8 @@ TEST(ReentryGuard, TickInsideACycleDoesNothing) {
   // balloons; the one cycle does so after them.
   std::vector<std::string> cycle;
   for (const std::string& name : lan.callNames())
-    if (name != "TrayIcon" || !cycle.empty()) cycle.push_back(name);
+    if ((name != "TrayIcon" || !cycle.empty()) && name != "RegisterHotKey")
+      cycle.push_back(name);
   EXPECT_EQ(cycle, (std::vector<std::string>{"Balloon", "PlaySound", "Balloon",
                                              "TrayIcon"}));
   EXPECT_FALSE(lan.form().monitorCycle->running());

@@ -22,6 +22,7 @@ const char* const kThreeClients = R"(
 
 TEST(GridCommands, KickDisconnectsTheSelectedClientAndCloseClosesItsFile) {
   LanForm lan(std::string(kThreeClients) + R"(
+0.5 ui tray dblclick
 1.5 ui select st_conns 2
 1.5 ui click N4
 1.5 ui select st_files 1
@@ -66,6 +67,7 @@ TEST(GridCommands, EmptyCellsMakeEveryCommandDoNothing) {
 
 TEST(GridCommands, UserOfAnOpenFileIsListedWithoutLookingAndSaved) {
   LanForm lan(std::string(kThreeClients) + R"(
+0.5 ui tray dblclick
 1.5 ui select st_files 2
 1.5 ui click N26
 1.5 ui click N26

@@ -20,7 +20,8 @@ const char* const kFiveFiles = R"(
 
 TEST(OpenFileLimit, LimitOfTwoKeepsTheFirstTwoEntriesOpen) {
   LanForm lan(std::string(kFiveFiles) +
-              "0 ui check cb_denyf 1\n0 ui spin n_denyf 2\n");
+              "0 ui check cb_denyf 1\n0 ui spin n_denyf 2\n"
+              "0.5 ui tray dblclick\n");
   lan.runUntil(1);
   EXPECT_EQ(lan.calls("NetFileClose"),
             (Lines{fileClose(13), fileClose(14), fileClose(15)}));

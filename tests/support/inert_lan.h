@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/filesystem.h"
+#include "platform/hotkeys.h"
 #include "platform/netapi.h"
 #include "platform/sockets.h"
 #include "platform/sound.h"
@@ -58,6 +59,12 @@ class InertNetApi : public NetApi {
                              uint32_t, Statistics&) override {
     return ERROR_BAD_NETPATH;
   }
+};
+
+class InertHotKeys : public HotKeyPort {
+ public:
+  bool RegisterHotKey(int, unsigned, unsigned) override { return true; }
+  bool UnregisterHotKey(int) override { return true; }
 };
 
 class InertSockets : public Sockets {

@@ -24,6 +24,7 @@ file${tab}13${tab}2${tab}0${tab}petr${tab}C:\\Pub\\notes.txt
 FIXTURE
 printf '[Log]\r\nUse=1\r\nFiles=files.log\r\n' >OV.CFG
 cat >user.scn <<'SCRIPT'
+1 ui tray dblclick
 4 dump before.json
 4 ui select st_conns 2
 4 ui popup st_conns

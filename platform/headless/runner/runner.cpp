@@ -41,14 +41,17 @@ class Run {
         journal_([this] { return clock_.tickMs(); }),
         lan_(clock_, journal_, std::move(scenario)),
         tray_(&journal_),
-        services_{lan_.netApi(),     lan_.sockets(), lan_.fileSystem(),
-                  lan_.sound(),      clock_,         clock_,
-                  locale_,           tray_,          windows_,
-                  options.programDir},
+        services_{
+            lan_.netApi(),  lan_.sockets(), lan_.fileSystem(), lan_.sound(),
+            clock_,         clock_,         locale_,           tray_,
+            lan_.hotKeys(), windows_,       options.programDir},
         events_(windows_,
-                {[this] { ended_ = true; }, [this] { ended_ = quit_ = true; }}),
+                {[this] { ended_ = true; }, [this] { ended_ = quit_ = true; }},
+                {&tray_, &lan_.hotKeys()}),
         options_(options) {
     windows_.setJournal(&journal_);
+    // The tray menu's exit ends the run with nothing saved.
+    windows_.onTerminate = [this] { ended_ = quit_ = true; };
   }
 
   bool openJournal() {

@@ -1,0 +1,25 @@
+#include "platform/sim/sim_hotkeys.h"
+
+#include <algorithm>
+
+namespace ov::sim {
+
+bool SimHotKeys::RegisterHotKey(int id, unsigned modifiers, unsigned vk) {
+  const bool ours = std::any_of(registered_.begin(), registered_.end(),
+                                [&](const Registered& r) {
+                                  return r.modifiers == modifiers && r.vk == vk;
+                                });
+  const bool taken = ours || world_.hotKeyTaken(modifiers, vk);
+  if (!taken) registered_.push_back({id, modifiers, vk});
+  journal_.write("RegisterHotKey",
+                 {static_cast<long long>(id), static_cast<long long>(modifiers),
+                  static_cast<long long>(vk), !taken});
+  return !taken;
+}
+
+bool SimHotKeys::UnregisterHotKey(int id) {
+  return std::erase_if(registered_,
+                       [id](const Registered& r) { return r.id == id; }) > 0;
+}
+
+}  // namespace ov::sim

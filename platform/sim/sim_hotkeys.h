@@ -1,0 +1,31 @@
+#pragma once
+// Hot keys against the scenario's world: a combination is taken when the
+// scenario says another program holds it or this program registered it;
+// registrations go to the journal.
+#include <vector>
+
+#include "platform/hotkeys.h"
+#include "platform/journal.h"
+#include "platform/sim/world.h"
+
+namespace ov::sim {
+
+class SimHotKeys : public HotKeyPort {
+ public:
+  SimHotKeys(World& world, Journal& journal)
+      : world_(world), journal_(journal) {}
+  bool RegisterHotKey(int id, unsigned modifiers, unsigned vk) override;
+  bool UnregisterHotKey(int id) override;
+
+ private:
+  struct Registered {
+    int id;
+    unsigned modifiers;
+    unsigned vk;
+  };
+  World& world_;
+  Journal& journal_;
+  std::vector<Registered> registered_;
+};
+
+}  // namespace ov::sim
