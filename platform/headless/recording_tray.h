@@ -11,6 +11,11 @@ class RecordingTray : public TrayPort {
   bool Shell_NotifyIcon(NotifyCommand command,
                         const NotifyIconData& data) override;
   bool iconShown() const { return shown_; }
+  // The shell starts again: its icons are gone, and it says so.
+  void restartShell() {
+    shown_ = false;
+    if (onTaskbarCreated) onTaskbarCreated();
+  }
   const NotifyIconData& shownData() const { return data_; }
 
  private:

@@ -89,6 +89,10 @@ TEST(Runner, DumpShowsTheFormAtThatMomentAndAtTheEnd) {
       0)
       << run.errors();
   const std::string atThree = run.read("mid.json");
+  // The program lives hidden in the tray unless the user opens it.
+  EXPECT_TRUE(
+      contains(atThree, "\"caption\": \"Orvane\", \"state\": \"hidden\""))
+      << atThree;
   EXPECT_TRUE(contains(atThree,
                        "\"stranichki\": {\"kind\": \"pages\", "
                        "\"enabled\": true, \"visible\": true, "

@@ -54,6 +54,8 @@ class LanForm {
   // The program's folder; it lives as long as this object.
   const std::filesystem::path& programDir() const { return dir_; }
   HookedSound& sound() { return sound_; }
+  headless::RecordingTray& tray() { return tray_; }
+  headless::WindowSystem& windows() { return windows_; }
 
   // The argument lists of the journal's lines of one call, as written:
   // R"(["Подключился:", "PC1 (ivan)", 5000])".
