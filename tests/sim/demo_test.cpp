@@ -48,7 +48,10 @@ TEST(DemoScenario, ParsesAndPlaysASmallLan) {
   run.runTo(130);
   EXPECT_TRUE(run.sessions().empty());
   EXPECT_TRUE(run.files().empty());
-  EXPECT_TRUE(run.userEvents.empty());
+  // The one user event opens the window from the tray.
+  ASSERT_EQ(run.userEvents.size(), 1u);
+  EXPECT_EQ(run.userEvents[0].args,
+            (std::vector<std::string>{"tray", "dblclick"}));
 }
 
 }  // namespace
