@@ -48,6 +48,7 @@ TForm1::TForm1(Services& services)
   buildTrayMenu();
   services_.hotKeys.onHotKey = [this](int id) { HotKeyPressed(id); };
   b_reghk->onClick = [this] { b_reghkClick(); };
+  AutoRun->onClick = [this] { AutoRunClick(); };
 
   FormCreate();
   // Minimised until the start timer hides it a moment later.
@@ -65,6 +66,7 @@ void TForm1::FormCreate() {
   // A value the box moved to a bound without a change of its own (a
   // negative one from a damaged file) would otherwise drop every session.
   kicktimeChange();
+  CheckAutoRun();
   LoadNameLists();
   rules->load(RulesPath());
   LocalHostName = ReadLocalHostName(services_.sockets);

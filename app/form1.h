@@ -115,6 +115,8 @@ class TForm1 {
   void RegisterHotKeys();
   void HotKeyPressed(int id);
   void b_reghkClick();
+  void CheckAutoRun();  // at start: the box follows the Run key's value
+  void AutoRunClick();
 
   bool HiddenInTray = false;
   std::unique_ptr<Timer> Timer4;

@@ -8,6 +8,7 @@
 #include "platform/hotkeys.h"
 #include "platform/locale.h"
 #include "platform/netapi.h"
+#include "platform/registry.h"
 #include "platform/sockets.h"
 #include "platform/sound.h"
 #include "platform/tray.h"
@@ -25,9 +26,12 @@ struct Services {
   Locale& locale;
   TrayPort& tray;
   HotKeyPort& hotKeys;
+  RegistryPort& registry;
   ui::WindowSystem& windows;
   // The folder of the program file, ending in a path separator.
   std::string programDir;
+  // The full path of the running program file.
+  std::string programFile;
 };
 
 }  // namespace ov

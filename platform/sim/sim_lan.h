@@ -6,6 +6,7 @@
 #include "platform/sim/sim_filesystem.h"
 #include "platform/sim/sim_hotkeys.h"
 #include "platform/sim/sim_netapi.h"
+#include "platform/sim/sim_registry.h"
 #include "platform/sim/sim_sockets.h"
 #include "platform/sim/sim_sound.h"
 #include "platform/sim/world.h"
@@ -21,6 +22,7 @@ class SimLan {
         fileSystem_(world_),
         sound_(world_, journal),
         hotKeys_(world_, journal),
+        registry_(world_, journal),
         player_(world_, std::move(scenario)) {}
 
   World& world() { return world_; }
@@ -29,6 +31,7 @@ class SimLan {
   FileSystem& fileSystem() { return fileSystem_; }
   Sound& sound() { return sound_; }
   HotKeyPort& hotKeys() { return hotKeys_; }
+  SimRegistry& registry() { return registry_; }
   ScenarioPlayer& player() { return player_; }
 
  private:
@@ -38,6 +41,7 @@ class SimLan {
   SimFileSystem fileSystem_;
   SimSound sound_;
   SimHotKeys hotKeys_;
+  SimRegistry registry_;
   ScenarioPlayer player_;
 };
 

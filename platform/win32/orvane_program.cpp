@@ -14,6 +14,7 @@
 #include "platform/win32/win_file_system.h"
 #include "platform/win32/win_hot_keys.h"
 #include "platform/win32/win_netapi.h"
+#include "platform/win32/win_registry.h"
 #include "platform/win32/win_sockets.h"
 #include "platform/win32/window_system.h"
 #include "platform/win32/window_text.h"
@@ -34,8 +35,8 @@ void showError(const std::string& text) {
   MessageBoxW(nullptr, wideText(text).c_str(), L"Orvane", MB_ICONERROR);
 }
 
-// The folder of the program file, ending in a backslash.
-std::string programDir() {
+// The full path of the program file.
+std::string programFile() {
   std::wstring path(MAX_PATH, L'\0');
   DWORD length;
   while ((length = GetModuleFileNameW(nullptr, path.data(),
@@ -43,7 +44,12 @@ std::string programDir() {
          path.size())
     path.resize(path.size() * 2);
   path.resize(length);
-  return utf8Text(path.substr(0, path.find_last_of(L'\\') + 1));
+  return utf8Text(path);
+}
+
+// Its folder, ending in a backslash.
+std::string folderOf(const std::string& file) {
+  return file.substr(0, file.find_last_of('\\') + 1);
 }
 
 // "/sim FILE": the scenario's LAN; "/ui FILE": the machine's services with
@@ -145,15 +151,26 @@ int runProgram(const std::vector<std::string>& args) {
   UserLocale locale;
   ShellTray tray;
   WinHotKeys hotKeys;
-  const std::string folder = programDir();
+  WinRegistry registry;
+  const std::string file = programFile();
   Services services =
       mode.simulated
-          ? Services{lan.netApi(), lan.sockets(), lan.fileSystem(),
-                     lan.sound(),  clock,         timers,
-                     locale,       tray,          lan.hotKeys(),
-                     windows,      folder}
-          : Services{net,    sockets, files,   speaker, clock, timers,
-                     locale, tray,    hotKeys, windows, folder};
+          ? Services{lan.netApi(),
+                     lan.sockets(),
+                     lan.fileSystem(),
+                     lan.sound(),
+                     clock,
+                     timers,
+                     locale,
+                     tray,
+                     lan.hotKeys(),
+                     lan.registry(),
+                     windows,
+                     folderOf(file),
+                     file}
+          : Services{net,     sockets,        files, speaker, clock,
+                     timers,  locale,         tray,  hotKeys, registry,
+                     windows, folderOf(file), file};
   return runForm(services, windows, lan, userVerbs, clock, timers);
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 // <windows.h> for the Win32 layer. Some ports name their constants and
 // members as the system does (MB_OK, NIF_TIP, ERROR_ACCESS_DENIED,
-// PlaySound ...): they are read first, so that the system's macros of the
-// same names, defined after them, cannot break them.
+// PlaySound, RegOpenKeyEx ...): they are read first, so that the system's
+// macros of the same names, defined after them, cannot break them.
 #include "platform/netapi.h"
+#include "platform/registry.h"
 #include "platform/sound.h"
 #include "platform/tray.h"
 #include "platform/ui.h"
@@ -12,4 +13,8 @@
 
 // The ports' members, not the system's A/W names.
 #undef PlaySound
+#undef RegDeleteValue
+#undef RegOpenKeyEx
+#undef RegQueryValueEx
+#undef RegSetValueEx
 #undef Shell_NotifyIcon

@@ -20,8 +20,19 @@ namespace ov {
 // One run of the program: its services and its main form.
 struct ProgramRun {
   explicit ProgramRun(const std::string& programDir)
-      : services{net,    sockets, files,   sound,   clock,     clock,
-                 locale, tray,    hotKeys, windows, programDir},
+      : services{net,
+                 sockets,
+                 files,
+                 sound,
+                 clock,
+                 clock,
+                 locale,
+                 tray,
+                 hotKeys,
+                 registry,
+                 windows,
+                 programDir,
+                 programDir + "Orvane.exe"},
         form(services) {}
 
   headless::MenuItem& menuItem(const std::string& name) {
@@ -38,6 +49,7 @@ struct ProgramRun {
   headless::HeadlessLocale locale;
   headless::RecordingTray tray{nullptr};
   InertHotKeys hotKeys;
+  InertRegistry registry;
   headless::WindowSystem windows;
   Services services;
   TForm1 form;

@@ -50,8 +50,11 @@ LanForm::LanForm(std::string_view scenario, LanFormOptions options)
                 locale_,
                 tray_,
                 lan_.hotKeys(),
+                lan_.registry(),
                 windows_,
-                dir_.string() + "/"},
+                dir_.string() + "/",
+                options.programFile.empty() ? dir_.string() + "/Orvane.exe"
+                                            : options.programFile},
       driver_(windows_, {&tray_, &lan_.hotKeys()}) {
   windows_.setJournal(&journal_);
   if (options.beforeStart) options.beforeStart(dir_, lan_.world());

@@ -37,6 +37,9 @@ struct LanFormOptions {
   // it at start, the world as start-up sees it.
   std::function<void(const std::filesystem::path& programDir, sim::World&)>
       beforeStart;
+  // The program file's full path; "Orvane.exe" in the program's folder
+  // when empty.
+  std::string programFile{};
 };
 
 class LanForm {
@@ -56,6 +59,7 @@ class LanForm {
   HookedSound& sound() { return sound_; }
   headless::RecordingTray& tray() { return tray_; }
   headless::WindowSystem& windows() { return windows_; }
+  sim::SimRegistry& registry() { return lan_.registry(); }
 
   // The argument lists of the journal's lines of one call, as written:
   // R"(["Подключился:", "PC1 (ivan)", 5000])".

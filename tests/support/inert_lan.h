@@ -7,6 +7,7 @@
 #include "platform/filesystem.h"
 #include "platform/hotkeys.h"
 #include "platform/netapi.h"
+#include "platform/registry.h"
 #include "platform/sockets.h"
 #include "platform/sound.h"
 
@@ -65,6 +66,20 @@ class InertHotKeys : public HotKeyPort {
  public:
   bool RegisterHotKey(int, unsigned, unsigned) override { return true; }
   bool UnregisterHotKey(int) override { return true; }
+};
+
+// No key opens.
+class InertRegistry : public RegistryPort {
+ public:
+  std::optional<RegKey> RegOpenKeyEx(std::string_view, RegAccess) override {
+    return std::nullopt;
+  }
+  bool RegQueryValueEx(RegKey, std::string_view) override { return false; }
+  bool RegSetValueEx(RegKey, std::string_view, std::string_view) override {
+    return false;
+  }
+  bool RegDeleteValue(RegKey, std::string_view) override { return false; }
+  void RegCloseKey(RegKey) override {}
 };
 
 class InertSockets : public Sockets {

@@ -17,6 +17,8 @@ namespace ov::headless {
 namespace {
 
 constexpr uint64_t kDefaultRunMs = 3600 * 1000;
+// The program file as it stands in the program's folder.
+constexpr char kProgramFileName[] = "Orvane.exe";
 
 LocalDateTime realLocalTime() {
   const std::time_t now = std::time(nullptr);
@@ -41,10 +43,19 @@ class Run {
         journal_([this] { return clock_.tickMs(); }),
         lan_(clock_, journal_, std::move(scenario)),
         tray_(&journal_),
-        services_{
-            lan_.netApi(),  lan_.sockets(), lan_.fileSystem(), lan_.sound(),
-            clock_,         clock_,         locale_,           tray_,
-            lan_.hotKeys(), windows_,       options.programDir},
+        services_{lan_.netApi(),
+                  lan_.sockets(),
+                  lan_.fileSystem(),
+                  lan_.sound(),
+                  clock_,
+                  clock_,
+                  locale_,
+                  tray_,
+                  lan_.hotKeys(),
+                  lan_.registry(),
+                  windows_,
+                  options.programDir,
+                  options.programDir + kProgramFileName},
         events_(windows_,
                 {[this] { ended_ = true; }, [this] { ended_ = quit_ = true; }},
                 {&tray_, &lan_.hotKeys()}),
