@@ -17,4 +17,4 @@ ensure_packages() {
 
 BUILD_PACKAGES=(cmake g++ make googletest libgtest-dev libgmock-dev libbenchmark-dev
   g++-mingw-w64-x86-64-posix)
-WINE_PACKAGES=(wine wine64 xvfb xauth imagemagick x11-utils)
+WINE_PACKAGES=(wine wine64 xvfb xauth imagemagick x11-utils xdotool)

@@ -1,6 +1,6 @@
-// The real network-management, sockets and file-attribute ports under Wine,
-// the network calls answered by the stand-in netapi32.dll beside this
-// program (loaded with WINEDLLOVERRIDES=netapi32=n).
+// The real ports under Wine: network management (the calls answered by the
+// stand-in netapi32.dll beside this program, loaded with
+// WINEDLLOVERRIDES=netapi32=n), sockets, file attributes and the registry.
 #include "platform/win32/windows_api.h"
 // After it.
 #include <gtest/gtest.h>
@@ -13,6 +13,7 @@
 
 #include "platform/win32/win_file_system.h"
 #include "platform/win32/win_netapi.h"
+#include "platform/win32/win_registry.h"
 #include "platform/win32/win_sockets.h"
 
 namespace ov::win32 {
@@ -247,6 +248,45 @@ TEST(WinSocketsTest, NamesResolveForReal) {
   EXPECT_FALSE(host->h_name.empty());
   EXPECT_EQ(sockets.inet_addr("БУХГАЛТЕРИЯ"), std::nullopt);
   EXPECT_EQ(sockets.WSACleanup(), 0);
+}
+
+TEST(WinRegistryTest, TheRunKeyValueIsSetAndDeletedForReal) {
+  constexpr char kRunKey[] =
+      "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+  WinRegistry registry;
+  const auto writer = registry.RegOpenKeyEx(kRunKey, RegAccess::setValue);
+  ASSERT_TRUE(writer.has_value());
+  EXPECT_TRUE(
+      registry.RegSetValueEx(*writer, "Orvane", "C:\\Программы\\Orvane.exe"));
+  registry.RegCloseKey(*writer);
+
+  // Read back with the system's own call: a string with its zero.
+  HKEY key = nullptr;
+  ASSERT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE,
+                          L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run",
+                          0, KEY_READ, &key),
+            ERROR_SUCCESS);
+  wchar_t data[64] = {};
+  DWORD type = 0, bytes = sizeof data;
+  EXPECT_EQ(RegQueryValueExW(key, L"Orvane", nullptr, &type,
+                             reinterpret_cast<BYTE*>(data), &bytes),
+            ERROR_SUCCESS);
+  RegCloseKey(key);
+  EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+  EXPECT_EQ(std::wstring(data), L"C:\\Программы\\Orvane.exe");
+  EXPECT_EQ(bytes, (std::wstring(data).size() + 1) * sizeof(wchar_t));
+
+  const auto reader = registry.RegOpenKeyEx(kRunKey, RegAccess::read);
+  ASSERT_TRUE(reader.has_value());
+  EXPECT_TRUE(registry.RegQueryValueEx(*reader, "Orvane"));
+  registry.RegCloseKey(*reader);
+  const auto deleter = registry.RegOpenKeyEx(kRunKey, RegAccess::setValue);
+  ASSERT_TRUE(deleter.has_value());
+  EXPECT_TRUE(registry.RegDeleteValue(*deleter, "Orvane"));
+  EXPECT_FALSE(registry.RegDeleteValue(*deleter, "Orvane"));
+  registry.RegCloseKey(*deleter);
+  EXPECT_FALSE(
+      registry.RegOpenKeyEx("SOFTWARE\\Нет такого ключа", RegAccess::read));
 }
 
 TEST(WinFileSystemTest, DirectoriesAreToldFromFilesAndMissingPaths) {

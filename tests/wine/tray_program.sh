@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Orvane.exe under Wine as the user meets it: it starts with no visible
+# window, Alt+F11 (its show/hide hot key, pressed through the X server)
+# shows the window, and the main menu's exit (Ctrl+X) closes it and writes
+# "OV.CFG". The network calls reach the stand-in netapi32.dll with nobody
+# connected. Exits 77 (skipped) when Wine, Xvfb, xdotool or the Windows
+# build is missing.
+# Usage: tray_program.sh ORVANE_EXE NETAPI_DLL WORK_DIR
+set -u
+exe=$1 dll=$2 work=$3
+. "$(dirname "$0")/../../scripts/wine-env.sh"
+
+wine_skip_unless_ready "$exe"
+wine_skip_unless_ready "$dll"
+command -v xdotool >/dev/null || { echo "xdotool is not installed"; exit 77; }
+
+mkdir -p "$work" && cd "$work" || exit 1
+rm -rf app && mkdir app && cp "$exe" "$dll" app/ && cd app || exit 1
+: >netapi_fixture.txt
+
+xvfb_start
+trap 'wine_stop; xvfb_stop' EXIT
+wine_use_prefix "$work/wineprefix"
+wine_draw_frames
+export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;netapi32=n"
+wine Orvane.exe >wine.log 2>&1 &
+program=$!
+
+visible() { xdotool search --onlyvisible --name '^Orvane$' 2>/dev/null | head -n 1; }
+
+# The tray icon's window comes first; then the main window must stay hidden.
+waited=0
+while [ $waited -lt 60 ] && ! grep -q NetFileEnum netapi_calls.log 2>/dev/null; do
+  sleep 1
+  waited=$((waited + 1))
+done
+sleep 2
+if [ -n "$(visible)" ]; then
+  echo "the main window is visible after start"
+  exit 1
+fi
+
+# Wine hands a hot key to the program when one of its windows has the X
+# focus: the notification area's window stands in for the desktop.
+tray=$(xdotool search --onlyvisible --name '^Wine System Tray$' | head -n 1)
+[ -n "$tray" ] && xdotool windowfocus --sync "$tray" 2>/dev/null
+xdotool key alt+F11
+window=
+for _ in $(seq 1 20); do
+  window=$(visible)
+  [ -n "$window" ] && break
+  sleep 0.5
+done
+if [ -z "$window" ]; then
+  echo "Alt+F11 did not show the main window"
+  exit 1
+fi
+
+xdotool windowfocus --sync "$window" 2>/dev/null
+xdotool key --window "$window" ctrl+x
+for _ in $(seq 1 20); do
+  kill -0 $program 2>/dev/null || break
+  sleep 0.5
+done
+if kill -0 $program 2>/dev/null; then
+  echo "Ctrl+X did not end the program"
+  exit 1
+fi
+[ -f OV.CFG ] || { echo "OV.CFG was not written at exit"; exit 1; }
+echo "hidden at start, shown by Alt+F11, closed by Ctrl+X with OV.CFG written"
