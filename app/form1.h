@@ -117,6 +117,9 @@ class TForm1 {
   void b_reghkClick();
   void CheckAutoRun();  // at start: the box follows the Run key's value
   void AutoRunClick();
+  void ClearActivityHistory();
+  void DrawActivityGraph();
+  void refreshsharesClick();  // the shares list, as "Обновить" refreshes it
 
   bool HiddenInTray = false;
   std::unique_ptr<Timer> Timer4;
