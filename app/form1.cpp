@@ -49,6 +49,7 @@ TForm1::TForm1(Services& services)
   services_.hotKeys.onHotKey = [this](int id) { HotKeyPressed(id); };
   b_reghk->onClick = [this] { b_reghkClick(); };
   AutoRun->onClick = [this] { AutoRunClick(); };
+  t_log->onDblClick = [this] { N25Click(); };
 
   FormCreate();
   // Minimised until the start timer hides it a moment later.

@@ -112,6 +112,9 @@ class TForm1 {
   void N2Click();           // "Выход": ends at once, saving nothing
   void N25Click();          // opens the file log
   void N27Click();          // opens the traffic log
+  void mnu_helpClick();     // opens "help.chm"
+  void N9Click();           // a client computer's shares
+  void mi_openpathClick();  // the folder of an open file
   void RegisterHotKeys();
   void HotKeyPressed(int id);
   void b_reghkClick();
@@ -129,6 +132,11 @@ class TForm1 {
   ui::MenuItem* N50 = nullptr;  // "По траффику"
   ui::MenuItem* pm_closeall = nullptr;
   ui::MenuItem* N2 = nullptr;
+  ui::MenuItem* N25 = nullptr;  // "по открытым файлам"
+  ui::MenuItem* N27 = nullptr;  // "по траффику"
+  ui::MenuItem* mnu_help = nullptr;
+  ui::MenuItem* N9 = nullptr;  // "Открыть" of st_conns
+  ui::MenuItem* mi_openpath = nullptr;
 
  private:
   void buildTrayMenu();

@@ -25,9 +25,18 @@ void TForm1::buildMainMenu() {
   mnu_savecfg = &MainMenu1->addItem(
       &file, {"mnu_savecfg", "Сохр. &конфигурацию", "Ctrl+S"});
   mnu_savecfg->onClick = [this] { mnu_savecfgClick(); };
+  ui::MenuItem& logs = MainMenu1->addItem(&file, {"N24", "Просмотр &лога", ""});
+  N25 = &MainMenu1->addItem(&logs, {"N25", "по открытым файлам", ""});
+  N25->onClick = [this] { N25Click(); };
+  N27 = &MainMenu1->addItem(&logs, {"N27", "по траффику", ""});
+  N27->onClick = [this] { N27Click(); };
   MainMenu1->addItem(&file, {"N10", "-", ""});
   mnu_exit = &MainMenu1->addItem(&file, {"mnu_exit", "В&ыход", "Ctrl+X"});
   mnu_exit->onClick = [this] { mnu_exitClick(); };
+  ui::MenuItem& help =
+      MainMenu1->addItem(nullptr, {"mnu_helpmenu", "&Справка", ""});
+  mnu_help = &MainMenu1->addItem(&help, {"mnu_help", "&Справка", "F1"});
+  mnu_help->onClick = [this] { mnu_helpClick(); };
   Form1->setMainMenu(*MainMenu1);
 }
 

@@ -10,6 +10,9 @@
 namespace ov {
 
 void TForm1::addConnsCommandItems() {
+  N9 = &PopupMenu3->addItem(nullptr, {"N9", "Открыть", "", true});
+  N9->onClick = [this] { N9Click(); };
+  st_conns->onDblClick = [this] { N9Click(); };
   N4 = &PopupMenu3->addItem(nullptr, {"N4", "Мочить!", ""});
   N4->onClick = [this] { N4Click(); };
   ui::MenuItem& security =
@@ -27,6 +30,9 @@ void TForm1::addFilesCommandItems() {
   N26 =
       &PopupMenu2->addItem(nullptr, {"N26", "Мочить пользователя всегда", ""});
   N26->onClick = [this] { N26Click(); };
+  mi_openpath = &PopupMenu2->addItem(
+      nullptr, {"mi_openpath", "Открыть папку с файлом", ""});
+  mi_openpath->onClick = [this] { mi_openpathClick(); };
 }
 
 void TForm1::Timer2Timer() {

@@ -87,9 +87,4 @@ void TForm1::pm_closeallClick() {
 
 void TForm1::N2Click() { services_.windows.terminate(); }
 
-// Opening the logs needs the shell, which comes with the main window's
-// menus; until then the items do nothing.
-void TForm1::N25Click() {}
-void TForm1::N27Click() {}
-
 }  // namespace ov

@@ -9,6 +9,7 @@
 #include "platform/locale.h"
 #include "platform/netapi.h"
 #include "platform/registry.h"
+#include "platform/shell.h"
 #include "platform/sockets.h"
 #include "platform/sound.h"
 #include "platform/tray.h"
@@ -27,6 +28,7 @@ struct Services {
   TrayPort& tray;
   HotKeyPort& hotKeys;
   RegistryPort& registry;
+  ShellPort& shell;
   ui::WindowSystem& windows;
   // The folder of the program file, ending in a path separator.
   std::string programDir;

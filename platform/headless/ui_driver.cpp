@@ -118,6 +118,12 @@ void UiDriver::apply(const std::vector<std::string>& args) {
   }
   Describable* control = registry_.find(args.at(1));
   if (verb == "popup") {
+    // The right button selects the data row it goes down over.
+    if (args.size() > 2) {
+      const int row = number(args[2]);
+      auto* grid = as<ui::StringGrid>(control);
+      if (grid && row >= 1 && row < grid->rowCount()) grid->setSelectedRow(row);
+    }
     popupMenuOf(control)->setPopupComponent(as<ui::Control>(control));
   } else if (verb == "click") {
     if (auto* button = as<ui::Button>(control)) button->click();

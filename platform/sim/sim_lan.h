@@ -7,6 +7,7 @@
 #include "platform/sim/sim_hotkeys.h"
 #include "platform/sim/sim_netapi.h"
 #include "platform/sim/sim_registry.h"
+#include "platform/sim/sim_shell.h"
 #include "platform/sim/sim_sockets.h"
 #include "platform/sim/sim_sound.h"
 #include "platform/sim/world.h"
@@ -23,6 +24,7 @@ class SimLan {
         sound_(world_, journal),
         hotKeys_(world_, journal),
         registry_(world_, journal),
+        shell_(journal),
         player_(world_, std::move(scenario)) {}
 
   World& world() { return world_; }
@@ -32,6 +34,7 @@ class SimLan {
   Sound& sound() { return sound_; }
   HotKeyPort& hotKeys() { return hotKeys_; }
   SimRegistry& registry() { return registry_; }
+  ShellPort& shell() { return shell_; }
   ScenarioPlayer& player() { return player_; }
 
  private:
@@ -42,6 +45,7 @@ class SimLan {
   SimSound sound_;
   SimHotKeys hotKeys_;
   SimRegistry registry_;
+  SimShell shell_;
   ScenarioPlayer player_;
 };
 

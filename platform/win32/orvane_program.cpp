@@ -15,6 +15,7 @@
 #include "platform/win32/win_hot_keys.h"
 #include "platform/win32/win_netapi.h"
 #include "platform/win32/win_registry.h"
+#include "platform/win32/win_shell.h"
 #include "platform/win32/win_sockets.h"
 #include "platform/win32/window_system.h"
 #include "platform/win32/window_text.h"
@@ -152,25 +153,18 @@ int runProgram(const std::vector<std::string>& args) {
   ShellTray tray;
   WinHotKeys hotKeys;
   WinRegistry registry;
+  WinShell shell;
   const std::string file = programFile();
   Services services =
       mode.simulated
-          ? Services{lan.netApi(),
-                     lan.sockets(),
-                     lan.fileSystem(),
-                     lan.sound(),
-                     clock,
-                     timers,
-                     locale,
-                     tray,
-                     lan.hotKeys(),
-                     lan.registry(),
-                     windows,
-                     folderOf(file),
-                     file}
-          : Services{net,     sockets,        files, speaker, clock,
-                     timers,  locale,         tray,  hotKeys, registry,
-                     windows, folderOf(file), file};
+          ? Services{lan.netApi(),   lan.sockets(), lan.fileSystem(),
+                     lan.sound(),    clock,         timers,
+                     locale,         tray,          lan.hotKeys(),
+                     lan.registry(), lan.shell(),   windows,
+                     folderOf(file), file}
+          : Services{net,    sockets, files,          speaker, clock,
+                     timers, locale,  tray,           hotKeys, registry,
+                     shell,  windows, folderOf(file), file};
   return runForm(services, windows, lan, userVerbs, clock, timers);
 }
 

@@ -5,11 +5,14 @@
 // macros of the same names, defined after them, cannot break them.
 #include "platform/netapi.h"
 #include "platform/registry.h"
+#include "platform/shell.h"
 #include "platform/sound.h"
 #include "platform/tray.h"
 #include "platform/ui.h"
 // After the ports.
 #include <windows.h>
+// The shell's calls, so that their names are taken back below too.
+#include <shellapi.h>
 
 // The ports' members, not the system's A/W names.
 #undef PlaySound
@@ -17,4 +20,5 @@
 #undef RegOpenKeyEx
 #undef RegQueryValueEx
 #undef RegSetValueEx
+#undef ShellExecute
 #undef Shell_NotifyIcon

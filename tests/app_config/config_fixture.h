@@ -20,19 +20,13 @@ namespace ov {
 // One run of the program: its services and its main form.
 struct ProgramRun {
   explicit ProgramRun(const std::string& programDir)
-      : services{net,
-                 sockets,
-                 files,
-                 sound,
-                 clock,
-                 clock,
-                 locale,
-                 tray,
-                 hotKeys,
-                 registry,
-                 windows,
-                 programDir,
-                 programDir + "Orvane.exe"},
+      : services{net,        sockets,
+                 files,      sound,
+                 clock,      clock,
+                 locale,     tray,
+                 hotKeys,    registry,
+                 shell,      windows,
+                 programDir, programDir + "Orvane.exe"},
         form(services) {}
 
   headless::MenuItem& menuItem(const std::string& name) {
@@ -50,6 +44,7 @@ struct ProgramRun {
   headless::RecordingTray tray{nullptr};
   InertHotKeys hotKeys;
   InertRegistry registry;
+  InertShell shell;
   headless::WindowSystem windows;
   Services services;
   TForm1 form;

@@ -51,6 +51,7 @@ LanForm::LanForm(std::string_view scenario, LanFormOptions options)
                 tray_,
                 lan_.hotKeys(),
                 lan_.registry(),
+                lan_.shell(),
                 windows_,
                 dir_.string() + "/",
                 options.programFile.empty() ? dir_.string() + "/Orvane.exe"

@@ -8,6 +8,7 @@
 #include "platform/hotkeys.h"
 #include "platform/netapi.h"
 #include "platform/registry.h"
+#include "platform/shell.h"
 #include "platform/sockets.h"
 #include "platform/sound.h"
 
@@ -80,6 +81,12 @@ class InertRegistry : public RegistryPort {
   }
   bool RegDeleteValue(RegKey, std::string_view) override { return false; }
   void RegCloseKey(RegKey) override {}
+};
+
+class InertShell : public ShellPort {
+ public:
+  void ShellExecute(std::optional<std::string_view>,
+                    std::string_view) override {}
 };
 
 class InertSockets : public Sockets {

@@ -53,6 +53,7 @@ class Run {
                   tray_,
                   lan_.hotKeys(),
                   lan_.registry(),
+                  lan_.shell(),
                   windows_,
                   options.programDir,
                   options.programDir + kProgramFileName},

@@ -1,0 +1,23 @@
+#pragma once
+// The shell of the scenario's machine: what the program asks it to open
+// goes to the journal.
+#include "platform/journal.h"
+#include "platform/shell.h"
+
+namespace ov::sim {
+
+class SimShell : public ShellPort {
+ public:
+  explicit SimShell(Journal& journal) : journal_(journal) {}
+  void ShellExecute(std::optional<std::string_view> verb,
+                    std::string_view file) override {
+    journal_.write("ShellExecute",
+                   {verb ? JournalArg(std::string(*verb)) : JournalArg(nullptr),
+                    std::string(file)});
+  }
+
+ private:
+  Journal& journal_;
+};
+
+}  // namespace ov::sim

@@ -1,0 +1,13 @@
+#pragma once
+// The shell port over ShellExecuteW.
+#include "platform/shell.h"
+
+namespace ov::win32 {
+
+class WinShell : public ShellPort {
+ public:
+  void ShellExecute(std::optional<std::string_view> verb,
+                    std::string_view file) override;
+};
+
+}  // namespace ov::win32
