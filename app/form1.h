@@ -115,6 +115,15 @@ class TForm1 {
   void mnu_helpClick();     // opens "help.chm"
   void N9Click();           // a client computer's shares
   void mi_openpathClick();  // the folder of an open file
+  // The tools, not built yet.
+  void mnu_netsendClick();
+  void mnu_pingerClick();
+  void N20Click();
+  void mnu_trafficClick();
+  void N31Click();
+  void mnu_reportClick();
+  void N21Click();
+  void mnu_aboutClick();
   void RegisterHotKeys();
   void HotKeyPressed(int id);
   void b_reghkClick();
@@ -137,9 +146,21 @@ class TForm1 {
   ui::MenuItem* mnu_help = nullptr;
   ui::MenuItem* N9 = nullptr;  // "Открыть" of st_conns
   ui::MenuItem* mi_openpath = nullptr;
+  ui::MenuItem* mnu_about = nullptr;
+  ui::MenuItem* mnu_netsend = nullptr;
+  ui::MenuItem* mnu_pinger = nullptr;
+  ui::MenuItem* N20 = nullptr;
+  ui::MenuItem* mnu_traffic = nullptr;
+  ui::MenuItem* N31 = nullptr;
+  ui::MenuItem* mnu_report = nullptr;
+  ui::MenuItem* N21 = nullptr;
+  ui::MenuItem* N5 = nullptr;
+  ui::MenuItem* pm_sendmsg = nullptr;
+  ui::MenuItem* pm_ping = nullptr;
 
  private:
   void buildTrayMenu();
+  void buildToolsMenu();
 
  public:
   // ---- End of the notification-area block.

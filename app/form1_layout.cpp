@@ -33,10 +33,14 @@ void TForm1::buildMainMenu() {
   MainMenu1->addItem(&file, {"N10", "-", ""});
   mnu_exit = &MainMenu1->addItem(&file, {"mnu_exit", "В&ыход", "Ctrl+X"});
   mnu_exit->onClick = [this] { mnu_exitClick(); };
+  buildToolsMenu();
   ui::MenuItem& help =
       MainMenu1->addItem(nullptr, {"mnu_helpmenu", "&Справка", ""});
   mnu_help = &MainMenu1->addItem(&help, {"mnu_help", "&Справка", "F1"});
   mnu_help->onClick = [this] { mnu_helpClick(); };
+  MainMenu1->addItem(&help, {"N14", "-", ""});
+  mnu_about = &MainMenu1->addItem(&help, {"mnu_about", "Об &этом...", ""});
+  mnu_about->onClick = [this] { mnu_aboutClick(); };
   Form1->setMainMenu(*MainMenu1);
 }
 

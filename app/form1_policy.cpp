@@ -13,6 +13,8 @@ void TForm1::addConnsCommandItems() {
   N9 = &PopupMenu3->addItem(nullptr, {"N9", "Открыть", "", true});
   N9->onClick = [this] { N9Click(); };
   st_conns->onDblClick = [this] { N9Click(); };
+  N5 = &PopupMenu3->addItem(nullptr, {"N5", "О компьютере...", ""});
+  N5->onClick = [this] { N20Click(); };
   N4 = &PopupMenu3->addItem(nullptr, {"N4", "Мочить!", ""});
   N4->onClick = [this] { N4Click(); };
   ui::MenuItem& security =
@@ -22,6 +24,12 @@ void TForm1::addConnsCommandItems() {
   N47 = &PopupMenu3->addItem(&security,
                              {"N47", "Мочить пользователя всегда", ""});
   N47->onClick = [this] { N47Click(); };
+  // These two only choose the main menu's items.
+  pm_sendmsg =
+      &PopupMenu3->addItem(nullptr, {"pm_sendmsg", "Послать сообщение", ""});
+  pm_sendmsg->onClick = [this] { mnu_netsend->click(); };
+  pm_ping = &PopupMenu3->addItem(nullptr, {"pm_ping", "Пинговать", ""});
+  pm_ping->onClick = [this] { mnu_pinger->click(); };
 }
 
 void TForm1::addFilesCommandItems() {

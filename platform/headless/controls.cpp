@@ -344,11 +344,19 @@ const std::string& StatusBar::panelText(int panel) const {
 }
 
 MenuItem::MenuItem(const ui::MenuItemArgs& args)
-    : name_(args.name), caption_(args.caption), checked_(args.checked) {}
+    : name_(args.name),
+      caption_(args.caption),
+      shortcut_(args.shortcut),
+      isDefault_(args.isDefault),
+      checked_(args.checked) {}
 
 void MenuItem::describe(JsonObject& out) const {
   out.add("caption", caption_);
   out.add("checked", checked_);
+  out.add("shortcut", shortcut_);
+  out.add("default", isDefault_);
+  out.add("parent", parent_);
+  out.add("index", index_);
 }
 
 void MenuItem::click() {

@@ -325,12 +325,23 @@ class MenuItem : public ui::MenuItem, public Describable {
   void setEnabled(bool enabled) override { enabled_ = enabled; }
   bool enabled() const override { return enabled_; }
   void click() override;
+  // The component name of the menu or item it belongs to, and its position
+  // there.
+  void setPlace(std::string parent, int index) {
+    parent_ = std::move(parent);
+    index_ = index;
+  }
+  const std::string& parent() const { return parent_; }
 
  private:
   std::string name_;
   std::string caption_;
+  std::string shortcut_;
+  bool isDefault_;
   bool checked_;
   bool enabled_ = true;
+  std::string parent_;
+  int index_ = 0;
 };
 
 }  // namespace ov::headless

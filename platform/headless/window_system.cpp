@@ -1,5 +1,7 @@
 #include "platform/headless/window_system.h"
 
+#include <algorithm>
+
 #include "platform/headless/json_object.h"
 
 namespace ov::headless {
@@ -30,7 +32,13 @@ std::string ControlRegistry::dump() const {
 
 ui::MenuItem& Menu::addItem(ui::MenuItem* parent,
                             const ui::MenuItemArgs& args) {
-  items_.push_back(makeItem(parent, args));
+  auto item = makeItem(parent, args);
+  const std::string& owner = parent ? parent->name() : name_;
+  const auto siblings = std::count_if(
+      items_.begin(), items_.end(),
+      [&owner](const auto& other) { return other->parent() == owner; });
+  item->setPlace(owner, static_cast<int>(siblings));
+  items_.push_back(std::move(item));
   registry_.add(args.name, *items_.back());
   return *items_.back();
 }

@@ -100,7 +100,9 @@ TEST(HeadlessControls, DumpShowsWhatAUserSees) {
       "\"items\": [\"PC1\"], \"selected\": null}, "
       "\"mnu_savecfg\": {\"kind\": \"menuitem\", \"enabled\": false, "
       "\"visible\": true, "
-      "\"caption\": \"Сохр. &конфигурацию\", \"checked\": false}, "
+      "\"caption\": \"Сохр. &конфигурацию\", \"checked\": false, "
+      "\"shortcut\": \"Ctrl+S\", \"default\": false, \"parent\": "
+      "\"MainMenu1\", \"index\": 0}, "
       "\"sb\": {\"kind\": \"statusbar\", \"enabled\": true, \"visible\": true, "
       "\"panels\": [\"\", \"up\"]}}");
 }

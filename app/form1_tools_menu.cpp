@@ -1,0 +1,41 @@
+// The menu "&Инструменты" and the tools the connections grid's menu opens
+// too. The tools themselves (messenger, pinger, computer information,
+// traffic settings, reports, log search) and the about window are not
+// built yet: their items are in place and do nothing so far.
+#include "app/form1.h"
+
+namespace ov {
+
+void TForm1::buildToolsMenu() {
+  ui::MenuItem& tools =
+      MainMenu1->addItem(nullptr, {"N11", "&Инструменты", ""});
+  const auto item = [&](const char* name, const char* caption,
+                        const char* shortcut, void (TForm1::*handler)()) {
+    ui::MenuItem& added = MainMenu1->addItem(&tools, {name, caption, shortcut});
+    added.onClick = [this, handler] { (this->*handler)(); };
+    return &added;
+  };
+  mnu_netsend =
+      item("mnu_netsend", "Net &sender", "F3", &TForm1::mnu_netsendClick);
+  mnu_pinger = item("mnu_pinger", "&Pinger", "F4", &TForm1::mnu_pingerClick);
+  N20 = item("N20", "О &компьютере...", "", &TForm1::N20Click);
+  MainMenu1->addItem(&tools, {"N12", "-", ""});
+  mnu_traffic =
+      item("mnu_traffic", "Контроль &траффика", "", &TForm1::mnu_trafficClick);
+  MainMenu1->addItem(&tools, {"N13", "-", ""});
+  N31 = item("N31", "Отчет по тра&ффику", "", &TForm1::N31Click);
+  mnu_report =
+      item("mnu_report", "&Отчет о подключениях", "", &TForm1::mnu_reportClick);
+  N21 = item("N21", "&Поиск в логе по файлам", "", &TForm1::N21Click);
+}
+
+void TForm1::mnu_netsendClick() {}
+void TForm1::mnu_pingerClick() {}
+void TForm1::N20Click() {}
+void TForm1::mnu_trafficClick() {}
+void TForm1::N31Click() {}
+void TForm1::mnu_reportClick() {}
+void TForm1::N21Click() {}
+void TForm1::mnu_aboutClick() {}
+
+}  // namespace ov
