@@ -5,32 +5,17 @@
 #include <string>
 
 #include "tests/monitor_cycle/lan_form.h"
+#include "tests/rules_log/busy_server.h"
 #include "tests/rules_log/rules_lan.h"
 
 namespace {
-
-constexpr int kSessions = 50;
-
-std::string busyServer(int files) {
-  std::string scenario;
-  for (int s = 0; s < kSessions; ++s)
-    scenario +=
-        "0 connect PC" + std::to_string(s) + " user" + std::to_string(s) + "\n";
-  for (int f = 0; f < files; ++f) {
-    const std::string session = std::to_string(f % kSessions);
-    scenario += "0 open " + std::to_string(f + 1) + " PC" + session + " user" +
-                session + " C:\\Shared\\dept" + std::to_string(f % 7) +
-                "\\doc" + std::to_string(f) + ".xls\n";
-  }
-  return scenario;
-}
 
 // Arguments: open files, file log on (1) or off (0).
 void BM_MonitorCycle(benchmark::State& state) {
   const int files = static_cast<int>(state.range(0));
   const bool logging = state.range(1) != 0;
   ov::test::LanForm lan(
-      busyServer(files),
+      ov::test::busyServer(files),
       ov::test::programOptions({.rules = false, .logging = logging}));
   // The first cycles record what is open; the steady state follows.
   lan.runUntil(3);

@@ -7,32 +7,15 @@
 #include <utility>
 #include <vector>
 
+#include "busy_server.h"
 #include "rules_lan.h"
 
 namespace ov::test {
 namespace {
 
-constexpr int kSessions = 50;
+constexpr int kSessions = kBusySessions;
 
-std::string pathOf(int file) {
-  return "C:\\Shared\\dept" + std::to_string(file % 7) + "\\doc" +
-         std::to_string(file) + ".xls";
-}
-
-// 50 sessions holding files open from the start; file i belongs to
-// session i mod 50.
-std::string busyServer(int files) {
-  std::string scenario;
-  for (int s = 0; s < kSessions; ++s)
-    scenario +=
-        "0 connect PC" + std::to_string(s) + " user" + std::to_string(s) + "\n";
-  for (int f = 0; f < files; ++f) {
-    const std::string session = std::to_string(f % kSessions);
-    scenario += "0 open " + std::to_string(f + 1) + " PC" + session + " user" +
-                session + " " + pathOf(f) + "\n";
-  }
-  return scenario;
-}
+std::string pathOf(int file) { return busyServerPath(file); }
 
 std::vector<std::string> lines(const std::string& text) {
   std::vector<std::string> out;
