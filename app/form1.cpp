@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "app/cell_colors.h"
 #include "app/local_host_name.h"
 #include "monitor/display_headers.h"
 
@@ -50,6 +51,12 @@ TForm1::TForm1(Services& services)
   b_reghk->onClick = [this] { b_reghkClick(); };
   AutoRun->onClick = [this] { AutoRunClick(); };
   t_log->onDblClick = [this] { N25Click(); };
+  st_conns->onCellColor = [this](int, int row) {
+    return ConnectionsCellColor(*st_conns, row);
+  };
+  st_files->onCellColor = [this](int, int row) {
+    return OpenFilesCellColor(*st_files, row);
+  };
 
   FormCreate();
   // Minimised until the start timer hides it a moment later.

@@ -242,6 +242,12 @@ class StringGrid : public Control {
   virtual void setSelectedRow(int row) = 0;
   virtual void setPopupMenu(Menu* menu) = 0;
   std::function<void()> onDblClick;
+  // The text colour of a cell as the owner draws it, 0xRRGGBB; black
+  // without a handler.
+  std::function<uint32_t(int col, int row)> onCellColor;
+  uint32_t cellColor(int col, int row) const {
+    return onCellColor ? onCellColor(col, row) : 0;
+  }
 };
 
 class PageControl : public Control {

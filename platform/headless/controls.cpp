@@ -1,6 +1,7 @@
 #include "platform/headless/controls.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "platform/headless/json_object.h"
 
@@ -276,6 +277,15 @@ StringGrid::StringGrid(const ui::GridArgs& args)
 void StringGrid::describe(JsonObject& out) const {
   out.add("rows", cells_);
   out.add("colWidths", widths_);
+  std::vector<std::vector<std::string>> colors(cells_.size());
+  for (int row = 0; row < rowCount(); ++row) {
+    for (int col = 0; col < colCount(); ++col) {
+      char hex[8];
+      std::snprintf(hex, sizeof hex, "%06X", cellColor(col, row) & 0xFFFFFF);
+      colors[row].push_back(hex);
+    }
+  }
+  out.add("colors", colors);
 }
 
 void StringGrid::setRowCount(int rows) {

@@ -26,6 +26,9 @@ void drawHeaderBevel(HDC dc, const RECT& cell) {
 void drawCell(HDC dc, const ui::StringGrid& grid, int col, int row,
               const RECT& cell) {
   if (row == 0) drawHeaderBevel(dc, cell);
+  const uint32_t color = grid.cellColor(col, row);
+  SetTextColor(dc,
+               RGB((color >> 16) & 0xFF, (color >> 8) & 0xFF, color & 0xFF));
   const std::wstring text = wideText(grid.cell(col, row));
   ExtTextOutW(dc, cell.left + 2, cell.top + 2, ETO_CLIPPED, &cell, text.c_str(),
               static_cast<UINT>(text.size()), nullptr);

@@ -83,5 +83,38 @@ TEST(MainWindow, UptimeWrapsAfterADayAndIsNotWrittenWhileHidden) {
   EXPECT_EQ(lan.form().UptimeSeconds, 25u * 3600 + 2);
 }
 
+TEST(MainWindow, CellsAreColouredByIdleTimeAndPermission) {
+  LanForm lan(
+      "0 connect PC1 ivan\n"
+      "0 connect PC2 petr\n"
+      "0 dir C:\\Docs\n"
+      "0.5 ui tray dblclick\n"
+      "1 touch PC2 petr\n"
+      "2 touch PC1 ivan\n"
+      "2 open 1 PC1 ivan C:\\Docs perm=1\n"
+      "2 open 2 PC1 ivan C:\\a.doc perm=1\n"
+      "2 open 3 PC1 ivan C:\\b.doc perm=2\n"
+      "2 open 4 PC1 ivan C:\\c.doc perm=3\n");
+  lan.runUntil(12);
+  const ui::StringGrid& conns = *lan.form().st_conns;
+  ASSERT_EQ(conns.cell(3, 1), "0:00:10");
+  ASSERT_EQ(conns.cell(3, 2), "0:00:11");
+  EXPECT_EQ(conns.cellColor(0, 0), 0x000000u);
+  EXPECT_EQ(conns.cellColor(0, 1), 0x008000u);  // idle 10 s: active
+  EXPECT_EQ(conns.cellColor(7, 1), 0x008000u);
+  EXPECT_EQ(conns.cellColor(0, 2), 0x000000u);  // idle 11 s
+  EXPECT_EQ(conns.cellColor(0, 3), 0x000000u);  // an empty row
+  const ui::StringGrid& files = *lan.form().st_files;
+  EXPECT_EQ(files.cellColor(4, 1), 0x800000u);  // DIR
+  EXPECT_EQ(files.cellColor(4, 2), 0x008000u);  // чтение
+  EXPECT_EQ(files.cellColor(4, 3), 0x000080u);  // запись
+  EXPECT_EQ(files.cellColor(4, 4), 0x000000u);  // R/W
+  const std::string dump = lan.windows().registry().dump();
+  EXPECT_NE(dump.find("\"colors\": [[\"000000\", \"000000\", \"000000\", "
+                      "\"000000\", \"000000\"], [\"800000\", \"800000\""),
+            std::string::npos)
+      << dump;
+}
+
 }  // namespace
 }  // namespace ov::test
