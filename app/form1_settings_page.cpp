@@ -12,6 +12,7 @@ constexpr uint16_t kVkA = 'A';
 
 }  // namespace
 
+// The left column fits the page at the window's default size.
 void TForm1::buildSettingsPage(ui::Container& page) {
   ui::WindowSystem& ws = services_.windows;
   auto box = [&](const char* name, int x, int y, int width, const char* caption,
@@ -29,45 +30,45 @@ void TForm1::buildSettingsPage(ui::Container& page) {
                     false);
   kicktime = &ws.createSpinEdit(
       page, {{"kicktime", {185, 6, 60, 21}, "", ""}, 0, 360, 1, 0});
-  SecurityCB1 = box("SecurityCB1", 8, 32, 240, "Закрывать всем доступ к файлам",
+  SecurityCB1 = box("SecurityCB1", 8, 30, 240, "Закрывать всем доступ к файлам",
                     "Запрещает пользователям открывать файлы (реально может "
                     "только помешать скопировать с вас что-то большое)",
                     false);
   cb_denyf =
-      box("cb_denyf", 8, 56, 170, "Огран. открытые файлы",
+      box("cb_denyf", 8, 52, 170, "Огран. открытые файлы",
           "Ограничивать число одновременно доступных из сети файлов", true);
   n_denyf = &ws.createSpinEdit(
-      page, {{"n_denyf", {185, 54, 60, 21}, "", ""}, 0, 1000, 1, 30});
-  Close_minim = box("Close_minim", 8, 80, 240, "Сворачивать по крестику",
+      page, {{"n_denyf", {185, 50, 60, 21}, "", ""}, 0, 1000, 1, 30});
+  Close_minim = box("Close_minim", 8, 74, 240, "Сворачивать по крестику",
                     "При на жатии на крестик в правом верхнем углу форма "
                     "будет сворачиваться в трей, а не закрываться",
                     true);
-  AutoRun = box("AutoRun", 8, 104, 240, "Автозапуск с системой",
+  AutoRun = box("AutoRun", 8, 96, 240, "Автозапуск с системой",
                 "Запускать программу вместе с windows", false);
-  label("lb_server", 8, 132, "Имя сервера:");
+  label("lb_server", 8, 122, "Имя сервера:");
   Edit1 = &ws.createEdit(page,
                          {"Edit1",
-                          {100, 128, 145, 21},
+                          {100, 118, 145, 21},
                           "",
                           "Имя компьютера, за которым производить наблюдение"});
-  label("lb_refresh", 8, 158, "Таймер обновления (мсек):");
+  label("lb_refresh", 8, 146, "Таймер обновления (мсек):");
   tobnovl = &ws.createSpinEdit(
-      page, {{"tobnovl", {165, 154, 80, 21}, "", ""}, 100, 60000, 100, 1000});
-  label("lb_hk1", 8, 184, "Всплывать при нажатии");
-  hk1 = &ws.createHotKey(page, {"hk1", {165, 180, 80, 21}, "", ""},
+      page, {{"tobnovl", {165, 142, 80, 21}, "", ""}, 100, 60000, 100, 1000});
+  label("lb_hk1", 8, 170, "Всплывать при нажатии");
+  hk1 = &ws.createHotKey(page, {"hk1", {165, 166, 80, 21}, "", ""},
                          kHotKeyAlt | kVkF11);
-  label("lb_hk2", 8, 208, "Мочить всех");
-  hk2 = &ws.createHotKey(page, {"hk2", {165, 204, 80, 21}, "", ""},
+  label("lb_hk2", 8, 194, "Мочить всех");
+  hk2 = &ws.createHotKey(page, {"hk2", {165, 190, 80, 21}, "", ""},
                          kHotKeyAlt | kVkA);
   b_reghk = &ws.createButton(
       page, {"b_reghk",
-             {8, 232, 237, 23},
+             {8, 214, 237, 22},
              "Сохранить",
              "Сохранить выбранные параметры конфигурации/применить горячие "
              "клавиши"});
   Button111 = &ws.createButton(
       page, {"Button111",
-             {8, 258, 237, 23},
+             {8, 238, 237, 22},
              "Приостановить службу сервера",
              "При приостановке службы сервера доступ из сети сохраняется "
              "только для \"Администраторов\" и \"Операторов сервера\""});
@@ -75,7 +76,7 @@ void TForm1::buildSettingsPage(ui::Container& page) {
   logbox = box("logbox", 270, 8, 150, "Вести лог", "", true);
   t_log = &ws.createEdit(
       page,
-      {"t_log", {270, 28, 300, 21}, "", "Двойной клик для открытия лога"});
+      {"t_log", {270, 28, 290, 21}, "", "Двойной клик для открытия лога"});
   cb_ignorelocal =
       box("cb_ignorelocal", 270, 56, 300, "Не логить локальные подключения",
           "Не вести лог по подключениям, произведенным с этого компьютера на "
