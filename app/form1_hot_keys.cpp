@@ -29,12 +29,10 @@ void TForm1::RegisterHotKeys() {
 
 void TForm1::HotKeyPressed(int id) {
   if (id == kShowHideId) {
-    if (HiddenInTray) {
-      RestoreFromTray();
-      HiddenInTray = false;
-    } else {
+    if (HiddenInTray)
+      pm_openClick();
+    else
       HideToTray();
-    }
   } else if (id == kKickAllId) {
     kickAll();
   }

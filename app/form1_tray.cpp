@@ -69,9 +69,7 @@ bool TForm1::WMSysCommand(unsigned command) {
 }
 
 void TForm1::TrayDblClick() {
-  if (!HiddenInTray) return;
-  RestoreFromTray();
-  HiddenInTray = false;
+  if (HiddenInTray) pm_openClick();
 }
 
 void TForm1::pm_openClick() {

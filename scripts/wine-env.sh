@@ -39,6 +39,13 @@ wine_use_prefix() {
   fi
 }
 
+# The stand-in netapi32.dll beside the program instead of Wine's own, which
+# reports nothing and ends the process on several calls. After
+# wine_use_prefix.
+wine_use_stand_in_netapi() {
+  export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;netapi32=n"
+}
+
 # Wine draws the window frames itself: no window manager runs on a virtual
 # display, and without frames the screenshot shows no caption.
 wine_draw_frames() {

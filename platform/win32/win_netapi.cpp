@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstring>
 
+#include "platform/text/upper_case.h"
 #include "platform/win32/net_buffer.h"
 #include "platform/win32/share_security.h"
 #include "platform/win32/window_text.h"
@@ -33,17 +34,6 @@ std::string text(LPCWSTR wide) { return wide ? utf8Text(wide) : std::string(); }
 std::optional<std::string> nullableText(LPCWSTR wide) {
   if (!wide) return std::nullopt;
   return utf8Text(wide);
-}
-
-// Service names match in any letter case.
-bool isServerService(std::string_view service) {
-  constexpr std::string_view kServer = "lanmanserver";
-  if (service.size() != kServer.size()) return false;
-  for (std::size_t i = 0; i < service.size(); ++i) {
-    const char c = service[i];
-    if ((c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c) != kServer[i]) return false;
-  }
-  return true;
 }
 
 bool hasEntries(NET_API_STATUS status) {
@@ -278,7 +268,8 @@ NetStatus WinNetApi::NetStatisticsGet(std::string_view server,
                          options, buffer.out());
   if (status != NERR_Success || !buffer.records<BYTE>() || level != 0)
     return status;
-  if (isServerService(service)) {
+  // Service names match in any letter case.
+  if (utf8Upper(service) == "LANMANSERVER") {
     std::memcpy(out.server.counters.data(), buffer.records<BYTE>(),
                 sizeof out.server.counters);
   } else {

@@ -14,6 +14,5 @@ mkdir -p "$work" && cd "$work" || exit 1
 xvfb_start
 trap 'wine_stop; xvfb_stop' EXIT
 wine_use_prefix "$work/wineprefix"
-# The DLL beside the program, not Wine's own.
-export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;netapi32=n"
+wine_use_stand_in_netapi
 wine "$exe"

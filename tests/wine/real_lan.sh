@@ -36,7 +36,7 @@ SCRIPT
 xvfb_start
 trap 'wine_stop; xvfb_stop' EXIT
 wine_use_prefix "$work/wineprefix"
-export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;netapi32=n"
+wine_use_stand_in_netapi
 timeout 120 wine Orvane.exe /ui user.scn >wine.log 2>&1
 wineserver -w
 

@@ -22,7 +22,7 @@ xvfb_start
 trap 'wine_stop; xvfb_stop' EXIT
 wine_use_prefix "$work/wineprefix"
 wine_draw_frames
-export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;netapi32=n"
+wine_use_stand_in_netapi
 wine Orvane.exe >wine.log 2>&1 &
 program=$!
 

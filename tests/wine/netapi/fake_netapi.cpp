@@ -12,7 +12,7 @@
 //   share NAME TYPE PATH REMARK
 //   server NAME PLATFORM MAJOR MINOR TYPE COMMENT
 //   stats SERVICE COUNTER...                   the record's counters in order
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 // After windows.h.
 #include <lm.h>
 
