@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "admin/dialog_button_handler.h"
+#include "admin/run_time_dialog.h"
 #include "app/services.h"
 #include "app/ttray.h"
 #include "monitor/monitor_cycle.h"
@@ -129,6 +131,12 @@ class TForm1 {
   void b_reghkClick();
   void CheckAutoRun();  // at start: the box follows the Run key's value
   void AutoRunClick();
+  // The button handler the tool dialogs share.
+  void DialogButtonClick(ui::Button& button);
+  // The controls of the run-time dialog that is open, and what the dialog
+  // button handler does for each tool's button.
+  admin::CurrentDialog currentDialog;
+  admin::DialogBranches dialogBranches;
   void ClearActivityHistory();
   void DrawActivityGraph();
   void refreshsharesClick();  // the shares list, as "Обновить" refreshes it

@@ -1,7 +1,8 @@
 // The menu "&Инструменты" and the tools the connections grid's menu opens
-// too. The tools themselves (messenger, pinger, computer information,
-// traffic settings, reports, log search) and the about window are not
+// too, and the about window. The tools themselves (messenger, pinger,
+// computer information, traffic settings, reports, log search) are not
 // built yet: their items are in place and do nothing so far.
+#include "app/about_window.h"
 #include "app/form1.h"
 
 namespace ov {
@@ -36,6 +37,14 @@ void TForm1::mnu_trafficClick() {}
 void TForm1::N31Click() {}
 void TForm1::mnu_reportClick() {}
 void TForm1::N21Click() {}
-void TForm1::mnu_aboutClick() {}
+void TForm1::mnu_aboutClick() {
+  AboutWindow about(services_.windows, *Form1, currentDialog, services_.timers,
+                    services_.shell);
+  about.showModal();
+}
+
+void TForm1::DialogButtonClick(ui::Button& button) {
+  admin::RunDialogButton(button, dialogBranches);
+}
 
 }  // namespace ov

@@ -100,6 +100,11 @@ class Label : public Control {
  public:
   virtual void setCaption(const std::string& caption) = 0;
   virtual const std::string& caption() const = 0;
+  // The look of a link: its text colour (0xRRGGBB) and underline.
+  virtual void setLinkStyle(uint32_t color, bool underline) = 0;
+  std::function<void()> onClick;
+  std::function<void()> onMouseEnter;
+  std::function<void()> onMouseLeave;
 };
 
 class GroupBox : public Container {
@@ -269,10 +274,13 @@ class StatusBar : public Control {
 };
 
 struct ControlArgs {
-  std::string name;
-  Rect bounds;
-  std::string caption;
-  std::string hint;
+  std::string name = {};
+  Rect bounds = {};
+  std::string caption = {};
+  std::string hint = {};
+  // In a run-time dialog: what the dialog's handler reads the control as
+  // ("edit1", "edit2", "path", "spin", "combo", "memo", "check"); else empty.
+  std::string role = {};
 };
 
 struct SpinArgs {
@@ -313,6 +321,27 @@ struct StatusBarArgs {
   std::vector<int> panelWidths;
 };
 
+struct DialogArgs {
+  std::string caption;
+  int width = 0;
+  int height = 0;
+  bool resizable = false;  // a sizeable border instead of the dialog border
+};
+
+// A window built at run time, centred on its owner and shown modally. The
+// controls created on it belong to it and go when it is destroyed.
+class Dialog : public Container {
+ public:
+  virtual const std::string& caption() const = 0;
+  // Returns when the dialog has closed, by end() or by its close box; the
+  // program's timers keep running meanwhile.
+  virtual void showModal() = 0;
+  virtual void end() = 0;
+  virtual bool shown() const = 0;
+  // 0 transparent to 255 opaque.
+  virtual void setOpacity(int alpha) = 0;
+};
+
 // Message-box styles and answers, as the platform numbers them.
 inline constexpr uint32_t MB_OK = 0x0;
 inline constexpr uint32_t MB_ICONWARNING = 0x30;
@@ -351,6 +380,14 @@ class WindowSystem {
                                          const PageArgs& args) = 0;
   virtual StatusBar& createStatusBar(Form& parent,
                                      const StatusBarArgs& args) = 0;
+  // A multi-line edit box; its lines end with CR LF.
+  virtual Edit& createMemo(Container& parent, const ControlArgs& args) = 0;
+  virtual Dialog& createDialog(Form& owner, const DialogArgs& args) = 0;
+  // The program's icon, 32 by 32 pixels at the given place.
+  virtual Control& createAppIcon(Container& parent,
+                                 const ControlArgs& args) = 0;
+  // Releases a dialog and every control on it.
+  virtual void destroyDialog(Dialog& dialog) = 0;
 
   // A modal message box; owner null for none. Returns the button pressed.
   virtual int messageBox(Form* owner, const std::string& text,

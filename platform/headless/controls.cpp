@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string_view>
 
 #include "platform/headless/json_object.h"
 
@@ -10,6 +11,13 @@ namespace ov::headless {
 namespace {
 
 const std::string kEmpty;
+
+// A colour as the dump writes it: RRGGBB.
+std::string colorText(uint32_t color) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%06X", color & 0xFFFFFFu);
+  return text;
+}
 
 void selectedIndex(JsonObject& out, int index) {
   if (index < 0)
@@ -100,7 +108,37 @@ void CheckBox::setChecked(bool checked) {
   if (onClick) onClick();
 }
 
+const std::string& Describable::role() const { return kEmpty; }
+
+void Label::describe(JsonObject& out) const {
+  CaptionedState::describe(out);
+  if (!link_) return;
+  out.add("color", colorText(color_));
+  out.add("underline", underline_);
+}
+
+void Label::setLinkStyle(uint32_t color, bool underline) {
+  link_ = true;
+  color_ = color;
+  underline_ = underline;
+}
+
 void Edit::describe(JsonObject& out) const { out.add("text", text_); }
+
+void Memo::describe(JsonObject& out) const {
+  Edit::describe(out);
+  std::vector<std::string> lines;
+  std::string_view rest = text();
+  while (!rest.empty()) {
+    const size_t end = rest.find('\n');
+    std::string_view line = rest.substr(0, end);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.emplace_back(line);
+    if (end == std::string_view::npos) break;
+    rest.remove_prefix(end + 1);
+  }
+  out.add("lines", lines);
+}
 
 void Edit::setText(const std::string& text) {
   if (text == text_) return;
@@ -279,11 +317,8 @@ void StringGrid::describe(JsonObject& out) const {
   out.add("colWidths", widths_);
   std::vector<std::vector<std::string>> colors(cells_.size());
   for (int row = 0; row < rowCount(); ++row) {
-    for (int col = 0; col < colCount(); ++col) {
-      char hex[8];
-      std::snprintf(hex, sizeof hex, "%06X", cellColor(col, row) & 0xFFFFFF);
-      colors[row].push_back(hex);
-    }
+    for (int col = 0; col < colCount(); ++col)
+      colors[row].push_back(colorText(cellColor(col, row)));
   }
   out.add("colors", colors);
 }

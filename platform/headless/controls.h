@@ -17,6 +17,9 @@ class Describable {
  public:
   virtual ~Describable() = default;
   virtual const char* kind() const = 0;
+  virtual const std::string& componentName() const = 0;
+  // What a run-time dialog's handler reads the control as; empty elsewhere.
+  virtual const std::string& role() const;
   virtual bool shownEnabled() const = 0;
   virtual bool shownVisible() const = 0;
   // Adds the kind-specific fields of the dump.
@@ -28,8 +31,13 @@ template <typename Base>
 class ControlState : public Base, public Describable {
  public:
   explicit ControlState(const ui::ControlArgs& args)
-      : name_(args.name), bounds_(args.bounds), hint_(args.hint) {}
+      : name_(args.name),
+        bounds_(args.bounds),
+        hint_(args.hint),
+        role_(args.role) {}
   const std::string& name() const override { return name_; }
+  const std::string& componentName() const override { return name_; }
+  const std::string& role() const override { return role_; }
   void setEnabled(bool enabled) override { enabled_ = enabled; }
   bool enabled() const override { return enabled_; }
   void setVisible(bool visible) override { visible_ = visible; }
@@ -44,6 +52,7 @@ class ControlState : public Base, public Describable {
   std::string name_;
   ui::Rect bounds_;
   std::string hint_;
+  std::string role_;
   bool enabled_ = true;
   bool visible_ = true;
 };
@@ -92,6 +101,21 @@ class Label : public CaptionedState<ui::Label> {
  public:
   using CaptionedState::CaptionedState;
   const char* kind() const override { return "label"; }
+  // A link also shows its colour and underline.
+  void describe(JsonObject& out) const override;
+  void setLinkStyle(uint32_t color, bool underline) override;
+
+ private:
+  bool link_ = false;
+  uint32_t color_ = 0;
+  bool underline_ = false;
+};
+
+class AppIcon : public ControlState<ui::Control> {
+ public:
+  using ControlState::ControlState;
+  const char* kind() const override { return "icon"; }
+  void describe(JsonObject&) const override {}
 };
 
 class GroupBox : public CaptionedState<ui::GroupBox> {
@@ -132,6 +156,14 @@ class Edit : public ControlState<ui::Edit> {
 
  private:
   std::string text_;
+};
+
+// A multi-line edit box; the dump shows its lines besides the text.
+class Memo : public Edit {
+ public:
+  using Edit::Edit;
+  const char* kind() const override { return "memo"; }
+  void describe(JsonObject& out) const override;
 };
 
 class SpinEdit : public ControlState<ui::SpinEdit> {
@@ -314,6 +346,7 @@ class MenuItem : public ui::MenuItem, public Describable {
  public:
   explicit MenuItem(const ui::MenuItemArgs& args);
   const char* kind() const override { return "menuitem"; }
+  const std::string& componentName() const override { return name_; }
   bool shownEnabled() const override { return enabled_; }
   bool shownVisible() const override { return true; }
   void describe(JsonObject& out) const override;

@@ -27,14 +27,21 @@ struct VerbShape {
 };
 
 constexpr VerbShape kVerbs[] = {
-    {"page", 2},   {"answer", 2}, {"click", 2}, {"popup", 2}, {"check", 3},
-    {"text", 3},   {"key", 3},    {"spin", 3},  {"combo", 3}, {"radio", 3},
-    {"select", 3}, {"close", 1},  {"tray", 2},  {"hotkey", 2}};
+    {"page", 2},   {"answer", 2}, {"click", 2}, {"popup", 2},  {"check", 3},
+    {"text", 3},   {"key", 3},    {"spin", 3},  {"combo", 3},  {"radio", 3},
+    {"select", 3}, {"close", 1},  {"tray", 2},  {"hotkey", 2}, {"dialog", 2}};
 
-// Verbs of the scenario whose handlers this form does not have yet.
-constexpr std::string_view kComingVerbs[] = {"dialog"};
+// The controls of a run-time dialog a user verb can fill.
+constexpr std::string_view kDialogRoles[] = {"edit1", "edit2", "path", "spin",
+                                             "combo", "memo",  "check"};
 
 constexpr char kMainForm[] = "Form1";
+
+// Text typed into a combo box's edit field, as a user types it.
+void typeInto(ui::ComboBox& combo, const std::string& text) {
+  combo.setText(text);
+  if (combo.onChange) combo.onChange();
+}
 
 ui::Menu* popupMenuOf(Describable* control) {
   auto* owner = dynamic_cast<WithPopupMenu*>(control);
@@ -46,8 +53,6 @@ ui::Menu* popupMenuOf(Describable* control) {
 std::string UiDriver::check(const std::vector<std::string>& args) const {
   if (args.empty()) return "ui needs a sub-verb";
   const std::string& verb = args[0];
-  if (std::ranges::find(kComingVerbs, verb) != std::end(kComingVerbs))
-    return "'ui " + verb + "' is not available yet";
   const auto shape = std::ranges::find(kVerbs, verb, &VerbShape::verb);
   if (shape == std::end(kVerbs)) return "no user verb 'ui " + verb + "'";
   if (args.size() < shape->fields) return "'ui " + verb + "' needs more fields";
@@ -60,6 +65,7 @@ std::string UiDriver::check(const std::vector<std::string>& args) const {
     return "";
   }
   if (verb == "answer") return "";
+  if (verb == "dialog") return checkDialog(args);
   if (verb == "hotkey") return "";
   if (verb == "close")
     return as<ui::Form>(registry_.find(kMainForm)) ? ""
@@ -92,29 +98,64 @@ std::string UiDriver::check(const std::vector<std::string>& args) const {
   return "";
 }
 
-void UiDriver::apply(const std::vector<std::string>& args) {
+std::string UiDriver::checkDialog(const std::vector<std::string>& args) {
+  const std::string& what = args.at(1);
+  if (what == "close") return "";
+  if (what != "click" &&
+      std::ranges::find(kDialogRoles, what) == std::end(kDialogRoles))
+    return "no dialog control '" + what + "'";
+  if (args.size() < 3) return "'ui dialog " + what + "' needs more fields";
+  return "";
+}
+
+std::string UiDriver::applyDialog(const std::vector<std::string>& args) {
+  Dialog* dialog = windows_.shownDialog();
+  if (!dialog) return "'ui dialog': no dialog is open";
+  const std::string& what = args.at(1);
+  if (what == "close") {
+    dialog->closeBox();
+    return "";
+  }
+  if (what == "click") {
+    ui::Button* button = dialog->button(args.at(2));
+    if (!button) return "the dialog has no button '" + args[2] + "'";
+    button->click();
+    return "";
+  }
+  Describable* control = dialog->withRole(what);
+  if (!control) return "the dialog has no " + what + " control";
+  const std::string& text = args.at(2);
+  if (auto* edit = as<ui::Edit>(control)) edit->setText(text);
+  if (auto* spin = as<ui::SpinEdit>(control)) spin->setValue(number(text));
+  if (auto* box = as<ui::CheckBox>(control)) box->setChecked(text == "1");
+  if (auto* combo = as<ui::ComboBox>(control)) typeInto(*combo, text);
+  return "";
+}
+
+std::string UiDriver::apply(const std::vector<std::string>& args) {
   const std::string& verb = args.at(0);
+  if (verb == "dialog") return applyDialog(args);
   if (verb == "page") {
     as<ui::PageControl>(registry_.find(kMainPages))
         ->setActivePage(number(args.at(1)));
-    return;
+    return "";
   }
   if (verb == "answer") {
     windows_.queueAnswer(args.at(1));
-    return;
+    return "";
   }
   if (verb == "close") {
     as<ui::Form>(registry_.find(kMainForm))->closeBox();
-    return;
+    return "";
   }
   if (verb == "tray") {
     applyTray(args);
-    return;
+    return "";
   }
   if (verb == "hotkey") {
     if (notices_.hotKeys && notices_.hotKeys->onHotKey)
       notices_.hotKeys->onHotKey(number(args.at(1)));
-    return;
+    return "";
   }
   Describable* control = registry_.find(args.at(1));
   if (verb == "popup") {
@@ -133,10 +174,7 @@ void UiDriver::apply(const std::vector<std::string>& args) {
     as<ui::CheckBox>(control)->setChecked(args.at(2) == "1");
   } else if (verb == "text") {
     if (auto* edit = as<ui::Edit>(control)) edit->setText(args.at(2));
-    if (auto* combo = as<ui::ComboBox>(control)) {
-      combo->setText(args.at(2));
-      if (combo->onChange) combo->onChange();
-    }
+    if (auto* combo = as<ui::ComboBox>(control)) typeInto(*combo, args.at(2));
   } else if (verb == "combo") {
     auto* combo = as<ui::ComboBox>(control);
     combo->setItemIndex(number(args.at(2)));
@@ -156,6 +194,7 @@ void UiDriver::apply(const std::vector<std::string>& args) {
     if (auto* list = as<ui::ListBox>(control)) list->setSelected(row);
     if (auto* view = as<ui::ListView>(control)) view->setSelected(row);
   }
+  return "";
 }
 
 void UiDriver::applyTray(const std::vector<std::string>& args) {

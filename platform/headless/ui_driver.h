@@ -25,10 +25,13 @@ class UiDriver {
   // The reason a user verb cannot act on this form, or "" when it can.
   // args: the sub-verb first, then its fields.
   std::string check(const std::vector<std::string>& args) const;
-  // Carries the verb out; call check first.
-  void apply(const std::vector<std::string>& args);
+  // Carries the verb out; call check first. Returns why it could not act
+  // on the form as it is now (no dialog open ...), or "".
+  std::string apply(const std::vector<std::string>& args);
 
  private:
+  static std::string checkDialog(const std::vector<std::string>& args);
+  std::string applyDialog(const std::vector<std::string>& args);
   void applyTray(const std::vector<std::string>& args);
 
   WindowSystem& windows_;

@@ -7,9 +7,9 @@
 
 namespace ov::headless {
 
-bool writeDump(const std::string& path, const ControlRegistry& registry) {
+bool writeDump(const std::string& path, const WindowSystem& windows) {
   std::ofstream out(pathFromUtf8(path), std::ios::binary | std::ios::trunc);
-  out << registry.dump() << '\n';
+  out << windows.dump() << '\n';
   return static_cast<bool>(out);
 }
 
@@ -17,9 +17,10 @@ void UserEvents::handle(const std::string& verb,
                         const std::vector<std::string>& args,
                         std::ostream& err) {
   if (verb == "ui") {
-    driver_.apply(args);
+    const std::string problem = driver_.apply(args);
+    if (!problem.empty()) err << problem << '\n';
   } else if (verb == "dump") {
-    if (!writeDump(args.at(0), windows_.registry()))
+    if (!writeDump(args.at(0), windows_))
       err << "cannot write " << args.at(0) << '\n';
   } else if (verb == "exit") {
     endings_.exit();

@@ -39,6 +39,6 @@ class UserEvents {
 
 // Writes the form's dump, one JSON object and a line end; false when the
 // file cannot be written.
-bool writeDump(const std::string& path, const ControlRegistry& registry);
+bool writeDump(const std::string& path, const WindowSystem& windows);
 
 }  // namespace ov::headless

@@ -6,30 +6,6 @@
 
 namespace ov::headless {
 
-void ControlRegistry::add(const std::string& name, Describable& control) {
-  if (name.empty() || byName_.count(name)) return;
-  ordered_.emplace_back(name, &control);
-  byName_[name] = &control;
-}
-
-Describable* ControlRegistry::find(const std::string& name) const {
-  auto it = byName_.find(name);
-  return it == byName_.end() ? nullptr : it->second;
-}
-
-std::string ControlRegistry::dump() const {
-  JsonObject all;
-  for (const auto& [name, control] : ordered_) {
-    JsonObject one;
-    one.add("kind", control->kind());
-    one.add("enabled", control->shownEnabled());
-    one.add("visible", control->shownVisible());
-    control->describe(one);
-    all.addRaw(name, one.text());
-  }
-  return all.text();
-}
-
 ui::MenuItem& Menu::addItem(ui::MenuItem* parent,
                             const ui::MenuItemArgs& args) {
   auto item = makeItem(parent, args);
@@ -53,55 +29,55 @@ ui::Form& WindowSystem::createForm(const ui::ControlArgs& args) {
 }
 
 ui::Menu& WindowSystem::createMenu(const std::string& name, bool) {
-  menus_.push_back(std::make_unique<Menu>(name, registry_));
+  menus_.push_back(std::make_unique<Menu>(name, registry()));
   return *menus_.back();
 }
 
-ui::Label& WindowSystem::createLabel(ui::Container&,
+ui::Label& WindowSystem::createLabel(ui::Container& parent,
                                      const ui::ControlArgs& args) {
-  return make<Label>(args.name, args);
+  return makeOn<Label>(parent, args.name, args);
 }
 
-ui::GroupBox& WindowSystem::createGroupBox(ui::Container&,
+ui::GroupBox& WindowSystem::createGroupBox(ui::Container& parent,
                                            const ui::ControlArgs& args) {
-  return make<GroupBox>(args.name, args);
+  return makeOn<GroupBox>(parent, args.name, args);
 }
 
-ui::Button& WindowSystem::createButton(ui::Container&,
+ui::Button& WindowSystem::createButton(ui::Container& parent,
                                        const ui::ControlArgs& args) {
-  return make<Button>(args.name, args);
+  return makeOn<Button>(parent, args.name, args);
 }
 
-ui::CheckBox& WindowSystem::createCheckBox(ui::Container&,
+ui::CheckBox& WindowSystem::createCheckBox(ui::Container& parent,
                                            const ui::ControlArgs& args,
                                            bool checked) {
-  return make<CheckBox>(args.name, args, checked);
+  return makeOn<CheckBox>(parent, args.name, args, checked);
 }
 
-ui::Edit& WindowSystem::createEdit(ui::Container&,
+ui::Edit& WindowSystem::createEdit(ui::Container& parent,
                                    const ui::ControlArgs& args) {
-  return make<Edit>(args.name, args);
+  return makeOn<Edit>(parent, args.name, args);
 }
 
-ui::SpinEdit& WindowSystem::createSpinEdit(ui::Container&,
+ui::SpinEdit& WindowSystem::createSpinEdit(ui::Container& parent,
                                            const ui::SpinArgs& args) {
-  return make<SpinEdit>(args.control.name, args);
+  return makeOn<SpinEdit>(parent, args.control.name, args);
 }
 
-ui::HotKey& WindowSystem::createHotKey(ui::Container&,
+ui::HotKey& WindowSystem::createHotKey(ui::Container& parent,
                                        const ui::ControlArgs& args,
                                        uint16_t word) {
-  return make<HotKey>(args.name, args, word);
+  return makeOn<HotKey>(parent, args.name, args, word);
 }
 
-ui::ComboBox& WindowSystem::createComboBox(ui::Container&,
+ui::ComboBox& WindowSystem::createComboBox(ui::Container& parent,
                                            const ui::ItemsArgs& args) {
-  return make<ComboBox>(args.control.name, args);
+  return makeOn<ComboBox>(parent, args.control.name, args);
 }
 
-ui::RadioGroup& WindowSystem::createRadioGroup(ui::Container&,
+ui::RadioGroup& WindowSystem::createRadioGroup(ui::Container& parent,
                                                const ui::ItemsArgs& args) {
-  return make<RadioGroup>(args.control.name, args);
+  return makeOn<RadioGroup>(parent, args.control.name, args);
 }
 
 void WindowSystem::terminate() {
@@ -132,29 +108,75 @@ std::optional<std::string> WindowSystem::inputBox(const std::string& caption,
   return answer;
 }
 
-ui::ListBox& WindowSystem::createListBox(ui::Container&,
+ui::ListBox& WindowSystem::createListBox(ui::Container& parent,
                                          const ui::ControlArgs& args) {
-  return make<ListBox>(args.name, args);
+  return makeOn<ListBox>(parent, args.name, args);
 }
 
-ui::ListView& WindowSystem::createListView(ui::Container&,
+ui::ListView& WindowSystem::createListView(ui::Container& parent,
                                            const ui::ListViewArgs& args) {
-  return make<ListView>(args.control.name, args);
+  return makeOn<ListView>(parent, args.control.name, args);
 }
 
-ui::StringGrid& WindowSystem::createStringGrid(ui::Container&,
+ui::StringGrid& WindowSystem::createStringGrid(ui::Container& parent,
                                                const ui::GridArgs& args) {
-  return make<StringGrid>(args.control.name, args);
+  return makeOn<StringGrid>(parent, args.control.name, args);
 }
 
-ui::PageControl& WindowSystem::createPageControl(ui::Container&,
+ui::PageControl& WindowSystem::createPageControl(ui::Container& parent,
                                                  const ui::PageArgs& args) {
-  return make<PageControl>(args.control.name, args);
+  return makeOn<PageControl>(parent, args.control.name, args);
 }
 
-ui::StatusBar& WindowSystem::createStatusBar(ui::Form&,
+ui::StatusBar& WindowSystem::createStatusBar(ui::Form& parent,
                                              const ui::StatusBarArgs& args) {
-  return make<StatusBar>(args.control.name, args);
+  return makeOn<StatusBar>(parent, args.control.name, args);
+}
+
+}  // namespace ov::headless
+
+namespace ov::headless {
+
+ui::Edit& WindowSystem::createMemo(ui::Container& parent,
+                                   const ui::ControlArgs& args) {
+  return makeOn<Memo>(parent, args.name, args);
+}
+
+ui::Dialog& WindowSystem::createDialog(ui::Form&, const ui::DialogArgs& args) {
+  return keepDialog(std::make_unique<Dialog>(args, onModal));
+}
+
+ui::Control& WindowSystem::createAppIcon(ui::Container& parent,
+                                         const ui::ControlArgs& args) {
+  return makeOn<AppIcon>(parent, args.name, args);
+}
+
+Dialog& WindowSystem::keepDialog(std::unique_ptr<Dialog> dialog) {
+  dialogs_.push_back(std::move(dialog));
+  return *dialogs_.back();
+}
+
+void WindowSystem::destroyDialog(ui::Dialog& dialog) {
+  std::erase_if(dialogs_,
+                [&dialog](const auto& kept) { return kept.get() == &dialog; });
+}
+
+Dialog* WindowSystem::shownDialog() const {
+  for (auto it = dialogs_.rbegin(); it != dialogs_.rend(); ++it)
+    if ((*it)->shown()) return it->get();
+  return nullptr;
+}
+
+std::string WindowSystem::dump() const {
+  std::string all = form_.registry().dump();
+  if (Dialog* dialog = shownDialog()) {
+    JsonObject entry;
+    entry.add("kind", dialog->kind());
+    describeControl(entry, *dialog);
+    all.insert(all.size() - 1, (all.size() > 2 ? ", " : "") +
+                                   std::string("\"dialog\": ") + entry.text());
+  }
+  return all;
 }
 
 }  // namespace ov::headless

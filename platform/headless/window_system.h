@@ -8,28 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "platform/headless/control_store.h"
 #include "platform/headless/controls.h"
+#include "platform/headless/dialog.h"
 #include "platform/journal.h"
 #include "platform/ui.h"
 
 namespace ov::headless {
-
-// Every named control and menu item of a form, in creation order.
-class ControlRegistry {
- public:
-  void add(const std::string& name, Describable& control);
-  Describable* find(const std::string& name) const;
-  template <typename T>
-  T* find(const std::string& name) const {
-    return dynamic_cast<T*>(find(name));
-  }
-  // The dump: {"Form1": {"kind": "form", ...}, ...}
-  std::string dump() const;
-
- private:
-  std::vector<std::pair<std::string, Describable*>> ordered_;
-  std::map<std::string, Describable*> byName_;
-};
 
 class Menu : public ui::Menu {
  public:
@@ -88,6 +73,13 @@ class WindowSystem : public ui::WindowSystem {
                                      const ui::PageArgs& args) override;
   ui::StatusBar& createStatusBar(ui::Form& parent,
                                  const ui::StatusBarArgs& args) override;
+  ui::Edit& createMemo(ui::Container& parent,
+                       const ui::ControlArgs& args) override;
+  ui::Dialog& createDialog(ui::Form& owner,
+                           const ui::DialogArgs& args) override;
+  void destroyDialog(ui::Dialog& dialog) override;
+  ui::Control& createAppIcon(ui::Container& parent,
+                             const ui::ControlArgs& args) override;
 
   // Message boxes are answered with their default button at once; input
   // boxes with the answers queued by the user, else they are cancelled.
@@ -107,29 +99,41 @@ class WindowSystem : public ui::WindowSystem {
   void queueAnswer(const std::string& answer) { answers_.push_back(answer); }
   bool answerQueued() const { return !answers_.empty(); }
 
-  ControlRegistry& registry() { return registry_; }
+  // Runs the program while a dialog is shown modally: the runner plays the
+  // scenario in it. Unset, a modal show returns at once.
+  ModalLoop onModal;
+
+  ControlRegistry& registry() { return form_.registry(); }
+  // The run-time dialog shown now, the innermost when one opens another;
+  // null when none is.
+  Dialog* shownDialog() const;
+  // The form's controls, and the shown dialog under the key "dialog".
+  std::string dump() const;
 
  protected:
-  // Keeps the control and registers it under its component name.
+  // Keeps a control of the form, as the form's own.
   template <typename T, typename... Args>
-  T& make(const std::string& name, Args&&... args);
+  T& make(const std::string& name, Args&&... args) {
+    return form_.make<T>(name, std::forward<Args>(args)...);
+  }
+  // Keeps a control where its parent belongs: on a run-time dialog, with
+  // the dialog; elsewhere, with the form.
+  template <typename T, typename... Args>
+  T& makeOn(ui::Container& parent, const std::string& name, Args&&... args) {
+    auto* dialog = dynamic_cast<Dialog*>(&parent);
+    ControlStore& store = dialog ? dialog->store() : form_;
+    return store.make<T>(name, std::forward<Args>(args)...);
+  }
+  // Keeps a dialog made by a derived window system.
+  Dialog& keepDialog(std::unique_ptr<Dialog> dialog);
 
  private:
   Journal* journal_ = nullptr;
   bool terminated_ = false;
   std::deque<std::string> answers_;
-  ControlRegistry registry_;
-  std::vector<std::unique_ptr<Describable>> controls_;
+  ControlStore form_;
   std::vector<std::unique_ptr<Menu>> menus_;
+  std::vector<std::unique_ptr<Dialog>> dialogs_;
 };
-
-template <typename T, typename... Args>
-T& WindowSystem::make(const std::string& name, Args&&... args) {
-  auto control = std::make_unique<T>(std::forward<Args>(args)...);
-  T& ref = *control;
-  controls_.push_back(std::move(control));
-  registry_.add(name, ref);
-  return ref;
-}
 
 }  // namespace ov::headless

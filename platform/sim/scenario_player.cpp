@@ -4,6 +4,11 @@
 
 namespace ov::sim {
 
+std::optional<uint64_t> ScenarioPlayer::lastLineMs() const {
+  if (linesDone()) return std::nullopt;
+  return scenario_.events.back().timeMs;
+}
+
 std::optional<uint64_t> ScenarioPlayer::nextDueMs() const {
   std::optional<uint64_t> due = world_.nextReconnectMs();
   if (!linesDone()) {

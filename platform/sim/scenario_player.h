@@ -28,6 +28,10 @@ class ScenarioPlayer {
   // modal loop may call it from inside.
   std::optional<ScenarioEvent> advance(uint64_t nowMs);
 
+  // The moment of the scenario's last line; empty once every line has
+  // been played.
+  std::optional<uint64_t> lastLineMs() const;
+
   // True once every line of the scenario has been played.
   bool linesDone() const { return next_ >= scenario_.events.size(); }
 

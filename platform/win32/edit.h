@@ -1,17 +1,22 @@
 #pragma once
-// A one-line edit box: typing changes the text and runs onChange.
+// Edit boxes: one line, or several (a memo). Typing changes the text and
+// runs onChange.
 #include "platform/headless/controls.h"
 #include "platform/win32/native_control.h"
 
 namespace ov::win32 {
 
-class Edit : public NativeControl<headless::Edit> {
+template <typename Headless>
+class EditWindow : public NativeControl<Headless> {
  public:
-  Edit(HWND parent, const ui::ControlArgs& args);
+  EditWindow(HWND parent, const ui::ControlArgs& args);
   void setText(const std::string& text) override;
   void onCommand(WORD code) override;
   HBRUSH onCtlColor(HDC dc) override;
   bool onMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 };
+
+using Edit = EditWindow<headless::Edit>;
+using Memo = EditWindow<headless::Memo>;
 
 }  // namespace ov::win32

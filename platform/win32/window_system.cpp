@@ -2,9 +2,11 @@
 
 #include <commctrl.h>
 
+#include "platform/win32/app_icon.h"
 #include "platform/win32/button.h"
 #include "platform/win32/check_box.h"
 #include "platform/win32/combo_box.h"
+#include "platform/win32/dialog.h"
 #include "platform/win32/edit.h"
 #include "platform/win32/form.h"
 #include "platform/win32/group_box.h"
@@ -43,74 +45,89 @@ ui::Menu& WindowSystem::createMenu(const std::string& name, bool popup) {
 
 ui::Label& WindowSystem::createLabel(ui::Container& parent,
                                      const ui::ControlArgs& args) {
-  return make<Label>(args.name, windowOf(parent), args);
+  return makeOn<Label>(parent, args.name, windowOf(parent), args);
 }
 
 ui::GroupBox& WindowSystem::createGroupBox(ui::Container& parent,
                                            const ui::ControlArgs& args) {
-  return make<GroupBox>(args.name, windowOf(parent), args);
+  return makeOn<GroupBox>(parent, args.name, windowOf(parent), args);
 }
 
 ui::Button& WindowSystem::createButton(ui::Container& parent,
                                        const ui::ControlArgs& args) {
-  return make<Button>(args.name, windowOf(parent), args);
+  return makeOn<Button>(parent, args.name, windowOf(parent), args);
 }
 
 ui::CheckBox& WindowSystem::createCheckBox(ui::Container& parent,
                                            const ui::ControlArgs& args,
                                            bool checked) {
-  return make<CheckBox>(args.name, windowOf(parent), args, checked);
+  return makeOn<CheckBox>(parent, args.name, windowOf(parent), args, checked);
 }
 
 ui::Edit& WindowSystem::createEdit(ui::Container& parent,
                                    const ui::ControlArgs& args) {
-  return make<Edit>(args.name, windowOf(parent), args);
+  return makeOn<Edit>(parent, args.name, windowOf(parent), args);
 }
 
 ui::SpinEdit& WindowSystem::createSpinEdit(ui::Container& parent,
                                            const ui::SpinArgs& args) {
-  return make<SpinEdit>(args.control.name, windowOf(parent), args);
+  return makeOn<SpinEdit>(parent, args.control.name, windowOf(parent), args);
 }
 
 ui::HotKey& WindowSystem::createHotKey(ui::Container& parent,
                                        const ui::ControlArgs& args,
                                        uint16_t word) {
-  return make<HotKey>(args.name, windowOf(parent), args, word);
+  return makeOn<HotKey>(parent, args.name, windowOf(parent), args, word);
 }
 
 ui::ComboBox& WindowSystem::createComboBox(ui::Container& parent,
                                            const ui::ItemsArgs& args) {
-  return make<ComboBox>(args.control.name, windowOf(parent), args);
+  return makeOn<ComboBox>(parent, args.control.name, windowOf(parent), args);
 }
 
 ui::RadioGroup& WindowSystem::createRadioGroup(ui::Container& parent,
                                                const ui::ItemsArgs& args) {
-  return make<RadioGroup>(args.control.name, windowOf(parent), args);
+  return makeOn<RadioGroup>(parent, args.control.name, windowOf(parent), args);
 }
 
 ui::ListBox& WindowSystem::createListBox(ui::Container& parent,
                                          const ui::ControlArgs& args) {
-  return make<ListBox>(args.name, windowOf(parent), args);
+  return makeOn<ListBox>(parent, args.name, windowOf(parent), args);
 }
 
 ui::ListView& WindowSystem::createListView(ui::Container& parent,
                                            const ui::ListViewArgs& args) {
-  return make<ListView>(args.control.name, windowOf(parent), args);
+  return makeOn<ListView>(parent, args.control.name, windowOf(parent), args);
 }
 
 ui::StringGrid& WindowSystem::createStringGrid(ui::Container& parent,
                                                const ui::GridArgs& args) {
-  return make<StringGrid>(args.control.name, windowOf(parent), args);
+  return makeOn<StringGrid>(parent, args.control.name, windowOf(parent), args);
 }
 
 ui::PageControl& WindowSystem::createPageControl(ui::Container& parent,
                                                  const ui::PageArgs& args) {
-  return make<PageControl>(args.control.name, windowOf(parent), args);
+  return makeOn<PageControl>(parent, args.control.name, windowOf(parent), args);
 }
 
 ui::StatusBar& WindowSystem::createStatusBar(ui::Form& parent,
                                              const ui::StatusBarArgs& args) {
-  return make<StatusBar>(args.control.name, windowOf(parent), args);
+  return makeOn<StatusBar>(parent, args.control.name, windowOf(parent), args);
+}
+
+ui::Edit& WindowSystem::createMemo(ui::Container& parent,
+                                   const ui::ControlArgs& args) {
+  return makeOn<Memo>(parent, args.name, windowOf(parent), args);
+}
+
+ui::Control& WindowSystem::createAppIcon(ui::Container& parent,
+                                         const ui::ControlArgs& args) {
+  return makeOn<AppIcon>(parent, args.name, windowOf(parent), args);
+}
+
+ui::Dialog& WindowSystem::createDialog(ui::Form& owner,
+                                       const ui::DialogArgs& args) {
+  return keepDialog(std::make_unique<Dialog>(windowOf(owner), args, onModal));
 }
 
 void WindowSystem::popUpAtPointer(ui::Menu& menu) {

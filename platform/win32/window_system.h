@@ -46,6 +46,13 @@ class WindowSystem : public headless::WindowSystem {
   ui::StatusBar& createStatusBar(ui::Form& parent,
                                  const ui::StatusBarArgs& args) override;
 
+  ui::Edit& createMemo(ui::Container& parent,
+                       const ui::ControlArgs& args) override;
+  ui::Control& createAppIcon(ui::Container& parent,
+                             const ui::ControlArgs& args) override;
+  ui::Dialog& createDialog(ui::Form& owner,
+                           const ui::DialogArgs& args) override;
+
   // The system's message box, modal to the owner.
   int messageBox(ui::Form* owner, const std::string& text,
                  const std::string& caption, uint32_t style) override;

@@ -34,10 +34,11 @@ TEST(Runner, ScenarioErrorsStopTheRunBeforeItStarts) {
   EXPECT_EQ(run.run("1 ui page 6\n"), 2);
   EXPECT_TRUE(contains(run.errors(), "no page 6")) << run.errors();
 
-  // Documented verbs this form cannot act on yet say so, whatever their
-  // fields; a list box takes a popup, a button has no menu to open.
-  EXPECT_EQ(run.run("1 ui dialog close\n"), 2);
-  EXPECT_TRUE(contains(run.errors(), "is not available yet")) << run.errors();
+  // A dialog verb names a role, click or close; a list box takes a popup,
+  // a button has no menu to open.
+  EXPECT_EQ(run.run("1 ui dialog title x\n"), 2);
+  EXPECT_TRUE(contains(run.errors(), "ROLE must be 'edit1' or 'edit2'"))
+      << run.errors();
   EXPECT_EQ(run.run("1 ui tray menu b_addrule\n"), 2);
   EXPECT_TRUE(contains(run.errors(), "no menu item named 'b_addrule'"))
       << run.errors();
@@ -125,6 +126,45 @@ TEST(Runner, DumpShowsTheFormAtThatMomentAndAtTheEnd) {
 
 namespace ov::e2e {
 namespace {
+
+TEST(Runner, AModalDialogPlaysTheScenarioOnInsideItAndTheEndDumpSeesIt) {
+  ScenarioRun run;
+  ASSERT_EQ(run.run("0 connect PC1 ivan\n"
+                    "1 ui click mnu_about\n"
+                    "1.6 dump mid.json\n"
+                    "2 connect PC2 petr\n"
+                    "3 dump late.json\n"
+                    "3.5 ui dialog close\n"
+                    "4 dump after.json\n"
+                    "5 ui dialog close\n"
+                    "6 ui click mnu_about\n",
+                    {"--run-for", "8", "--dump", "end.json"}),
+            0)
+      << run.errors();
+  // A dialog verb with no dialog open is reported, and the run goes on.
+  EXPECT_TRUE(contains(run.errors(), "'ui dialog': no dialog is open"))
+      << run.errors();
+  // Eleven 50 ms fade ticks by 1.6 s: the line comes before the timer due
+  // at its moment.
+  const std::string mid = run.read("mid.json");
+  EXPECT_TRUE(contains(mid, R"("dialog": {"kind": "dialog", "enabled": true, )"
+                            R"("visible": true, "caption": "О программе...", )"
+                            R"("opacity": 110, )"))
+      << mid;
+  EXPECT_TRUE(contains(mid, R"({"kind": "label", "role": null, )"
+                            R"("name": "lb_mail", "enabled": true, )"
+                            R"("visible": true, )"
+                            R"("caption": "orvane@orvane.example", )"
+                            R"("color": "0000FF", "underline": false})"));
+  // It fades in to 240 of 255 and stops there; the monitor ticked on.
+  const std::string late = run.read("late.json");
+  EXPECT_TRUE(contains(late, R"("opacity": 240, )")) << late;
+  EXPECT_TRUE(contains(late, R"(["PC2", "petr", )")) << late;
+  EXPECT_FALSE(contains(run.read("after.json"), R"("dialog")"));
+  // Opened again at 6 s, it starts its fade afresh and is open at the end.
+  EXPECT_TRUE(contains(run.read("end.json"),
+                       R"("caption": "О программе...", "opacity": 240, )"));
+}
 
 TEST(Runner, TheWorldOfTimeZeroIsThereBeforeStartUp) {
   ScenarioRun run;

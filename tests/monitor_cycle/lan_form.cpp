@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace ov::test {
@@ -58,6 +59,9 @@ LanForm::LanForm(std::string_view scenario, LanFormOptions options)
                                             : options.programFile},
       driver_(windows_, {&tray_, &lan_.hotKeys()}) {
   windows_.setJournal(&journal_);
+  windows_.onModal = [this](const std::function<bool()>& done) {
+    runModal(done);
+  };
   if (options.beforeStart) options.beforeStart(dir_, lan_.world());
   form_ = std::make_unique<TForm1>(services_);
 }
@@ -68,21 +72,37 @@ LanForm::~LanForm() {
 }
 
 void LanForm::runUntil(double seconds) {
-  const auto endMs = static_cast<uint64_t>(std::llround(seconds * 1000));
-  while (true) {
+  endMs_ = static_cast<uint64_t>(std::llround(seconds * 1000));
+  pump([] { return false; });
+  clock_.advanceTo(endMs_);
+}
+
+void LanForm::pump(const std::function<bool()>& done) {
+  while (!done()) {
     const auto worldDue = lan_.player().nextDueMs();
     const auto timerDue = clock_.nextTimerDue();
     // Lines due at a moment come before the timers due then.
-    if (worldDue && *worldDue <= endMs &&
+    if (worldDue && *worldDue <= endMs_ &&
         (!timerDue || *worldDue <= *timerDue)) {
       clock_.advanceTo(*worldDue);
-      while (auto event = lan_.player().advance(clock_.tickMs()))
+      while (!done()) {
+        auto event = lan_.player().advance(clock_.tickMs());
+        if (!event) break;
         if (event->verb == "ui") driver_.apply(event->args);
-    } else if (!clock_.fireNextTimer(endMs)) {
+      }
+    } else if (!clock_.fireNextTimer(endMs_)) {
       break;
     }
   }
-  clock_.advanceTo(endMs);
+}
+
+void LanForm::runModal(const std::function<bool()>& done) {
+  // A dialog opened by the test itself plays the scenario's lines that
+  // remain; one the lines leave open closes when they run out.
+  const auto lastLine = lan_.player().lastLineMs();
+  if (!lastLine) return;
+  endMs_ = std::max(endMs_, *lastLine);
+  pump(done);
 }
 
 std::vector<std::string> LanForm::calls(std::string_view call) const {

@@ -50,7 +50,8 @@ class LanForm {
   explicit LanForm(std::string_view scenario, LanFormOptions options = {});
   ~LanForm();
 
-  // Plays the scenario's lines and the timers up to that moment.
+  // Plays the scenario's lines and the timers up to that moment. A dialog
+  // shown modally meanwhile plays on inside it.
   void runUntil(double seconds);
 
   TForm1& form() { return *form_; }
@@ -68,6 +69,11 @@ class LanForm {
   std::vector<std::string> callNames() const;
 
  private:
+  // Plays lines and timers in time order, up to endMs_, until done().
+  void pump(const std::function<bool()>& done);
+  void runModal(const std::function<bool()>& done);
+
+  uint64_t endMs_ = 0;
   std::filesystem::path dir_;
   headless::VirtualClock clock_;
   Journal journal_;

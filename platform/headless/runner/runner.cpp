@@ -1,6 +1,7 @@
 #include "platform/headless/runner/runner.h"
 
 #include <ctime>
+#include <functional>
 #include <optional>
 #include <ostream>
 
@@ -79,35 +80,53 @@ class Run {
   const UiDriver& driver() const { return events_.driver(); }
 
   void play(std::ostream& err) {
-    const uint64_t endMs = options_.runForMs.value_or(kDefaultRunMs);
+    // A dialog shown modally plays the scenario on inside it.
+    windows_.onModal = [this, &err](const std::function<bool()>& done) {
+      pump(done, err);
+    };
     if (waiting_) events_.handle(waiting_->verb, waiting_->args, err);
-    while (!ended_) {
+    pump([] { return false; }, err);
+    finish(err);
+  }
+
+ private:
+  // Applies the world's events and fires the timers in time order until
+  // done() holds or the run ends.
+  void pump(const std::function<bool()>& done, std::ostream& err) {
+    const uint64_t endMs = options_.runForMs.value_or(kDefaultRunMs);
+    while (!ended_ && !done()) {
       const auto worldDue = lan_.player().nextDueMs();
       const auto timerDue = clock_.nextTimerDue();
       if (worldDue && *worldDue <= endMs &&
           (!timerDue || *worldDue <= *timerDue)) {
         clock_.advanceTo(*worldDue);
-        while (!ended_) {
+        while (!ended_ && !done()) {
           auto event = lan_.player().advance(clock_.tickMs());
           if (!event) break;
           events_.handle(event->verb, event->args, err);
         }
       } else if (!clock_.fireNextTimer(endMs)) {
-        break;
+        // Time is up. The dump is taken here, so that it still sees a
+        // dialog that is open at the end.
+        clock_.advanceTo(endMs);
+        writeEndDump(err);
+        ended_ = true;
       }
     }
-    if (!ended_) clock_.advanceTo(endMs);
-    finish(quit_, err);
   }
 
- private:
+  void writeEndDump(std::ostream& err) {
+    if (dumped_ || options_.dump.empty()) return;
+    dumped_ = true;
+    if (!writeDump(options_.dump, windows_))
+      err << "cannot write " << options_.dump << '\n';
+  }
+
   // Ends the run: the dump first, while the window still stands, then the
   // main menu's exit (which saves) unless the run was quit.
-  void finish(bool quit, std::ostream& err) {
-    if (!options_.dump.empty() &&
-        !writeDump(options_.dump, windows_.registry()))
-      err << "cannot write " << options_.dump << '\n';
-    if (!quit) form_->mnu_exitClick();
+  void finish(std::ostream& err) {
+    writeEndDump(err);
+    if (!quit_) form_->mnu_exitClick();
   }
 
   VirtualClock clock_;
@@ -123,6 +142,7 @@ class Run {
   std::optional<sim::ScenarioEvent> waiting_;
   bool ended_ = false;
   bool quit_ = false;
+  bool dumped_ = false;
 };
 
 }  // namespace

@@ -1,0 +1,141 @@
+#include "admin/run_time_dialog.h"
+
+#include <algorithm>
+#include <exception>
+
+namespace ov::admin {
+
+namespace {
+
+// The style of the framework's error box.
+constexpr uint32_t kErrorBox = 0x10;
+// A label sizes itself to its text; one line of the dialog font.
+constexpr int kLabelCharWidth = 6;
+constexpr int kLabelHeight = 13;
+
+const char* roleName(EditRole role) {
+  switch (role) {
+    case EditRole::edit1:
+      return "edit1";
+    case EditRole::edit2:
+      return "edit2";
+    default:
+      return "path";
+  }
+}
+
+}  // namespace
+
+RunTimeDialog::RunTimeDialog(ui::WindowSystem& windows, ui::Form& owner,
+                             CurrentDialog& current, const ui::DialogArgs& args)
+    : windows_(windows), owner_(owner), current_(current) {
+  current_ = {};
+  current_.window = &windows_.createDialog(owner_, args);
+}
+
+RunTimeDialog::~RunTimeDialog() { takeApart(); }
+
+ui::Label& RunTimeDialog::label(int left, int top, const std::string& text,
+                                const std::string& name) {
+  // Sized to the text: its longest line by its lines.
+  int lines = 1;
+  int column = 0;
+  int longest = 0;
+  for (const char byte : text) {
+    if (byte == '\n') {
+      ++lines;
+      column = 0;
+    } else if ((static_cast<unsigned char>(byte) & 0xC0) != 0x80) {
+      longest = std::max(longest, ++column);  // one per character
+    }
+  }
+  if (!text.empty() && text.back() == '\n') --lines;
+  const int width = kLabelCharWidth * longest;
+  return windows_.createLabel(
+      window(), {.name = name,
+                 .bounds = {left, top, width, kLabelHeight * lines},
+                 .caption = text});
+}
+
+ui::Edit& RunTimeDialog::edit(EditRole role, ui::Rect bounds,
+                              const std::string& text) {
+  ui::Edit& box = windows_.createEdit(
+      window(), {.bounds = bounds, .caption = text, .role = roleName(role)});
+  switch (role) {
+    case EditRole::edit1:
+      current_.edit1 = &box;
+      break;
+    case EditRole::edit2:
+      current_.edit2 = &box;
+      break;
+    case EditRole::path:
+      current_.path = &box;
+      break;
+  }
+  return box;
+}
+
+ui::Edit& RunTimeDialog::memo(ui::Rect bounds) {
+  current_.memo =
+      &windows_.createMemo(window(), {.bounds = bounds, .role = "memo"});
+  return *current_.memo;
+}
+
+ui::SpinEdit& RunTimeDialog::spin(ui::Rect bounds, int minValue, int maxValue,
+                                  int value) {
+  current_.spin = &windows_.createSpinEdit(
+      window(),
+      {{.bounds = bounds, .role = "spin"}, minValue, maxValue, 1, value});
+  return *current_.spin;
+}
+
+ui::ComboBox& RunTimeDialog::combo(ui::Rect bounds,
+                                   const std::vector<std::string>& items,
+                                   int index) {
+  current_.combo = &windows_.createComboBox(
+      window(), {{.bounds = bounds, .role = "combo"}, items, index});
+  return *current_.combo;
+}
+
+ui::CheckBox& RunTimeDialog::check(ui::Rect bounds, const std::string& caption,
+                                   bool checked) {
+  current_.check = &windows_.createCheckBox(
+      window(), {.bounds = bounds, .caption = caption, .role = "check"},
+      checked);
+  return *current_.check;
+}
+
+ui::Button& RunTimeDialog::button(const std::string& name,
+                                  const std::string& caption, ui::Rect bounds,
+                                  ButtonAction action, bool closes) {
+  ui::Button& made =
+      windows_.createButton(window(), {name, bounds, caption, ""});
+  made.onClick = [this, &made, action = std::move(action), closes] {
+    try {
+      if (action) action(made);
+    } catch (const std::exception& error) {
+      windows_.messageBox(&owner_, error.what(), owner_.caption(), kErrorBox);
+      return;
+    }
+    if (!closes || !current_.window) return;
+    okResult_ = true;
+    current_.window->end();
+  };
+  return made;
+}
+
+bool RunTimeDialog::showModal() {
+  okResult_ = false;
+  window().showModal();
+  takeApart();
+  return okResult_;
+}
+
+void RunTimeDialog::takeApart() {
+  if (!current_.window) return;
+  ui::Dialog* dialog = current_.window;
+  current_ = {};
+  windows_.destroyDialog(*dialog);
+}
+
+}  // namespace ov::admin
