@@ -57,8 +57,15 @@ TForm1::TForm1(Services& services)
   st_files->onCellColor = [this](int, int row) {
     return OpenFilesCellColor(*st_files, row);
   };
+  for (ui::StringGrid* grid : {st_conns, st_files})
+    grid->onMouseMove = [this, grid](ui::Point at) {
+      st_filesMouseMove(*grid, at);
+    };
 
   FormCreate();
+  Form1->onResize = [this] { FormResize(); };
+  stranichki->onChange = [this] { stranichkiChange(); };
+  FormResize();
   // Minimised until the start timer hides it a moment later.
   Form1->setWindowState(ui::WindowState::minimized);
 }
@@ -67,6 +74,7 @@ TForm1::~TForm1() { services_.hotKeys.onHotKey = nullptr; }
 
 void TForm1::FormCreate() {
   ClearActivityHistory();
+  CreateCellHint();
   LoadSettings();
   writeGridHeaders();
   tray->Add(kTrayIconId, TrayIconImage::idle, "Монитор сети");
@@ -83,11 +91,18 @@ void TForm1::FormCreate() {
   LocalHostName = ReadLocalHostName(services_.sockets);
 }
 
-// The activity graph and the shares page are not built yet: start-up calls
-// them in their places, and they do nothing so far.
+// The activity graph is not built yet: start-up calls it in its places,
+// and it does nothing so far.
 void TForm1::ClearActivityHistory() {}
 void TForm1::DrawActivityGraph() {}
-void TForm1::refreshsharesClick() {}
+
+void TForm1::CreateCellHint() {
+  cellHint = std::make_unique<CellHint>(services_.windows, *Form1, *st_files);
+}
+
+void TForm1::st_filesMouseMove(const ui::StringGrid& grid, ui::Point client) {
+  cellHint->MouseMove(grid, client);
+}
 
 void TForm1::writeGridHeaders() {
   for (size_t col = 0; col < monitor::kConnsGridHeaders.size(); ++col)
@@ -116,6 +131,7 @@ void TForm1::Timer1Timer() {
                 (UptimeSeconds % 86400) / 3600, (UptimeSeconds % 3600) / 60,
                 UptimeSeconds % 60);
   sb->setPanelText(1, text);
+  cellHint->Hide();
 }
 
 void TForm1::mnu_exitClick() { Form1->close(); }

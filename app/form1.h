@@ -9,6 +9,7 @@
 
 #include "admin/dialog_button_handler.h"
 #include "admin/run_time_dialog.h"
+#include "app/cell_hint.h"
 #include "app/services.h"
 #include "app/ttray.h"
 #include "monitor/monitor_cycle.h"
@@ -45,6 +46,7 @@ class TForm1 {
   ui::StringGrid* st_files = nullptr;
   ui::ListBox* ListBox4 = nullptr;
   ui::GroupBox* gb_resources = nullptr;
+  ui::GroupBox* gb_fileshist = nullptr;
   ui::ListView* lv_connhist = nullptr;
   ui::ListView* lv_fileshist = nullptr;
   ui::StatusBar* sb = nullptr;
@@ -98,6 +100,11 @@ class TForm1 {
   std::unique_ptr<monitor::FileLog> fileLog;
   std::unique_ptr<monitor::MonitorCycle> monitorCycle;
 
+  // The hint over a cut cell of either grid.
+  void CreateCellHint();
+  void st_filesMouseMove(const ui::StringGrid& grid, ui::Point client);
+  std::unique_ptr<CellHint> cellHint;
+
   // Seconds counted by Timer1 since start.
   uint32_t UptimeSeconds = 0;
 
@@ -139,7 +146,28 @@ class TForm1 {
   admin::DialogBranches dialogBranches;
   void ClearActivityHistory();
   void DrawActivityGraph();
+
+  // ---- The layout and the pages: resizing, the page switch, the shares
+  // page's controls and menu.
+  enum class ShareEditorMode { add, modify };
+  void FormResize();
+  void stranichkiChange();
   void refreshsharesClick();  // the shares list, as "Обновить" refreshes it
+  void addresClick(ShareEditorMode mode);
+  void addShareClick();
+  void editShareClick();
+  void saveresClick();
+  void N15Click();  // "Подключить сетевой диск"
+  void N51Click();  // "Открыть директорию с ресурсом"
+  void N16Click();  // "Удалить общий ресурс"
+  void ShowServerServiceState();  // Button111's caption on the settings page
+  void RefreshStatistics();
+  ui::ListView* lv_shares = nullptr;
+  ui::Button* refreshshares = nullptr;
+  ui::Button* addres = nullptr;
+  ui::Button* editres = nullptr;
+  ui::Button* saveres = nullptr;
+  ui::Menu* PopupMenu5 = nullptr;  // context menu of lv_shares
 
   bool HiddenInTray = false;
   std::unique_ptr<Timer> Timer4;

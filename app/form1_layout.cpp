@@ -59,14 +59,6 @@ void TForm1::buildConnectionsPage(ui::Container& page) {
   buildColumnMenus();
 }
 
-void TForm1::buildResourcesPage(ui::Container& page) {
-  ui::WindowSystem& ws = services_.windows;
-  gb_resources = &ws.createGroupBox(
-      page, {"gb_resources", {5, 0, 575, 240}, "Ресурсы для проверки", ""});
-  ListBox4 = &ws.createListBox(*gb_resources,
-                               {"ListBox4", {400, 15, 170, 220}, "", ""});
-}
-
 void TForm1::buildHistoryPage(ui::Container& page) {
   ui::WindowSystem& ws = services_.windows;
   ui::GroupBox& connections = ws.createGroupBox(
@@ -75,12 +67,12 @@ void TForm1::buildHistoryPage(ui::Container& page) {
       connections,
       {{"lv_connhist", {5, 15, 565, 110}, "", ""},
        columns(monitor::kConnHistoryColumns, {100, 100, 100, 100, -1})});
-  ui::GroupBox& files = ws.createGroupBox(
+  gb_fileshist = &ws.createGroupBox(
       page,
       {"gb_fileshist", {5, 135, 575, 130}, "История открытых файлов", ""});
   lv_fileshist = &ws.createListView(
-      files, {{"lv_fileshist", {5, 15, 565, 110}, "", ""},
-              columns(monitor::kFilesHistoryColumns, {120, -1, 150})});
+      *gb_fileshist, {{"lv_fileshist", {5, 15, 565, 110}, "", ""},
+                      columns(monitor::kFilesHistoryColumns, {120, -1, 150})});
 }
 
 }  // namespace ov

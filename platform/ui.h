@@ -18,6 +18,18 @@ struct Rect {
   int height = 0;
 };
 
+struct Point {
+  int x = 0;
+  int y = 0;
+};
+
+// A cell of a grid and its rectangle in the grid's client coordinates.
+struct GridCell {
+  int col = 0;
+  int row = 0;
+  Rect rect;
+};
+
 enum class WindowState { normal, minimized, maximized, hidden };
 
 class Control {
@@ -247,6 +259,13 @@ class StringGrid : public Control {
   virtual void setSelectedRow(int row) = 0;
   virtual void setPopupMenu(Menu* menu) = 0;
   std::function<void()> onDblClick;
+  // The cell under a client point, if any.
+  virtual std::optional<GridCell> cellAt(Point client) const = 0;
+  // How wide a text is drawn in the main window's font.
+  virtual int textWidth(const std::string& text) const = 0;
+  virtual Point clientToScreen(Point client) const = 0;
+  // The pointer moved over the grid, to a client point.
+  std::function<void(Point)> onMouseMove;
   // The text colour of a cell as the owner draws it, 0xRRGGBB; black
   // without a handler.
   std::function<uint32_t(int col, int row)> onCellColor;
@@ -342,6 +361,14 @@ class Dialog : public Container {
   virtual void setOpacity(int alpha) = 0;
 };
 
+// A tooltip the program places and shows itself.
+class ToolTip {
+ public:
+  virtual ~ToolTip() = default;
+  virtual void showAt(Point screen, const std::string& text) = 0;
+  virtual void hide() = 0;
+};
+
 // Message-box styles and answers, as the platform numbers them.
 inline constexpr uint32_t MB_OK = 0x0;
 inline constexpr uint32_t MB_ICONWARNING = 0x30;
@@ -386,6 +413,9 @@ class WindowSystem {
   // The program's icon, 32 by 32 pixels at the given place.
   virtual Control& createAppIcon(Container& parent,
                                  const ControlArgs& args) = 0;
+  // A tooltip owned by the grid that follows no pointer of its own; null
+  // when the system cannot register it.
+  virtual ToolTip* createToolTip(StringGrid& owner) = 0;
   // Releases a dialog and every control on it.
   virtual void destroyDialog(Dialog& dialog) = 0;
 

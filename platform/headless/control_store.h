@@ -32,7 +32,10 @@ class ControlStore {
   // Keeps the control and registers it under its component name.
   template <typename T, typename... Args>
   T& make(const std::string& name, Args&&... args) {
-    auto control = std::make_unique<T>(std::forward<Args>(args)...);
+    return keep(name, std::make_unique<T>(std::forward<Args>(args)...));
+  }
+  template <typename T>
+  T& keep(const std::string& name, std::unique_ptr<T> control) {
     T& ref = *control;
     controls_.push_back(std::move(control));
     registry_.add(name, ref);

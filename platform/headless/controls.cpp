@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "platform/headless/grid_layout.h"
 #include "platform/headless/json_object.h"
 
 namespace ov::headless {
@@ -321,6 +322,38 @@ void StringGrid::describe(JsonObject& out) const {
       colors[row].push_back(colorText(cellColor(col, row)));
   }
   out.add("colors", colors);
+}
+
+std::optional<ui::GridCell> StringGrid::cellAt(ui::Point client) const {
+  const GridLayout layout(*this, 1);
+  const int row = layout.rowAt(client.y);
+  const int col = layout.columnAt(client.x);
+  if (row < 0 || col < 0) return std::nullopt;
+  return ui::GridCell{col, row, layout.cell(col, row)};
+}
+
+int StringGrid::textWidth(const std::string& text) const {
+  constexpr int kAverageCharWidth = 6;
+  int chars = 0;
+  for (const char byte : text)
+    if ((static_cast<unsigned char>(byte) & 0xC0) != 0x80) ++chars;
+  return chars * kAverageCharWidth;
+}
+
+ui::Point StringGrid::clientToScreen(ui::Point client) const {
+  return {bounds().left + client.x, bounds().top + client.y};
+}
+
+void ToolTip::describe(JsonObject& out) const {
+  out.add("text", text_);
+  out.add("left", place_.x);
+  out.add("top", place_.y);
+}
+
+void ToolTip::showAt(ui::Point screen, const std::string& text) {
+  place_ = screen;
+  text_ = text;
+  shown_ = true;
 }
 
 void StringGrid::setRowCount(int rows) {

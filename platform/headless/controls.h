@@ -3,6 +3,7 @@
 // native control would, and can describe itself for the form dump. The
 // Win32 controls derive from these and mirror the state into their windows.
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -305,11 +306,35 @@ class StringGrid : public ControlState<ui::StringGrid>, public WithPopupMenu {
   int selectedRow() const override { return selectedRow_; }
   void setSelectedRow(int row) override;
   void setPopupMenu(ui::Menu* menu) override { keepPopupMenu(menu); }
+  // No rows scrolled away; the grid's place stands for the screen.
+  std::optional<ui::GridCell> cellAt(ui::Point client) const override;
+  // An average character of the form's font.
+  int textWidth(const std::string& text) const override;
+  ui::Point clientToScreen(ui::Point client) const override;
 
  private:
   std::vector<int> widths_;
   std::vector<std::vector<std::string>> cells_;  // [row][col]
   int selectedRow_ = 1;
+};
+
+// The dump shows where it stands and its text while it is shown.
+class ToolTip : public ui::ToolTip, public Describable {
+ public:
+  explicit ToolTip(std::string name) : name_(std::move(name)) {}
+  const char* kind() const override { return "hint"; }
+  const std::string& componentName() const override { return name_; }
+  bool shownEnabled() const override { return true; }
+  bool shownVisible() const override { return shown_; }
+  void describe(JsonObject& out) const override;
+  void showAt(ui::Point screen, const std::string& text) override;
+  void hide() override { shown_ = false; }
+
+ private:
+  std::string name_;
+  std::string text_;
+  ui::Point place_;
+  bool shown_ = false;
 };
 
 class PageControl : public ControlState<ui::PageControl> {

@@ -30,7 +30,6 @@ class UiDriver {
   std::string apply(const std::vector<std::string>& args);
 
  private:
-  static std::string checkDialog(const std::vector<std::string>& args);
   std::string applyDialog(const std::vector<std::string>& args);
   void applyTray(const std::vector<std::string>& args);
 

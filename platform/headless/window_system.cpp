@@ -151,6 +151,12 @@ ui::Control& WindowSystem::createAppIcon(ui::Container& parent,
   return makeOn<AppIcon>(parent, args.name, args);
 }
 
+ui::ToolTip* WindowSystem::createToolTip(ui::StringGrid& owner) {
+  if (refuseToolTips) return nullptr;
+  const std::string name = owner.name() + "_hint";
+  return &make<ToolTip>(name, name);
+}
+
 Dialog& WindowSystem::keepDialog(std::unique_ptr<Dialog> dialog) {
   dialogs_.push_back(std::move(dialog));
   return *dialogs_.back();

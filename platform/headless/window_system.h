@@ -78,6 +78,10 @@ class WindowSystem : public ui::WindowSystem {
   ui::Dialog& createDialog(ui::Form& owner,
                            const ui::DialogArgs& args) override;
   void destroyDialog(ui::Dialog& dialog) override;
+  // Registered as the owner's name with "_hint"; null while refuseToolTips.
+  ui::ToolTip* createToolTip(ui::StringGrid& owner) override;
+  // Lets a test run the program on a system that cannot make tooltips.
+  bool refuseToolTips = false;
   ui::Control& createAppIcon(ui::Container& parent,
                              const ui::ControlArgs& args) override;
 
@@ -115,6 +119,11 @@ class WindowSystem : public ui::WindowSystem {
   template <typename T, typename... Args>
   T& make(const std::string& name, Args&&... args) {
     return form_.make<T>(name, std::forward<Args>(args)...);
+  }
+  // Keeps a control made elsewhere as the form's own.
+  template <typename T>
+  T& keep(const std::string& name, std::unique_ptr<T> control) {
+    return form_.keep(name, std::move(control));
   }
   // Keeps a control where its parent belongs: on a run-time dialog, with
   // the dialog; elsewhere, with the form.

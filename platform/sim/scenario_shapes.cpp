@@ -255,6 +255,13 @@ void checkUiDialog(std::span<const std::string> rest) {
   }
 }
 
+void checkUiHover(std::span<const std::string> rest) {
+  if (rest.size() == 2 && rest[1] == "leave") return;
+  const ArgCheck a("ui hover", rest, {"NAME", "X", "Y"}, 3);
+  a.integer(1, INT32_MIN, INT32_MAX);
+  a.integer(2, INT32_MIN, INT32_MAX);
+}
+
 void checkUi(const ScenarioEvent& e) {
   if (e.args.empty()) fail("ui: missing the action (click, text, key ...)");
   const std::string& action = e.args[0];
@@ -292,6 +299,8 @@ void checkUi(const ScenarioEvent& e) {
     ArgCheck(what, rest, {"TEXT"}, 1);
   } else if (action == "dialog") {
     checkUiDialog(rest);
+  } else if (action == "hover") {
+    checkUiHover(rest);
   } else {
     fail("unknown ui action " + quoted(action));
   }

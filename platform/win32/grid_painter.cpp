@@ -1,6 +1,6 @@
 #include "platform/win32/grid_painter.h"
 
-#include "platform/win32/grid_layout.h"
+#include "platform/headless/grid_layout.h"
 #include "platform/win32/gui_style.h"
 #include "platform/win32/window_text.h"
 
@@ -34,6 +34,10 @@ void drawCell(HDC dc, const ui::StringGrid& grid, int col, int row,
               static_cast<UINT>(text.size()), nullptr);
 }
 
+RECT nativeRect(ui::Rect r) {
+  return {r.left, r.top, r.left + r.width, r.top + r.height};
+}
+
 }  // namespace
 
 void paintGrid(HDC dc, const RECT& client, const ui::StringGrid& grid,
@@ -42,20 +46,20 @@ void paintGrid(HDC dc, const RECT& client, const ui::StringGrid& grid,
   SelectObject(dc, guiFont());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, RGB(0, 0, 0));
-  const GridLayout layout(grid, topRow);
+  const headless::GridLayout layout(grid, topRow);
   for (int row = 0; row < grid.rowCount(); ++row) {
     if (row != 0 && row < topRow) continue;
-    const RECT first = layout.cell(0, row);
+    const RECT first = nativeRect(layout.cell(0, row));
     if (first.top >= client.bottom) break;
     for (int col = 0; col < grid.colCount(); ++col) {
       if (grid.colWidth(col) <= 0) continue;
-      drawCell(dc, grid, col, row, layout.cell(col, row));
+      drawCell(dc, grid, col, row, nativeRect(layout.cell(col, row)));
     }
   }
   const int selected = grid.selectedRow();
   if (focused && selected >= topRow) {
-    RECT row = layout.cell(0, selected);
-    row.right = layout.cell(grid.colCount() - 1, selected).right;
+    RECT row = nativeRect(layout.cell(0, selected));
+    row.right = nativeRect(layout.cell(grid.colCount() - 1, selected)).right;
     DrawFocusRect(dc, &row);
   }
 }

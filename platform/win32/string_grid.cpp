@@ -4,11 +4,15 @@
 
 #include <algorithm>
 
-#include "platform/win32/grid_layout.h"
+#include "platform/headless/grid_layout.h"
 #include "platform/win32/grid_painter.h"
+#include "platform/win32/gui_style.h"
 #include "platform/win32/menu.h"
+#include "platform/win32/window_text.h"
 
 namespace ov::win32 {
+
+using headless::GridLayout;
 
 namespace {
 
@@ -22,7 +26,7 @@ bool pointerOnColumnEdge(HWND hwnd, const GridLayout& layout) {
   POINT pointer;
   GetCursorPos(&pointer);
   ScreenToClient(hwnd, &pointer);
-  return layout.headerEdgeAt(pointer) >= 0;
+  return layout.headerEdgeAt(pointer.x, pointer.y) >= 0;
 }
 
 }  // namespace
@@ -63,6 +67,31 @@ void StringGrid::setSelectedRow(int row) {
   redraw();
 }
 
+std::optional<ui::GridCell> StringGrid::cellAt(ui::Point client) const {
+  const GridLayout layout(*this, topRow_);
+  const int row = layout.rowAt(client.y);
+  const int col = layout.columnAt(client.x);
+  if (row < 0 || col < 0) return std::nullopt;
+  return ui::GridCell{col, row, layout.cell(col, row)};
+}
+
+int StringGrid::textWidth(const std::string& text) const {
+  const std::wstring wide = wideText(text);
+  HDC dc = GetDC(hwnd());
+  HGDIOBJ old = SelectObject(dc, guiFont());
+  SIZE size{};
+  GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+  SelectObject(dc, old);
+  ReleaseDC(hwnd(), dc);
+  return size.cx;
+}
+
+ui::Point StringGrid::clientToScreen(ui::Point client) const {
+  POINT point{client.x, client.y};
+  ClientToScreen(hwnd(), &point);
+  return {point.x, point.y};
+}
+
 bool StringGrid::onMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   const int x = GET_X_LPARAM(lp);
   const int y = GET_Y_LPARAM(lp);
@@ -87,7 +116,7 @@ bool StringGrid::onMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
       return true;
     case WM_LBUTTONDOWN:
       SetFocus(hwnd());
-      resizing_ = GridLayout(*this, topRow_).headerEdgeAt({x, y});
+      resizing_ = GridLayout(*this, topRow_).headerEdgeAt(x, y);
       if (resizing_ >= 0) {
         resizeOrigin_ = x - colWidth(resizing_);
         SetCapture(hwnd());
@@ -98,6 +127,8 @@ bool StringGrid::onMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     case WM_MOUSEMOVE:
       if (resizing_ >= 0)
         setColWidth(resizing_, std::max(0, x - resizeOrigin_));
+      else if (onMouseMove)
+        onMouseMove({x, y});
       return true;
     case WM_LBUTTONUP:
       if (resizing_ >= 0) ReleaseCapture();

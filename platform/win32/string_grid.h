@@ -14,6 +14,9 @@ class StringGrid : public NativeControl<headless::StringGrid> {
   void setCell(int col, int row, const std::string& text) override;
   void setColWidth(int col, int width) override;
   void setSelectedRow(int row) override;
+  std::optional<ui::GridCell> cellAt(ui::Point client) const override;
+  int textWidth(const std::string& text) const override;
+  ui::Point clientToScreen(ui::Point client) const override;
   bool onMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
  private:

@@ -21,6 +21,7 @@
 #include "platform/win32/spin_edit.h"
 #include "platform/win32/status_bar.h"
 #include "platform/win32/string_grid.h"
+#include "platform/win32/tool_tip.h"
 #include "platform/win32/window_text.h"
 
 namespace ov::win32 {
@@ -128,6 +129,14 @@ ui::Control& WindowSystem::createAppIcon(ui::Container& parent,
 ui::Dialog& WindowSystem::createDialog(ui::Form& owner,
                                        const ui::DialogArgs& args) {
   return keepDialog(std::make_unique<Dialog>(windowOf(owner), args, onModal));
+}
+
+ui::ToolTip* WindowSystem::createToolTip(ui::StringGrid& owner) {
+  auto* grid = dynamic_cast<NativeWindow*>(&owner);
+  if (refuseToolTips || !grid) return nullptr;
+  const std::string name = owner.name() + "_hint";
+  auto tip = ToolTip::create(name, grid->hwnd());
+  return tip ? &keep(name, std::move(tip)) : nullptr;
 }
 
 void WindowSystem::popUpAtPointer(ui::Menu& menu) {

@@ -52,6 +52,7 @@ class WindowSystem : public headless::WindowSystem {
                              const ui::ControlArgs& args) override;
   ui::Dialog& createDialog(ui::Form& owner,
                            const ui::DialogArgs& args) override;
+  ui::ToolTip* createToolTip(ui::StringGrid& owner) override;
 
   // The system's message box, modal to the owner.
   int messageBox(ui::Form* owner, const std::string& text,

@@ -37,7 +37,8 @@ TEST_F(ConfigTest, MissingFileGivesTheDefaultsAndTheFirstCloseCreatesIt) {
   EXPECT_FALSE(form.cb_rules->checked());
   EXPECT_EQ(form.st_conns->colWidth(0), 95);
   EXPECT_EQ(form.st_conns->colWidth(7), 64);
-  EXPECT_EQ(form.st_files->colWidth(4), 70);
+  // The path column fills the grid at the window's size.
+  EXPECT_EQ(form.st_files->colWidth(4), 128);
   EXPECT_TRUE(form.cb_statrefresh->checked());
   EXPECT_EQ(form.Timer3->interval(), 1000u);
   EXPECT_EQ(form.tobnovl->value(), 1000);
@@ -122,7 +123,9 @@ TEST_F(ConfigTest, ZeroWidthHidesAColumnAndItsToggleShowsItAt70) {
   EXPECT_EQ(form.st_conns->colWidth(3), 0);
   EXPECT_EQ(form.st_files->colWidth(0), 70);
   EXPECT_EQ(form.st_files->colWidth(1), 0);
-  EXPECT_EQ(form.st_files->colWidth(4), 300);
+  // The path column is laid out to fill the grid, whatever was read:
+  // 433 pixels of grid less columns 0 to 3 less 25.
+  EXPECT_EQ(form.st_files->colWidth(4), 198);
   EXPECT_TRUE(run.menuItem("N33").checked());
   EXPECT_FALSE(run.menuItem("N36").checked());
   EXPECT_TRUE(run.menuItem("N43").checked());

@@ -59,6 +59,7 @@ LanForm::LanForm(std::string_view scenario, LanFormOptions options)
                                             : options.programFile},
       driver_(windows_, {&tray_, &lan_.hotKeys()}) {
   windows_.setJournal(&journal_);
+  windows_.refuseToolTips = options.refuseToolTips;
   windows_.onModal = [this](const std::function<bool()>& done) {
     runModal(done);
   };

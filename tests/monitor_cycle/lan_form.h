@@ -40,6 +40,8 @@ struct LanFormOptions {
   // The program file's full path; "Orvane.exe" in the program's folder
   // when empty.
   std::string programFile{};
+  // A system that cannot make the cell hint's tooltip.
+  bool refuseToolTips = false;
 };
 
 class LanForm {

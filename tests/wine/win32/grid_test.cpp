@@ -1,10 +1,14 @@
 // The string grid: rows under the pointer, scrolling, column widths dragged
 // in the header, and where its layout puts the cells.
-#include "platform/win32/grid_layout.h"
+#include "platform/headless/grid_layout.h"
 #include "tests/wine/win32/win32_test.h"
 
 namespace ov::win32 {
 namespace {
+
+using headless::GridLayout;
+using headless::kGridLine;
+using headless::kGridRowHeight;
 
 constexpr int kRowPitch = kGridRowHeight + kGridLine;
 
@@ -91,22 +95,24 @@ TEST_F(GridTest, DoubleClickRunsOnDblClick) {
 
 TEST_F(GridTest, LayoutPlacesCellsAndSkipsHiddenColumns) {
   GridLayout layout(grid, 1);
-  const RECT header = layout.cell(1, 0);
+  const ui::Rect header = layout.cell(1, 0);
   EXPECT_EQ(header.left, 96);
-  EXPECT_EQ(header.right, 96 + 89);
-  EXPECT_EQ(header.bottom, kGridRowHeight);
+  EXPECT_EQ(header.width, 89);
+  EXPECT_EQ(header.height, kGridRowHeight);
   EXPECT_EQ(layout.cell(0, 3).top, 3 * kRowPitch);
+  EXPECT_EQ(layout.columnAt(100), 1);
+  EXPECT_EQ(layout.columnAt(95), -1);  // the line between columns
 
   grid.setColWidth(0, 0);
   EXPECT_EQ(GridLayout(grid, 1).cell(1, 0).left, 0);
-  EXPECT_EQ(GridLayout(grid, 1).headerEdgeAt({89, 4}), 1);
-  EXPECT_EQ(GridLayout(grid, 1).headerEdgeAt({89, kRowPitch + 4}), -1);
+  EXPECT_EQ(GridLayout(grid, 1).headerEdgeAt(89, 4), 1);
+  EXPECT_EQ(GridLayout(grid, 1).headerEdgeAt(89, kRowPitch + 4), -1);
 
   const GridLayout scrolled(grid, 5);
   EXPECT_EQ(scrolled.rowAt(3), 0);
   EXPECT_EQ(scrolled.rowAt(kRowPitch + 1), 5);
   EXPECT_EQ(scrolled.rowAt(40 * kRowPitch), -1);
-  EXPECT_EQ(scrolled.cell(0, 2).bottom, 0);  // scrolled out of sight
+  EXPECT_EQ(scrolled.cell(0, 2).height, 0);  // scrolled out of sight
   EXPECT_EQ(GridLayout::dataRowsFitting(200), 10);
 }
 

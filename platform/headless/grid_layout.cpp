@@ -1,8 +1,8 @@
-#include "platform/win32/grid_layout.h"
+#include "platform/headless/grid_layout.h"
 
 #include <cstdlib>
 
-namespace ov::win32 {
+namespace ov::headless {
 
 namespace {
 
@@ -11,13 +11,23 @@ constexpr int kEdgeSlack = 3;
 
 }  // namespace
 
-RECT GridLayout::cell(int col, int row) const {
+ui::Rect GridLayout::cell(int col, int row) const {
   int left = 0;
   for (int c = 0; c < col; ++c)
     if (grid_.colWidth(c) > 0) left += grid_.colWidth(c) + kGridLine;
   if (row != 0 && row < topRow_) return {};
   const int top = row == 0 ? 0 : (row - topRow_ + 1) * kRowPitch;
-  return {left, top, left + grid_.colWidth(col), top + kGridRowHeight};
+  return {left, top, grid_.colWidth(col), kGridRowHeight};
+}
+
+int GridLayout::columnAt(int x) const {
+  int left = 0;
+  for (int c = 0; c < grid_.colCount(); ++c) {
+    if (grid_.colWidth(c) <= 0) continue;
+    if (x >= left && x < left + grid_.colWidth(c)) return c;
+    left += grid_.colWidth(c) + kGridLine;
+  }
+  return -1;
 }
 
 int GridLayout::rowAt(int y) const {
@@ -27,9 +37,8 @@ int GridLayout::rowAt(int y) const {
   return row < grid_.rowCount() ? row : -1;
 }
 
-int GridLayout::headerEdgeAt(POINT point) const {
-  if (rowAt(point.y) != 0) return -1;
-  const int x = point.x;
+int GridLayout::headerEdgeAt(int x, int y) const {
+  if (rowAt(y) != 0) return -1;
   int right = 0;
   for (int c = 0; c < grid_.colCount(); ++c) {
     if (grid_.colWidth(c) <= 0) continue;
@@ -42,4 +51,4 @@ int GridLayout::headerEdgeAt(POINT point) const {
 
 int GridLayout::dataRowsFitting(int height) { return height / kRowPitch - 1; }
 
-}  // namespace ov::win32
+}  // namespace ov::headless

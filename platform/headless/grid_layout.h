@@ -2,9 +2,8 @@
 // Where the rows and columns of a string grid are: one fixed header row,
 // rows 16 pixels high, one-pixel lines between cells.
 #include "platform/ui.h"
-#include "platform/win32/windows_api.h"
 
-namespace ov::win32 {
+namespace ov::headless {
 
 inline constexpr int kGridRowHeight = 16;
 inline constexpr int kGridLine = 1;
@@ -15,12 +14,14 @@ class GridLayout {
       : grid_(grid), topRow_(topRow) {}
   // The cell's rectangle in client coordinates; rows above topRow (other
   // than the header) are not shown and have an empty rectangle.
-  RECT cell(int col, int row) const;
+  ui::Rect cell(int col, int row) const;
   // The row under a client y, or -1.
   int rowAt(int y) const;
+  // The shown column under a client x, or -1.
+  int columnAt(int x) const;
   // The column whose right edge a point of the header row is within a few
   // pixels of, or -1: where a drag changes the column's width.
-  int headerEdgeAt(POINT point) const;
+  int headerEdgeAt(int x, int y) const;
   // Data rows that fit a client height.
   static int dataRowsFitting(int height);
 
@@ -29,4 +30,4 @@ class GridLayout {
   int topRow_;
 };
 
-}  // namespace ov::win32
+}  // namespace ov::headless
