@@ -1,6 +1,5 @@
 #include "platform/win32/tool_tip.h"
 
-
 #include "platform/win32/window_text.h"
 
 namespace ov::win32 {
