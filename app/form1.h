@@ -326,6 +326,7 @@ class TForm1 {
  private:
   void buildMainMenu();
   void buildConnectionsPage(ui::Container& page);
+  void fitTimeColumn();
   void buildSecurityPage(ui::Container& page);
   void buildResourcesPage(ui::Container& page);
   void buildSettingsPage(ui::Container& page);

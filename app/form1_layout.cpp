@@ -1,4 +1,6 @@
 // The controls of the main window's pages and menus.
+#include <algorithm>
+
 #include "app/form1.h"
 #include "monitor/display_headers.h"
 
@@ -47,7 +49,7 @@ void TForm1::buildMainMenu() {
 void TForm1::buildConnectionsPage(ui::Container& page) {
   ui::WindowSystem& ws = services_.windows;
   st_conns = &ws.createStringGrid(
-      page, {{"st_conns", {0, 0, 583, 150}, "", ""},
+      page, {{"st_conns", {0, 0, 559, 147}, "", ""},
              static_cast<int>(monitor::kConnsGridHeaders.size()),
              5,
              {95, 89, 55, 55, 81, 46, 43, 64}});
@@ -56,22 +58,37 @@ void TForm1::buildConnectionsPage(ui::Container& page) {
              static_cast<int>(monitor::kFilesGridHeaders.size()),
              2,
              {95, 39, 36, 35, 225}});
+  fitTimeColumn();
   buildColumnMenus();
+}
+
+void TForm1::fitTimeColumn() {
+  // "Сейчас" shows the time as the user's locale writes it; a 12-hour clock
+  // ("10:58:58 AM") needs more than the layout's 64 pixels. The text stands
+  // 2 pixels into its cell, and as much is kept on the right.
+  constexpr int kCellTextMargins = 4;
+  constexpr int kNowColumn = 7;
+  int widest = 0;
+  for (int hour : {10, 23})
+    widest = std::max(widest, st_conns->textWidth(services_.locale.longTime(
+                                  {2026, 1, 1, hour, 58, 58, 0, 4})));
+  if (widest + kCellTextMargins > st_conns->colWidth(kNowColumn))
+    st_conns->setColWidth(kNowColumn, widest + kCellTextMargins);
 }
 
 void TForm1::buildHistoryPage(ui::Container& page) {
   ui::WindowSystem& ws = services_.windows;
   ui::GroupBox& connections = ws.createGroupBox(
-      page, {"gb_connhist", {5, 0, 575, 130}, "Соединения", ""});
+      page, {"gb_connhist", {5, 0, 554, 130}, "Соединения", ""});
   lv_connhist = &ws.createListView(
       connections,
-      {{"lv_connhist", {5, 15, 565, 110}, "", ""},
+      {{"lv_connhist", {5, 15, 544, 110}, "", ""},
        columns(monitor::kConnHistoryColumns, {100, 100, 100, 100, -1})});
   gb_fileshist = &ws.createGroupBox(
       page,
-      {"gb_fileshist", {5, 135, 575, 130}, "История открытых файлов", ""});
+      {"gb_fileshist", {5, 134, 554, 128}, "История открытых файлов", ""});
   lv_fileshist = &ws.createListView(
-      *gb_fileshist, {{"lv_fileshist", {5, 15, 565, 110}, "", ""},
+      *gb_fileshist, {{"lv_fileshist", {5, 15, 544, 108}, "", ""},
                       columns(monitor::kFilesHistoryColumns, {120, -1, 150})});
 }
 

@@ -26,26 +26,26 @@ constexpr const char* kSpareComputers = "Не мочить компьютеры:
 void TForm1::buildNameLists(ui::Container& page) {
   ui::WindowSystem& ws = services_.windows;
   gb_kickcomputers = &ws.createGroupBox(
-      page, {"gb_kickcomputers", {5, 5, 280, 250}, kKickComputers, ""});
+      page, {"gb_kickcomputers", {5, 5, 270, 226}, kKickComputers, ""});
   ListBox1 = &ws.createListBox(*gb_kickcomputers,
-                               {"ListBox1", {8, 16, 264, 180}, "", ""});
+                               {"ListBox1", {8, 16, 254, 160}, "", ""});
   sec_logic = &ws.createCheckBox(
       *gb_kickcomputers,
       {"sec_logic",
-       {8, 202, 120, 17},
+       {8, 184, 120, 17},
        "Инв. логика",
        "Меняет логику отключения: доступ разрешается/запрещается только для "
        "компов в данном списке"},
       false);
   save1but = &ws.createButton(
-      *gb_kickcomputers, {"save1but", {182, 200, 90, 23}, "Сохранить", ""});
+      *gb_kickcomputers, {"save1but", {172, 182, 90, 23}, "Сохранить", ""});
 
   gb_kickusers = &ws.createGroupBox(
-      page, {"gb_kickusers", {290, 5, 280, 250}, "Мочить пользователей:", ""});
+      page, {"gb_kickusers", {280, 5, 270, 226}, "Мочить пользователей:", ""});
   ListBox2 =
-      &ws.createListBox(*gb_kickusers, {"ListBox2", {8, 16, 264, 180}, "", ""});
+      &ws.createListBox(*gb_kickusers, {"ListBox2", {8, 16, 254, 160}, "", ""});
   save2 = &ws.createButton(*gb_kickusers,
-                           {"save2", {182, 200, 90, 23}, "Сохранить", ""});
+                           {"save2", {172, 182, 90, 23}, "Сохранить", ""});
 
   PopupMenu4 = &ws.createMenu("PopupMenu4", true);
   N7 = &PopupMenu4->addItem(nullptr, {"N7", "Добавить", ""});

@@ -47,18 +47,18 @@ void TForm1::editShareClick() { addresClick(ShareEditorMode::modify); }
 void TForm1::buildResourcesPage(ui::Container& page) {
   ui::WindowSystem& ws = services_.windows;
   gb_resources = &ws.createGroupBox(
-      page, {"gb_resources", {5, 0, 575, 240}, "Ресурсы для проверки", ""});
+      page, {"gb_resources", {5, 0, 554, 240}, "Ресурсы для проверки", ""});
   lv_shares = &ws.createListView(
       *gb_resources,
       {{"lv_shares",
-        {5, 15, 390, 185},
+        {5, 15, 370, 185},
         "",
         "По помеченным галочкой ресурсам ведется лог открытия файлов"},
        {{"Ресурс", 100}, {"Путь", -1}, {"Макс.подключений", 115}},
        true,
        true});
   ListBox4 = &ws.createListBox(*gb_resources,
-                               {"ListBox4", {400, 15, 170, 220}, "", ""});
+                               {"ListBox4", {380, 15, 165, 220}, "", ""});
   const auto button = [&](const char* name, const char* caption, int left,
                           const char* hint, void (TForm1::*handler)()) {
     ui::Button& made = ws.createButton(
@@ -101,14 +101,17 @@ void TForm1::N16Click() {}
 void TForm1::FormResize() {
   const ui::Rect client = Form1->clientRect();
   // The page control fills the window above the status bar.
-  stranichki->setBounds({0, 0, client.width, client.height - kStatusBarHeight});
-  sb->setBounds(
-      {0, client.height - kStatusBarHeight, client.width, kStatusBarHeight});
+  stranichki->setBounds(
+      {0, 0, client.width, client.height - kStatusBarHeight});
+  sb->setBounds({0, client.height - kStatusBarHeight, client.width,
+                 kStatusBarHeight});
   const int pagesHeight = stranichki->bounds().height;
-  const int pagesWidth = stranichki->bounds().width;
+  // The width the pages show inside the page control's frame: sized to the
+  // window's or the page control's width, the right edges would be cut.
+  const int pageWidth = stranichki->page(kPageConnections).bounds().width;
 
   ui::Rect conns = st_conns->bounds();
-  conns.width = client.width - 5;
+  conns.width = pageWidth - 5;
   conns.height = pagesHeight / 2;
   st_conns->setBounds(conns);
 
@@ -122,7 +125,7 @@ void TForm1::FormResize() {
   st_files->setColWidth(4, files.width - shownBefore - 25);
 
   ui::Rect group = gb_resources->bounds();
-  group.width = pagesWidth - 10;
+  group.width = pageWidth - 10;
   gb_resources->setBounds(group);
   ui::Rect history = lv_fileshist->bounds();
   history.width = gb_fileshist->bounds().width - 10;

@@ -30,7 +30,7 @@ void TForm1::buildRulesPage(ui::Container& page) {
                    const char* caption) {
     return &ws.createLabel(page, {name, {x, y, width, 13}, caption, ""});
   };
-  lv_rules = &ws.createListView(page, {{"lv_rules", {8, 28, 560, 128}, "", ""},
+  lv_rules = &ws.createListView(page, {{"lv_rules", {8, 28, 540, 110}, "", ""},
                                        {{"IP", 120},
                                         {"Событие", 100},
                                         {"Параметр", 110},
@@ -38,39 +38,39 @@ void TForm1::buildRulesPage(ui::Container& page) {
                                         {"Использовать", 90}}});
   lv_rules->onDblClick = [this] { lv_rulesDblClick(); };
 
-  label("lb_user", 8, 166, 55, "Адрес:");
+  label("lb_user", 8, 148, 55, "Адрес:");
   t_user = &ws.createEdit(page, {"t_user",
-                                 {65, 162, 110, 21},
+                                 {65, 144, 110, 21},
                                  "",
                                  "IP-адрес клиента или * для всех адресов"});
-  label("lb_event", 185, 166, 52, "Событие:");
+  label("lb_event", 185, 148, 52, "Событие:");
   cb_event = &ws.createComboBox(
       page,
-      {{"cb_event", {240, 162, 195, 21}, "", ""}, texts(monitor::kEventTexts)});
+      {{"cb_event", {240, 144, 180, 21}, "", ""}, texts(monitor::kEventTexts)});
   t_parame = &ws.createEdit(
       page, {"t_parame",
-             {440, 162, 128, 21},
+             {425, 144, 123, 21},
              "",
              "Параметр события: расширение файла или число секунд"});
 
-  label("lb_action", 8, 194, 55, "Действие:");
+  label("lb_action", 8, 175, 55, "Действие:");
   cb_actions =
-      &ws.createComboBox(page, {{"cb_actions", {65, 190, 195, 21}, "", ""},
+      &ws.createComboBox(page, {{"cb_actions", {65, 171, 195, 21}, "", ""},
                                 texts(monitor::kActionTexts)});
   cb_actions->onChange = [this] { cb_actionsChange(); };
-  lb_param = label("lb_param", 268, 194, 60, "Параметр:");
-  t_param = &ws.createEdit(page, {"t_param", {330, 190, 105, 21}, "", ""});
+  lb_param = label("lb_param", 268, 175, 60, "Параметр:");
+  t_param = &ws.createEdit(page, {"t_param", {330, 171, 90, 21}, "", ""});
 
   rg1 = &ws.createRadioGroup(
-      page, {{"rg1", {440, 188, 128, 62}, "Использовать обработку", ""},
+      page, {{"rg1", {425, 169, 123, 62}, "Использовать обработку", ""},
              {std::string(monitor::kUseOnceText),
               std::string(monitor::kUseAlwaysText)},
              kUseAlwaysItem});
   b_addrule =
-      &ws.createButton(page, {"b_addrule", {65, 222, 90, 23}, "Добавить", ""});
+      &ws.createButton(page, {"b_addrule", {65, 204, 90, 23}, "Добавить", ""});
   b_addrule->onClick = [this] { b_addruleClick(); };
   b_delrule =
-      &ws.createButton(page, {"b_delrule", {165, 222, 90, 23}, "Удалить", ""});
+      &ws.createButton(page, {"b_delrule", {165, 204, 90, 23}, "Удалить", ""});
   b_delrule->onClick = [this] { b_delruleClick(); };
 }
 

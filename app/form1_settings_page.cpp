@@ -78,28 +78,28 @@ void TForm1::buildSettingsPage(ui::Container& page) {
       page,
       {"t_log", {270, 28, 290, 21}, "", "Двойной клик для открытия лога"});
   cb_ignorelocal =
-      box("cb_ignorelocal", 270, 56, 300, "Не логить локальные подключения",
+      box("cb_ignorelocal", 270, 56, 290, "Не логить локальные подключения",
           "Не вести лог по подключениям, произведенным с этого компьютера на "
           "самого себя",
           false);
-  cb_logsys = box("cb_logsys", 270, 80, 300, "Не логить пайпы",
+  cb_logsys = box("cb_logsys", 270, 80, 290, "Не логить пайпы",
                   "Не записывать в лог подключения к пайпам (принтер, службы "
                   "и т.п.)",
                   false);
   cb_kickpipe = box(
-      "cb_kickpipe", 270, 104, 300, "Закр.доступ к пайпам (принтеру, и пр.)",
+      "cb_kickpipe", 270, 104, 290, "Закр.доступ к пайпам (принтеру, и пр.)",
       "Запрещает печать на локальном принтере и обращение к некоторым службам",
       false);
   cb_lognullconn =
-      box("cb_lognullconn", 270, 128, 300, "Не логить пустые подключения",
+      box("cb_lognullconn", 270, 128, 290, "Не логить пустые подключения",
           "Не вести лог подключения, если во время него не открывались файлы",
           false);
   cb_connsound =
-      box("cb_connsound", 270, 152, 300, "Звук при подключении",
+      box("cb_connsound", 270, 152, 290, "Звук при подключении",
           "Проигрывает файл connect.wav из папки с программой", false);
-  cb_conninfo = box("cb_conninfo", 270, 176, 300, "Информировать о соединениях",
+  cb_conninfo = box("cb_conninfo", 270, 176, 290, "Информировать о соединениях",
                     "Выводить \"баллоны\" с инфой о подключившемся", false);
-  cb_cleantable = box("cb_cleantable", 270, 200, 300, "Очищать соединения",
+  cb_cleantable = box("cb_cleantable", 270, 200, 290, "Очищать соединения",
                       "Очищать таблицу соединений во вкладке \"Подключения\" "
                       "при отсутствии соединений",
                       false);
@@ -109,7 +109,7 @@ void TForm1::buildSettingsPage(ui::Container& page) {
 void TForm1::buildSecurityPage(ui::Container& page) {
   ui::WindowSystem& ws = services_.windows;
   PageControl1 =
-      &ws.createPageControl(page, {{"PageControl1", {0, 0, 583, 290}, "", ""},
+      &ws.createPageControl(page, {{"PageControl1", {0, 0, 564, 266}, "", ""},
                                    {"По категориям", "Универсальные"}});
   buildNameLists(PageControl1->page(0));
   cb_rules = &ws.createCheckBox(
@@ -122,7 +122,7 @@ void TForm1::buildSecurityPage(ui::Container& page) {
 void TForm1::buildStatisticsPage(ui::Container& page) {
   cb_statrefresh = &services_.windows.createCheckBox(
       page,
-      {"cb_statrefresh", {8, 250, 250, 17}, "Автообновление статистики", ""},
+      {"cb_statrefresh", {8, 240, 250, 17}, "Автообновление статистики", ""},
       false);
 }
 

@@ -389,6 +389,19 @@ PageControl::PageControl(const ui::PageArgs& args)
   for (const auto& caption : captions_)
     pages_.push_back(
         std::make_unique<Page>(ui::ControlArgs{"", {}, caption, ""}));
+  setBounds(args.control.bounds);
+}
+
+void PageControl::setBounds(ui::Rect bounds) {
+  ControlState::setBounds(bounds);
+  // One row of tabs above, a frame of 4 pixels around, as the common
+  // controls draw them.
+  constexpr int kFrame = 4;
+  constexpr int kTabsHeight = 21;
+  const ui::Rect area{kFrame, kTabsHeight + kFrame,
+                      std::max(0, bounds.width - 2 * kFrame),
+                      std::max(0, bounds.height - kTabsHeight - 2 * kFrame)};
+  for (auto& page : pages_) page->setBounds(area);
 }
 
 void PageControl::describe(JsonObject& out) const {

@@ -345,6 +345,8 @@ class PageControl : public ControlState<ui::PageControl> {
   int pageCount() const override { return static_cast<int>(pages_.size()); }
   ui::Container& page(int index) override;
   const std::string& pageCaption(int index) const override;
+  // The pages take the display area inside the tabs.
+  void setBounds(ui::Rect bounds) override;
   int activePage() const override { return active_; }
   void setActivePage(int index) override;
 

@@ -38,7 +38,7 @@ TEST_F(ConfigTest, MissingFileGivesTheDefaultsAndTheFirstCloseCreatesIt) {
   EXPECT_EQ(form.st_conns->colWidth(0), 95);
   EXPECT_EQ(form.st_conns->colWidth(7), 64);
   // The path column fills the grid at the window's size.
-  EXPECT_EQ(form.st_files->colWidth(4), 128);
+  EXPECT_EQ(form.st_files->colWidth(4), 120);
   EXPECT_TRUE(form.cb_statrefresh->checked());
   EXPECT_EQ(form.Timer3->interval(), 1000u);
   EXPECT_EQ(form.tobnovl->value(), 1000);
@@ -124,8 +124,8 @@ TEST_F(ConfigTest, ZeroWidthHidesAColumnAndItsToggleShowsItAt70) {
   EXPECT_EQ(form.st_files->colWidth(0), 70);
   EXPECT_EQ(form.st_files->colWidth(1), 0);
   // The path column is laid out to fill the grid, whatever was read:
-  // 433 pixels of grid less columns 0 to 3 less 25.
-  EXPECT_EQ(form.st_files->colWidth(4), 198);
+  // 425 pixels of grid less columns 0 to 3 less 25.
+  EXPECT_EQ(form.st_files->colWidth(4), 190);
   EXPECT_TRUE(run.menuItem("N33").checked());
   EXPECT_FALSE(run.menuItem("N36").checked());
   EXPECT_TRUE(run.menuItem("N43").checked());

@@ -25,7 +25,7 @@ TEST_F(ConfigTest, FullSaveWritesEveryKeyInItsOrder) {
             "T1W0=95\r\nT1W1=89\r\nT1W2=55\r\nT1W3=55\r\n"
             "T1W4=81\r\nT1W5=46\r\nT1W6=43\r\nT1W7=64\r\n"
             // The window grew, and the path column with it.
-            "T2W0=70\r\nT2W1=70\r\nT2W2=70\r\nT2W3=70\r\nT2W4=248\r\n"
+            "T2W0=70\r\nT2W1=70\r\nT2W2=70\r\nT2W3=70\r\nT2W4=240\r\n"
             "[Other]\r\nStatRefresh=1\r\n"
             "[Options]\r\nRules=0\r\n"
             "[Kick]\r\nAutokick=1\r\nKickTime=10\r\nLogic=0\r\nPipes=1\r\n"
@@ -69,7 +69,7 @@ TEST_F(ConfigTest, ClosingSavesTheDisplayButNotTheKickSettings) {
   expected.replace(expected.find("T1W2=55"), 7, "T1W2=33");
   expected.replace(expected.find("T2W0=70"), 7, "T2W0=140");
   // The wider window gave the path column 140 pixels more.
-  expected.replace(expected.find("T2W4=128"), 8, "T2W4=268");
+  expected.replace(expected.find("T2W4=120"), 8, "T2W4=260");
   EXPECT_EQ(configBytes(), before + expected);
 
   // The next start sees the saved display and the old kick settings.

@@ -32,7 +32,7 @@ TEST(CellHint, ShowsACutCellAndHidesOverTheHeaderAFittingCellAndEachSecond) {
   lan.runUntil(1.5);
   const ui::StringGrid& files = *lan.form().st_files;
   ASSERT_EQ(files.cell(4, 1), kLongPath);
-  ASSERT_EQ(files.colWidth(4), 128);
+  ASSERT_EQ(files.colWidth(4), 120);
   // At the cell's corner: the grid stands 152 pixels down its page.
   EXPECT_EQ(hintDump(lan),
             std::string(R"("st_files_hint": {"kind": "hint", "enabled": true, )"
@@ -72,34 +72,35 @@ TEST(MainWindow, ResizingLaysTheGridsAndGroupsOutAnew) {
   LanForm lan("");
   TForm1& form = lan.form();
   form.window().setBounds({0, 0, 800, 600});
-  // Client 792 by 554; the pages take all but the status bar's 19.
+  // Client 792 by 554; the pages take all but the status bar's 19, and
+  // show 784 pixels inside their frame.
   EXPECT_EQ(form.stranichki->bounds().height, 535);
   const ui::Rect conns = form.st_conns->bounds();
-  EXPECT_EQ(conns.width, 787);
+  EXPECT_EQ(conns.width, 779);
   EXPECT_EQ(conns.height, 267);
   const ui::Rect files = form.st_files->bounds();
-  EXPECT_EQ(files.width, 653);  // room for the graph
+  EXPECT_EQ(files.width, 645);  // room for the graph
   EXPECT_EQ(files.top, 272);
   EXPECT_EQ(files.height, 232);
-  EXPECT_EQ(form.st_files->colWidth(4), 653 - 4 * 70 - 25);
-  EXPECT_EQ(form.gb_resources->bounds().width, 782);
-  EXPECT_EQ(form.lv_fileshist->bounds().width, 565);
+  EXPECT_EQ(form.st_files->colWidth(4), 645 - 4 * 70 - 25);
+  EXPECT_EQ(form.gb_resources->bounds().width, 774);
+  EXPECT_EQ(form.lv_fileshist->bounds().width, 544);
 
   // A hidden path column comes back at the next resize.
   form.N43Click(4);
   EXPECT_EQ(form.st_files->colWidth(4), 0);
   form.window().setBounds({0, 0, 700, 600});
-  EXPECT_EQ(form.st_files->colWidth(4), 553 - 4 * 70 - 25);
+  EXPECT_EQ(form.st_files->colWidth(4), 545 - 4 * 70 - 25);
 }
 
 TEST(MainWindow, PageSwitchFillsTheListsWideColumns) {
   LanForm lan("1 ui page 5\n2 ui page 2\n");
   lan.runUntil(3);
   TForm1& form = lan.form();
-  // 565 pixels less the other columns less 20.
-  EXPECT_EQ(form.lv_fileshist->columns()[1].width, 565 - 120 - 150 - 20);
+  // 544 pixels less the other columns less 20.
+  EXPECT_EQ(form.lv_fileshist->columns()[1].width, 544 - 120 - 150 - 20);
   EXPECT_EQ(form.lv_connhist->columns()[2].width, 100);
-  EXPECT_EQ(form.lv_shares->columns()[1].width, 390 - 100 - 115 - 20);
+  EXPECT_EQ(form.lv_shares->columns()[1].width, 370 - 100 - 115 - 20);
 }
 
 TEST(MainWindow, SharesListHasItsMenuAndButtons) {
