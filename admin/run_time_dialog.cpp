@@ -1,6 +1,5 @@
 #include "admin/run_time_dialog.h"
 
-#include <algorithm>
 #include <exception>
 
 namespace ov::admin {
@@ -9,9 +8,6 @@ namespace {
 
 // The style of the framework's error box.
 constexpr uint32_t kErrorBox = 0x10;
-// A label sizes itself to its text; one line of the dialog font.
-constexpr int kLabelCharWidth = 6;
-constexpr int kLabelHeight = 13;
 
 const char* roleName(EditRole role) {
   switch (role) {
@@ -37,24 +33,9 @@ RunTimeDialog::~RunTimeDialog() { takeApart(); }
 
 ui::Label& RunTimeDialog::label(int left, int top, const std::string& text,
                                 const std::string& name) {
-  // Sized to the text: its longest line by its lines.
-  int lines = 1;
-  int column = 0;
-  int longest = 0;
-  for (const char byte : text) {
-    if (byte == '\n') {
-      ++lines;
-      column = 0;
-    } else if ((static_cast<unsigned char>(byte) & 0xC0) != 0x80) {
-      longest = std::max(longest, ++column);  // one per character
-    }
-  }
-  if (!text.empty() && text.back() == '\n') --lines;
-  const int width = kLabelCharWidth * longest;
+  // No size: the label takes its text's.
   return windows_.createLabel(
-      window(), {.name = name,
-                 .bounds = {left, top, width, kLabelHeight * lines},
-                 .caption = text});
+      window(), {.name = name, .bounds = {left, top, 0, 0}, .caption = text});
 }
 
 ui::Edit& RunTimeDialog::edit(EditRole role, ui::Rect bounds,

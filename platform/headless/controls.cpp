@@ -13,6 +13,17 @@ namespace {
 
 const std::string kEmpty;
 
+// Text widths are estimated at an average character of the form's font.
+constexpr int kAverageCharWidth = 6;
+constexpr int kLineHeight = 13;
+
+int charCount(std::string_view utf8) {
+  int chars = 0;
+  for (const char byte : utf8)
+    if ((static_cast<unsigned char>(byte) & 0xC0) != 0x80) ++chars;
+  return chars;
+}
+
 // A colour as the dump writes it: RRGGBB.
 std::string colorText(uint32_t color) {
   char text[8];
@@ -110,6 +121,32 @@ void CheckBox::setChecked(bool checked) {
 }
 
 const std::string& Describable::role() const { return kEmpty; }
+
+namespace {
+
+ui::Rect sizedToText(ui::Rect bounds, std::string_view text) {
+  if (bounds.width != 0 || bounds.height != 0) return bounds;
+  int lines = 0;
+  int longest = 0;
+  while (!text.empty()) {
+    const size_t end = text.find('\n');
+    longest = std::max(longest, charCount(text.substr(0, end)));
+    ++lines;
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+  }
+  bounds.width = kAverageCharWidth * longest;
+  bounds.height = kLineHeight * std::max(lines, 1);
+  return bounds;
+}
+
+ui::ControlArgs sizedLabel(ui::ControlArgs args) {
+  args.bounds = sizedToText(args.bounds, args.caption);
+  return args;
+}
+
+}  // namespace
+
+Label::Label(const ui::ControlArgs& args) : CaptionedState(sizedLabel(args)) {}
 
 void Label::describe(JsonObject& out) const {
   CaptionedState::describe(out);
@@ -333,11 +370,7 @@ std::optional<ui::GridCell> StringGrid::cellAt(ui::Point client) const {
 }
 
 int StringGrid::textWidth(const std::string& text) const {
-  constexpr int kAverageCharWidth = 6;
-  int chars = 0;
-  for (const char byte : text)
-    if ((static_cast<unsigned char>(byte) & 0xC0) != 0x80) ++chars;
-  return chars * kAverageCharWidth;
+  return charCount(text) * kAverageCharWidth;
 }
 
 ui::Point StringGrid::clientToScreen(ui::Point client) const {

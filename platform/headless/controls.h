@@ -100,7 +100,9 @@ class Page : public ControlState<ui::Container> {
 
 class Label : public CaptionedState<ui::Label> {
  public:
-  using CaptionedState::CaptionedState;
+  // No size given (width and height 0): sized to its caption, estimated at
+  // an average character of the form's font.
+  explicit Label(const ui::ControlArgs& args);
   const char* kind() const override { return "label"; }
   // A link also shows its colour and underline.
   void describe(JsonObject& out) const override;

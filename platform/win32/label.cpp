@@ -1,5 +1,7 @@
 #include "platform/win32/label.h"
 
+#include <algorithm>
+
 #include "platform/win32/gui_style.h"
 #include "platform/win32/window_text.h"
 
@@ -21,7 +23,24 @@ Label::Label(HWND parent, const ui::ControlArgs& args) : NativeControl(args) {
                  .text = args.caption,
                  .style = kChildStyle | SS_LEFT | SS_NOPREFIX | SS_NOTIFY,
                  .parent = parent,
-                 .bounds = args.bounds});
+                 .bounds = bounds()});
+  if (args.bounds.width == 0 && args.bounds.height == 0) fitToText(parent);
+}
+
+void Label::fitToText(HWND parent) {
+  constexpr int kRightMargin = 5;
+  RECT client;
+  GetClientRect(parent, &client);
+  const ui::Rect place = bounds();
+  RECT text{0, 0, std::max(1L, client.right - place.left - kRightMargin), 0};
+  const std::wstring wide = wideText(caption());
+  HDC dc = GetDC(hwnd());
+  HGDIOBJ old = SelectObject(dc, guiFont());
+  DrawTextW(dc, wide.c_str(), -1, &text,
+            DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+  SelectObject(dc, old);
+  ReleaseDC(hwnd(), dc);
+  setBounds({place.left, place.top, text.right, text.bottom});
 }
 
 Label::~Label() {

@@ -17,6 +17,9 @@ class Label : public NativeControl<headless::Label> {
   bool onMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
  private:
+  // Takes its text's size, wrapped at the parent's right edge.
+  void fitToText(HWND parent);
+
   bool link_ = false;
   COLORREF color_ = 0;
   bool pointerOver_ = false;
