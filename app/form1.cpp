@@ -132,6 +132,8 @@ void TForm1::Timer1Timer() {
                 UptimeSeconds % 60);
   sb->setPanelText(1, text);
   cellHint->Hide();
+  if (cb_statrefresh->checked() && stranichki->activePage() == kPageStatistics)
+    RefreshStatistics();
 }
 
 void TForm1::mnu_exitClick() { Form1->close(); }
