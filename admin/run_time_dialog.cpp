@@ -63,25 +63,30 @@ ui::Edit& RunTimeDialog::memo(ui::Rect bounds) {
 }
 
 ui::SpinEdit& RunTimeDialog::spin(ui::Rect bounds, int minValue, int maxValue,
-                                  int value) {
+                                  int value, const std::string& hint) {
   current_.spin = &windows_.createSpinEdit(
-      window(),
-      {{.bounds = bounds, .role = "spin"}, minValue, maxValue, 1, value});
+      window(), {{.bounds = bounds, .hint = hint, .role = "spin"},
+                 minValue,
+                 maxValue,
+                 1,
+                 value});
   return *current_.spin;
 }
 
 ui::ComboBox& RunTimeDialog::combo(ui::Rect bounds,
                                    const std::vector<std::string>& items,
-                                   int index) {
+                                   int index, const std::string& hint) {
   current_.combo = &windows_.createComboBox(
-      window(), {{.bounds = bounds, .role = "combo"}, items, index});
+      window(),
+      {{.bounds = bounds, .hint = hint, .role = "combo"}, items, index});
   return *current_.combo;
 }
 
 ui::CheckBox& RunTimeDialog::check(ui::Rect bounds, const std::string& caption,
-                                   bool checked) {
+                                   bool checked, const std::string& hint) {
   current_.check = &windows_.createCheckBox(
-      window(), {.bounds = bounds, .caption = caption, .role = "check"},
+      window(),
+      {.bounds = bounds, .caption = caption, .hint = hint, .role = "check"},
       checked);
   return *current_.check;
 }
@@ -105,9 +110,10 @@ ui::Button& RunTimeDialog::button(const std::string& name,
   return made;
 }
 
-bool RunTimeDialog::showModal() {
+bool RunTimeDialog::showModal(const std::function<void()>& closed) {
   okResult_ = false;
   window().showModal();
+  if (closed) closed();
   takeApart();
   return okResult_;
 }

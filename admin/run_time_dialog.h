@@ -43,19 +43,21 @@ class RunTimeDialog {
                    const std::string& name = "");
   ui::Edit& edit(EditRole role, ui::Rect bounds, const std::string& text = "");
   ui::Edit& memo(ui::Rect bounds);
-  ui::SpinEdit& spin(ui::Rect bounds, int minValue, int maxValue, int value);
+  ui::SpinEdit& spin(ui::Rect bounds, int minValue, int maxValue, int value,
+                     const std::string& hint = "");
   ui::ComboBox& combo(ui::Rect bounds, const std::vector<std::string>& items,
-                      int index);
-  ui::CheckBox& check(ui::Rect bounds, const std::string& caption,
-                      bool checked);
+                      int index, const std::string& hint = "");
+  ui::CheckBox& check(ui::Rect bounds, const std::string& caption, bool checked,
+                      const std::string& hint = "");
   // closes: the button carries the OK result, so the dialog closes once
   // its click has been handled.
   ui::Button& button(const std::string& name, const std::string& caption,
                      ui::Rect bounds, ButtonAction action, bool closes);
 
-  // Shows the dialog modally, then takes it apart and clears the current
-  // dialog references. Returns whether an OK button closed it.
-  bool showModal();
+  // Shows the dialog modally, runs closed (its controls still there), then
+  // takes it apart and clears the current dialog references. Returns
+  // whether an OK button closed it.
+  bool showModal(const std::function<void()>& closed = {});
 
  private:
   void takeApart();

@@ -17,8 +17,8 @@ constexpr uint32_t kTrayIconId = 1007;
 }  // namespace
 
 TForm1::TForm1(Services& services)
-    : tray(std::make_unique<TTRAY>(services.tray, services.timers)),
-      services_(services) {
+    : services_(services),
+      tray(std::make_unique<TTRAY>(services.tray, services.timers)) {
   ui::WindowSystem& ws = services_.windows;
   Form1 = &ws.createForm(
       {"Form1", {0, 0, kDesignWidth, kDesignHeight}, "Orvane", ""});
@@ -45,6 +45,7 @@ TForm1::TForm1(Services& services)
   Timer2 = services_.timers.createTimer(60000, true);
   Timer2->onTimer = [this] { Timer2Timer(); };
   Form1->onCloseQuery = [this] { return FormCloseQuery(); };
+  dialogBranches.trafficOk = [this] { TrOkClick(); };
   buildMonitor();
   buildTrayMenu();
   services_.hotKeys.onHotKey = [this](int id) { HotKeyPressed(id); };
@@ -114,6 +115,7 @@ void TForm1::writeGridHeaders() {
 }
 
 bool TForm1::FormCloseQuery() {
+  if (traffic.logging) traffic.AppendTrafficLog(TrafficLogPath());
   traffic.SaveTrafficSettings(ConfigPath());
   SaveDisplaySettings();
   rules->save(RulesPath());

@@ -22,6 +22,9 @@ namespace ov {
 class ConfigFile;
 
 class TForm1 {
+  // First, so that every member built from the services finds them.
+  Services& services_;
+
  public:
   // Builds the window from its layout, then runs FormCreate.
   explicit TForm1(Services& services);
@@ -236,7 +239,9 @@ class TForm1 {
   uint16_t KickKey = 123;  // F12, disconnect everybody
   uint16_t KickMod = 1;
   // The interface sampled for traffic and the traffic-log switches.
-  TTraffic traffic;
+  TTraffic traffic{services_.interfaces, services_.clock};
+  void TrOkClick();  // the traffic settings' "Ok"
+  std::string TrafficLogPath() const;
 
  private:
   std::string ConfigPath() const;
@@ -251,7 +256,8 @@ class TForm1 {
   // ---- Access policy and name lists: the minute tick's idle kick, kicking
   // everybody, the grids' kick and close commands, the computer and user
   // lists on the security page with their files "users" and "usrnames".
-  void Timer2Timer();
+  void Timer2Timer();     // the minute tick
+  void minuteSessions();  // its session pass
   void kickAll();
   void N4Click();   // "Мочить!": the selected client
   void N3Click();   // "Закрыть файл": the selected open file
@@ -334,8 +340,6 @@ class TForm1 {
   void buildHistoryPage(ui::Container& page);
   void buildMonitor();
   void writeGridHeaders();
-
-  Services& services_;
 };
 
 // The six pages of the main page control, in index order.

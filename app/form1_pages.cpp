@@ -101,10 +101,9 @@ void TForm1::N16Click() {}
 void TForm1::FormResize() {
   const ui::Rect client = Form1->clientRect();
   // The page control fills the window above the status bar.
-  stranichki->setBounds(
-      {0, 0, client.width, client.height - kStatusBarHeight});
-  sb->setBounds({0, client.height - kStatusBarHeight, client.width,
-                 kStatusBarHeight});
+  stranichki->setBounds({0, 0, client.width, client.height - kStatusBarHeight});
+  sb->setBounds(
+      {0, client.height - kStatusBarHeight, client.width, kStatusBarHeight});
   const int pagesHeight = stranichki->bounds().height;
   // The width the pages show inside the page control's frame: sized to the
   // window's or the page control's width, the right edges would be cut.

@@ -43,7 +43,7 @@ void TForm1::addFilesCommandItems() {
   mi_openpath->onClick = [this] { mi_openpathClick(); };
 }
 
-void TForm1::Timer2Timer() {
+void TForm1::minuteSessions() {
   monitor::minuteSessionPass(services_.net, watchedServer,
                              [this](const SESSION_INFO_502& session) {
                                accessPolicy->idleChecks(session);

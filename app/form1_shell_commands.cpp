@@ -2,7 +2,6 @@
 // client computer's shares and the folder of an open file.
 #include "app/form1.h"
 #include "app/grid_selection.h"
-#include "app/program_path.h"
 
 namespace ov {
 
@@ -18,8 +17,7 @@ void TForm1::N25Click() {
 }
 
 void TForm1::N27Click() {
-  services_.shell.ShellExecute(
-      std::nullopt, ProgramFilePath(services_.programDir, "traffic.log"));
+  services_.shell.ShellExecute(std::nullopt, TrafficLogPath());
 }
 
 void TForm1::mnu_helpClick() {

@@ -6,6 +6,7 @@
 #include "platform/clock.h"
 #include "platform/filesystem.h"
 #include "platform/hotkeys.h"
+#include "platform/iftable.h"
 #include "platform/locale.h"
 #include "platform/netapi.h"
 #include "platform/registry.h"
@@ -34,6 +35,7 @@ struct Services {
   std::string programDir;
   // The full path of the running program file.
   std::string programFile;
+  InterfaceTable& interfaces;
 };
 
 }  // namespace ov

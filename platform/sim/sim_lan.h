@@ -5,6 +5,7 @@
 #include "platform/sim/scenario_player.h"
 #include "platform/sim/sim_filesystem.h"
 #include "platform/sim/sim_hotkeys.h"
+#include "platform/sim/sim_interfaces.h"
 #include "platform/sim/sim_netapi.h"
 #include "platform/sim/sim_registry.h"
 #include "platform/sim/sim_shell.h"
@@ -25,6 +26,7 @@ class SimLan {
         hotKeys_(world_, journal),
         registry_(world_, journal),
         shell_(journal),
+        interfaces_(world_),
         player_(world_, std::move(scenario)) {}
 
   World& world() { return world_; }
@@ -35,6 +37,7 @@ class SimLan {
   HotKeyPort& hotKeys() { return hotKeys_; }
   SimRegistry& registry() { return registry_; }
   ShellPort& shell() { return shell_; }
+  InterfaceTable& interfaces() { return interfaces_; }
   ScenarioPlayer& player() { return player_; }
 
  private:
@@ -46,6 +49,7 @@ class SimLan {
   SimHotKeys hotKeys_;
   SimRegistry registry_;
   SimShell shell_;
+  SimInterfaces interfaces_;
   ScenarioPlayer player_;
 };
 

@@ -13,6 +13,7 @@
 #include "platform/win32/wave_sound.h"
 #include "platform/win32/win_file_system.h"
 #include "platform/win32/win_hot_keys.h"
+#include "platform/win32/win_interfaces.h"
 #include "platform/win32/win_netapi.h"
 #include "platform/win32/win_registry.h"
 #include "platform/win32/win_shell.h"
@@ -154,6 +155,7 @@ int runProgram(const std::vector<std::string>& args) {
   WinHotKeys hotKeys;
   WinRegistry registry;
   WinShell shell;
+  WinInterfaces interfaces;
   const std::string file = programFile();
   Services services =
       mode.simulated
@@ -161,10 +163,10 @@ int runProgram(const std::vector<std::string>& args) {
                      lan.sound(),    clock,         timers,
                      locale,         tray,          lan.hotKeys(),
                      lan.registry(), lan.shell(),   windows,
-                     folderOf(file), file}
+                     folderOf(file), file,          lan.interfaces()}
           : Services{net,    sockets, files,          speaker, clock,
                      timers, locale,  tray,           hotKeys, registry,
-                     shell,  windows, folderOf(file), file};
+                     shell,  windows, folderOf(file), file,    interfaces};
   return runForm(services, windows, lan, userVerbs, clock, timers);
 }
 

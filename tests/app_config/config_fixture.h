@@ -26,7 +26,8 @@ struct ProgramRun {
                  locale,     tray,
                  hotKeys,    registry,
                  shell,      windows,
-                 programDir, programDir + "Orvane.exe"},
+                 programDir, programDir + "Orvane.exe",
+                 interfaces},
         form(services) {}
 
   headless::MenuItem& menuItem(const std::string& name) {
@@ -45,6 +46,7 @@ struct ProgramRun {
   InertHotKeys hotKeys;
   InertRegistry registry;
   InertShell shell;
+  InertInterfaces interfaces;
   headless::WindowSystem windows;
   Services services;
   TForm1 form;

@@ -56,7 +56,8 @@ LanForm::LanForm(std::string_view scenario, LanFormOptions options)
                 windows_,
                 dir_.string() + "/",
                 options.programFile.empty() ? dir_.string() + "/Orvane.exe"
-                                            : options.programFile},
+                                            : options.programFile,
+                lan_.interfaces()},
       driver_(windows_, {&tray_, &lan_.hotKeys()}) {
   windows_.setJournal(&journal_);
   windows_.refuseToolTips = options.refuseToolTips;

@@ -6,6 +6,7 @@
 
 #include "platform/filesystem.h"
 #include "platform/hotkeys.h"
+#include "platform/iftable.h"
 #include "platform/netapi.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
@@ -102,6 +103,15 @@ class InertSockets : public Sockets {
 class InertFileSystem : public FileSystem {
  public:
   bool isDirectory(std::string_view) override { return false; }
+};
+
+// A machine without network interfaces.
+class InertInterfaces : public InterfaceTable {
+ public:
+  std::optional<std::vector<IfRow>> GetIfTable() override {
+    return std::vector<IfRow>{};
+  }
+  bool SetIfEntry(const IfRow&) override { return false; }
 };
 
 class InertSound : public Sound {

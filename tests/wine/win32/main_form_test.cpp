@@ -24,10 +24,11 @@ struct MainForm {
   InertHotKeys hotKeys;
   InertRegistry registry;
   InertShell shell;
+  InertInterfaces interfaces;
   WindowSystem windows;
   Services services{net,   sockets, files,  sound,           clock,
                     clock, locale,  tray,   hotKeys,         registry,
-                    shell, windows, "C:\\", "C:\\Orvane.exe"};
+                    shell, windows, "C:\\", "C:\\Orvane.exe", interfaces};
   TForm1 form{services};
 };
 
