@@ -1,0 +1,65 @@
+// A day of traffic end to end: the runner writes "traffic.log" as the
+// program does, and the native tallyrep's report of it adds up.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "platform/text/cp1251.h"
+#include "scenario_run.h"
+
+namespace ov::e2e {
+namespace {
+
+std::vector<std::string> lines(const std::string& text) {
+  std::vector<std::string> out;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) out.push_back(line);
+  return out;
+}
+
+TEST(TrafficReport, ADayOfLogLinesAddsUpToTheLastLinesInbound) {
+  ScenarioRun run;
+  std::ofstream(run.file("OV.CFG"), std::ios::binary)
+      << "[Traffic]\r\nLogInterval=10\r\n";
+  // January, which every report lists, from just after midnight to just
+  // before the next.
+  ASSERT_EQ(run.run("0 iface lo phys=0\n"
+                    "0 iface eth0 in=5120 rate_in=10240 rate_out=2048\n",
+                    {"--start", "2026-01-02 00:00:30", "--run-for", "86000"}),
+            0)
+      << run.errors();
+  const auto log = lines(run.read("traffic.log"));
+  ASSERT_EQ(log.size(), 143u + 1);  // every ten minutes, and the exit line
+  // 10 KB a second on top of the 5 KB there at start.
+  EXPECT_EQ(log[0],
+            "[ 0:10:30  02.01.26]  In (kb):      6005  Out (kb):      1200 "
+            "sessID:  300  Adapter:eth0\r");
+  EXPECT_EQ(log[1].substr(0, 40), "[ 0:20:30  02.01.26]  In (kb):     12005");
+  EXPECT_EQ(log.back().substr(0, 40),
+            "[23:53:50  02.01.26]  In (kb):    860005");
+
+  const std::string command = "'" TALLYREP_BIN "' '" +
+                              run.file("traffic.log").string() + "' '" +
+                              run.file("report.txt").string() + "'";
+  const int status = std::system(command.c_str());
+  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  const std::string report = cp1251ToUtf8(run.read("report.txt"));
+  // The inbound section comes first: the run's first line counts whole,
+  // the others by what they add, so the day holds the last line's total.
+  const size_t inbound = report.find("Статистика по входящему траффику");
+  ASSERT_NE(inbound, std::string::npos) << report;
+  EXPECT_NE(report.find("Число   2 -     860005 (кб)", inbound),
+            std::string::npos)
+      << report;
+  EXPECT_LT(report.find("Число   2 -     860005 (кб)", inbound),
+            report.find("Статистика по исходящему траффику"));
+  EXPECT_NE(report.find("Число   2 -     172000 (кб)",
+                        report.find("Статистика по исходящему траффику")),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace ov::e2e
