@@ -242,6 +242,8 @@ class TForm1 {
   TTraffic traffic{services_.interfaces, services_.clock};
   void TrOkClick();  // the traffic settings' "Ok"
   std::string TrafficLogPath() const;
+  // Starts a report program and waits for it; says so when it cannot.
+  void RunModuleAndWait(const std::string& commandLine);
 
  private:
   std::string ConfigPath() const;

@@ -1,7 +1,7 @@
 // The menu "&Инструменты" and the tools the connections grid's menu opens
-// too, and the about window. The messenger, pinger, computer information,
-// reports and log search are not built yet: their items are in place and
-// do nothing so far.
+// too, and the about window. The messenger, pinger, computer information
+// and log search are not built yet: their items are in place and do nothing
+// so far.
 #include "app/about_window.h"
 #include "app/form1.h"
 
@@ -33,8 +33,6 @@ void TForm1::buildToolsMenu() {
 void TForm1::mnu_netsendClick() {}
 void TForm1::mnu_pingerClick() {}
 void TForm1::N20Click() {}
-void TForm1::N31Click() {}
-void TForm1::mnu_reportClick() {}
 void TForm1::N21Click() {}
 void TForm1::mnu_aboutClick() {
   AboutWindow about(services_.windows, *Form1, currentDialog, services_.timers,

@@ -9,6 +9,7 @@
 #include "platform/iftable.h"
 #include "platform/locale.h"
 #include "platform/netapi.h"
+#include "platform/process.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
 #include "platform/sockets.h"
@@ -36,6 +37,7 @@ struct Services {
   // The full path of the running program file.
   std::string programFile;
   InterfaceTable& interfaces;
+  ProcessPort& processes;
 };
 
 }  // namespace ov

@@ -7,6 +7,7 @@
 #include "platform/sim/sim_hotkeys.h"
 #include "platform/sim/sim_interfaces.h"
 #include "platform/sim/sim_netapi.h"
+#include "platform/sim/sim_process.h"
 #include "platform/sim/sim_registry.h"
 #include "platform/sim/sim_shell.h"
 #include "platform/sim/sim_sockets.h"
@@ -27,6 +28,7 @@ class SimLan {
         registry_(world_, journal),
         shell_(journal),
         interfaces_(world_),
+        processes_(world_, journal),
         player_(world_, std::move(scenario)) {}
 
   World& world() { return world_; }
@@ -38,6 +40,7 @@ class SimLan {
   SimRegistry& registry() { return registry_; }
   ShellPort& shell() { return shell_; }
   InterfaceTable& interfaces() { return interfaces_; }
+  SimProcess& processes() { return processes_; }
   ScenarioPlayer& player() { return player_; }
 
  private:
@@ -50,6 +53,7 @@ class SimLan {
   SimRegistry registry_;
   SimShell shell_;
   SimInterfaces interfaces_;
+  SimProcess processes_;
   ScenarioPlayer player_;
 };
 

@@ -15,6 +15,7 @@
 #include "platform/win32/win_hot_keys.h"
 #include "platform/win32/win_interfaces.h"
 #include "platform/win32/win_netapi.h"
+#include "platform/win32/win_process.h"
 #include "platform/win32/win_registry.h"
 #include "platform/win32/win_shell.h"
 #include "platform/win32/win_sockets.h"
@@ -156,6 +157,9 @@ int runProgram(const std::vector<std::string>& args) {
   WinRegistry registry;
   WinShell shell;
   WinInterfaces interfaces;
+  WinProcess processes;
+  // With /sim the report programs still run for real.
+  lan.processes().setRealProcesses(&processes);
   const std::string file = programFile();
   Services services =
       mode.simulated
@@ -163,10 +167,12 @@ int runProgram(const std::vector<std::string>& args) {
                      lan.sound(),    clock,         timers,
                      locale,         tray,          lan.hotKeys(),
                      lan.registry(), lan.shell(),   windows,
-                     folderOf(file), file,          lan.interfaces()}
-          : Services{net,    sockets, files,          speaker, clock,
-                     timers, locale,  tray,           hotKeys, registry,
-                     shell,  windows, folderOf(file), file,    interfaces};
+                     folderOf(file), file,          lan.interfaces(),
+                     lan.processes()}
+          : Services{net,      sockets, files,          speaker, clock,
+                     timers,   locale,  tray,           hotKeys, registry,
+                     shell,    windows, folderOf(file), file,    interfaces,
+                     processes};
   return runForm(services, windows, lan, userVerbs, clock, timers);
 }
 

@@ -4,6 +4,7 @@
 // PlaySound, RegOpenKeyEx ...): they are read first, so that the system's
 // macros of the same names, defined after them, cannot break them.
 #include "platform/netapi.h"
+#include "platform/process.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
 #include "platform/sound.h"
@@ -15,6 +16,7 @@
 #include <shellapi.h>
 
 // The ports' members, not the system's A/W names.
+#undef CreateProcess
 #undef PlaySound
 #undef RegDeleteValue
 #undef RegOpenKeyEx

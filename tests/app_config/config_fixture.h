@@ -27,7 +27,7 @@ struct ProgramRun {
                  hotKeys,    registry,
                  shell,      windows,
                  programDir, programDir + "Orvane.exe",
-                 interfaces},
+                 interfaces, processes},
         form(services) {}
 
   headless::MenuItem& menuItem(const std::string& name) {
@@ -47,6 +47,7 @@ struct ProgramRun {
   InertRegistry registry;
   InertShell shell;
   InertInterfaces interfaces;
+  InertProcesses processes;
   headless::WindowSystem windows;
   Services services;
   TForm1 form;

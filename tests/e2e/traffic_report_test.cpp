@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -59,6 +61,69 @@ TEST(TrafficReport, ADayOfLogLinesAddsUpToTheLastLinesInbound) {
   EXPECT_NE(report.find("Число   2 -     172000 (кб)",
                         report.find("Статистика по исходящему траффику")),
             std::string::npos);
+}
+
+}  // namespace
+}  // namespace ov::e2e
+
+namespace ov::e2e {
+namespace {
+
+bool contains(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+TEST(TrafficReport, TheMenuRunsTallyrepBesideTheProgramAndOpensItsReport) {
+  ScenarioRun run;
+  // A program folder with a blank in its name, the native tallyrep in it.
+  const auto folder = run.dir() / "Program Files";
+  std::filesystem::create_directories(folder);
+  std::filesystem::copy_file(TALLYREP_BIN, folder / "tallyrep");
+  std::ofstream(folder / "OV.CFG", std::ios::binary)
+      << "[Traffic]\r\nLogInterval=1\r\n";
+  ASSERT_EQ(run.run("0 iface eth0 rate_in=10240\n"
+                    "130 ui click N31\n",
+                    {"--dir", folder.string() + "/", "--run-for", "140"}),
+            0)
+      << run.errors();
+  const std::string log = (folder / "traffic.log").string();
+  const std::string expected =
+      journalLine("130.000", "CreateProcess",
+                  "\"\\\"" + folder.string() + "/tallyrep.exe\\\"  \\\"" + log +
+                      "\\\" report_t.txt\"");
+  const auto journal = run.journal();
+  const auto started = std::find(journal.begin(), journal.end(), expected);
+  ASSERT_NE(started, journal.end()) << expected;
+  ASSERT_NE(started + 1, journal.end());
+  EXPECT_EQ(*(started + 1),
+            journalLine("130.000", "ShellExecute", "null, \"report_t.txt\""));
+  // The report stands in the working directory, made from the two lines.
+  const std::string report = cp1251ToUtf8(run.read("report_t.txt"));
+  EXPECT_TRUE(contains(report, "Статистика по входящему траффику")) << report;
+  EXPECT_TRUE(contains(report, "Число   5 -       1200 (кб)")) << report;
+}
+
+TEST(TrafficReport,
+     AMissingReportProgramIsReportedTwiceAndTheReportStillOpened) {
+  ScenarioRun run;
+  ASSERT_EQ(run.run("1 ui click mnu_report\n", {"--run-for", "2"}), 0)
+      << run.errors();
+  const auto journal = run.journal();
+  const std::string started =
+      journalLine("1.000", "CreateProcess",
+                  "\"\\\"" + run.dir().string() +
+                      "/connrep.exe\\\" netfiles.log>report.txt\"");
+  const auto at = std::find(journal.begin(), journal.end(), started);
+  ASSERT_NE(at, journal.end()) << started;
+  ASSERT_GE(journal.end() - at, 4);
+  EXPECT_EQ(*(at + 1), journalLine("1.000", "MessageBox",
+                                   "\"Ошибка\", \"Невозможно обратиться к "
+                                   "модулю статистики\", 48"));
+  EXPECT_EQ(*(at + 2), journalLine("1.000", "MessageBox",
+                                   "\"Ошибка\", \"Ошибка обращения к внешнему "
+                                   "приложению0\", 0"));
+  EXPECT_EQ(*(at + 3),
+            journalLine("1.000", "ShellExecute", "null, \"report.txt\""));
 }
 
 }  // namespace

@@ -57,7 +57,8 @@ LanForm::LanForm(std::string_view scenario, LanFormOptions options)
                 dir_.string() + "/",
                 options.programFile.empty() ? dir_.string() + "/Orvane.exe"
                                             : options.programFile,
-                lan_.interfaces()},
+                lan_.interfaces(),
+                lan_.processes()},
       driver_(windows_, {&tray_, &lan_.hotKeys()}) {
   windows_.setJournal(&journal_);
   windows_.refuseToolTips = options.refuseToolTips;

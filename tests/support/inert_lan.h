@@ -8,6 +8,7 @@
 #include "platform/hotkeys.h"
 #include "platform/iftable.h"
 #include "platform/netapi.h"
+#include "platform/process.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
 #include "platform/sockets.h"
@@ -112,6 +113,15 @@ class InertInterfaces : public InterfaceTable {
     return std::vector<IfRow>{};
   }
   bool SetIfEntry(const IfRow&) override { return false; }
+};
+
+// Every program starts, and ends at once.
+class InertProcesses : public ProcessPort {
+ public:
+  bool CreateProcess(std::string_view) override { return true; }
+  std::optional<std::string> ShortPath(std::string_view) override {
+    return std::nullopt;
+  }
 };
 
 class InertSound : public Sound {

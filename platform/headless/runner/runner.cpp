@@ -11,6 +11,7 @@
 #include "platform/headless/user_events.h"
 #include "platform/headless/virtual_clock.h"
 #include "platform/headless/window_system.h"
+#include "platform/posix/posix_process.h"
 #include "platform/sim/sim_lan.h"
 
 namespace ov::headless {
@@ -58,12 +59,15 @@ class Run {
                   windows_,
                   options.programDir,
                   options.programDir + kProgramFileName,
-                  lan_.interfaces()},
+                  lan_.interfaces(),
+                  lan_.processes()},
         events_(windows_,
                 {[this] { ended_ = true; }, [this] { ended_ = quit_ = true; }},
                 {&tray_, &lan_.hotKeys()}),
         options_(options) {
     windows_.setJournal(&journal_);
+    // The report programs really run, after the journal has them.
+    lan_.processes().setRealProcesses(&realProcesses_);
     // The tray menu's exit ends the run with nothing saved.
     windows_.onTerminate = [this] { ended_ = quit_ = true; };
   }
@@ -130,6 +134,7 @@ class Run {
     if (!quit_) form_->mnu_exitClick();
   }
 
+  posix::PosixProcess realProcesses_;
   VirtualClock clock_;
   Journal journal_;
   sim::SimLan lan_;

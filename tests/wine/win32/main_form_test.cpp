@@ -25,10 +25,12 @@ struct MainForm {
   InertRegistry registry;
   InertShell shell;
   InertInterfaces interfaces;
+  InertProcesses processes;
   WindowSystem windows;
-  Services services{net,   sockets, files,  sound,           clock,
-                    clock, locale,  tray,   hotKeys,         registry,
-                    shell, windows, "C:\\", "C:\\Orvane.exe", interfaces};
+  Services services{
+      net,        sockets,  files,    sound, clock,   clock,  locale,
+      tray,       hotKeys,  registry, shell, windows, "C:\\", "C:\\Orvane.exe",
+      interfaces, processes};
   TForm1 form{services};
 };
 

@@ -1,0 +1,14 @@
+#pragma once
+// Report programs on Windows: CreateProcessW, hidden in a new console, and
+// waited for; short paths through GetShortPathNameW.
+#include "platform/process.h"
+
+namespace ov::win32 {
+
+class WinProcess : public ProcessPort {
+ public:
+  bool CreateProcess(std::string_view commandLine) override;
+  std::optional<std::string> ShortPath(std::string_view path) override;
+};
+
+}  // namespace ov::win32
