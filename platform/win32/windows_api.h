@@ -10,7 +10,8 @@
 #include "platform/sound.h"
 #include "platform/tray.h"
 #include "platform/ui.h"
-// After the ports.
+// After the ports; Winsock 2 first, as windows.h would bring the old one.
+#include <winsock2.h>
 #include <windows.h>
 // The shell's calls, so that their names are taken back below too.
 #include <shellapi.h>
