@@ -1,0 +1,103 @@
+// The Linux ports the runner uses for real: the interface table from
+// /proc/net/dev and the report programs started and waited for.
+#include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "platform/posix/posix_process.h"
+#include "platform/posix/proc_net_dev.h"
+
+namespace ov::posix {
+namespace {
+
+std::filesystem::path freshFolder(const std::string& name) {
+  const auto dir = std::filesystem::temp_directory_path() /
+                   (name + "_" + std::to_string(getpid()));
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  return dir;
+}
+
+void put(const std::filesystem::path& file, const std::string& text) {
+  std::filesystem::create_directories(file.parent_path());
+  std::ofstream(file) << text;
+}
+
+TEST(ProcNetDev, RowsComeInIndexOrderWithTheirCountersCutTo32Bits) {
+  const auto root = freshFolder("ov_proc_net_dev");
+  put(root / "proc/net/dev",
+      "Inter-|   Receive |  Transmit\n"
+      " face |bytes    packets|bytes\n"
+      "  eth0: 4294967396 1 0 0 0 0 0 0 2048 3 0 0 0 0 0 0\n"
+      "    lo:  1024 2 0 0 0 0 0 0  1024 2 0 0 0 0 0 0\n");
+  put(root / "sys/class/net/eth0/ifindex", "2\n");
+  put(root / "sys/class/net/eth0/address", "52:54:00:12:34:56\n");
+  put(root / "sys/class/net/lo/ifindex", "1\n");
+  put(root / "sys/class/net/lo/address", "00:00:00:00:00:00\n");
+  const auto rows = ProcNetDev(root.string() + "/").GetIfTable();
+  ASSERT_TRUE(rows.has_value());
+  ASSERT_EQ(rows->size(), 2u);
+  EXPECT_EQ((*rows)[0].descr, "lo");
+  EXPECT_EQ((*rows)[0].physAddrLen, 0u);
+  EXPECT_EQ((*rows)[1].descr, "eth0");
+  EXPECT_EQ((*rows)[1].physAddrLen, 6u);
+  EXPECT_EQ((*rows)[1].inOctets, 100u);  // 2^32 + 100
+  EXPECT_EQ((*rows)[1].outOctets, 2048u);
+  std::filesystem::remove_all(root);
+  EXPECT_FALSE(ProcNetDev(root.string() + "/").GetIfTable().has_value());
+}
+
+TEST(ProcNetDev, TheLoopbackCountsTrafficSentThroughIt) {
+  ProcNetDev table;
+  const auto lo = [&] {
+    const auto rows = table.GetIfTable();
+    for (const IfRow& row : rows.value_or(std::vector<IfRow>{}))
+      if (row.descr == "lo") return row;
+    return IfRow{};
+  };
+  const IfRow before = lo();
+  if (before.descr.empty()) GTEST_SKIP() << "no loopback interface";
+  const int s = socket(AF_INET, SOCK_DGRAM, 0);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t length = sizeof address;
+  ASSERT_EQ(bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  ASSERT_EQ(getsockname(s, reinterpret_cast<sockaddr*>(&address), &length), 0);
+  char buffer[1000] = {};
+  for (int i = 0; i < 100; ++i) {
+    ASSERT_EQ(sendto(s, buffer, sizeof buffer, 0,
+                     reinterpret_cast<sockaddr*>(&address), sizeof address),
+              1000);
+    ASSERT_EQ(recv(s, buffer, sizeof buffer, 0), 1000);
+  }
+  close(s);
+  const IfRow after = lo();
+  EXPECT_GE(after.inOctets - before.inOctets, 100000u);
+  EXPECT_GE(after.outOctets - before.outOctets, 100000u);
+}
+
+TEST(PosixProcess, QuotedItemsStayWholeAndAMissingProgramDoesNotStart) {
+  const auto dir = freshFolder("ov_posix_process");
+  const auto script = dir / "report tool";
+  put(script, "#!/bin/sh\nprintf '%s|' \"$@\" > \"$(dirname \"$0\")/args\"\n");
+  std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+  PosixProcess processes;
+  // A Windows program name runs as the native program of that name.
+  EXPECT_TRUE(processes.CreateProcess("\"" + script.string() +
+                                      ".exe\"  \"a b\" c>report.txt"));
+  std::ifstream in(dir / "args");
+  std::string args;
+  std::getline(in, args);
+  EXPECT_EQ(args, "a b|c>report.txt|");
+  EXPECT_FALSE(
+      processes.CreateProcess("\"" + (dir / "none.exe").string() + "\" x"));
+  std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace ov::posix
