@@ -53,7 +53,8 @@ TEST(Runner, ScenarioErrorsStopTheRunBeforeItStarts) {
 
 TEST(Runner, BinaryExitsWithStatusTwoOnABadCommandLineAndZeroOnTheDemo) {
   const std::string bin = ORVANE_BIN;
-  int status = std::system((bin + " --run-for 5 2>/dev/null").c_str());
+  int status =
+      std::system((bin + " --run-for 5 --frobnicate 1 2>/dev/null").c_str());
   EXPECT_EQ(WEXITSTATUS(status), 2);
   ScenarioRun folder;
   const std::string journal = (folder.dir() / "j.jsonl").string();

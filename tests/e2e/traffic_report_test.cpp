@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "platform/text/cp1251.h"
@@ -124,6 +125,41 @@ TEST(TrafficReport,
                                    "приложению0\", 0"));
   EXPECT_EQ(*(at + 3),
             journalLine("1.000", "ShellExecute", "null, \"report.txt\""));
+}
+
+}  // namespace
+}  // namespace ov::e2e
+
+namespace ov::e2e {
+namespace {
+
+TEST(TrafficReport, WithoutAScenarioTheMachinesOwnInterfacesAreLogged) {
+  ScenarioRun folder;
+  std::ofstream(folder.file("OV.CFG"), std::ios::binary)
+      << "[Traffic]\r\nLogInterval=1\r\n";
+  const std::string command =
+      "'" ORVANE_BIN "' --run-for 150 --dir '" + folder.dir().string() + "'";
+  const int status = std::system(command.c_str());
+  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  const auto log = lines(folder.read("traffic.log"));
+  ASSERT_EQ(log.size(), 3u);  // two minutes, and the exit
+  // The adapter is one of this machine's interfaces with a hardware
+  // address; a machine with none has only its loopback, which has no name.
+  bool hardware = false;
+  for (const auto& entry :
+       std::filesystem::directory_iterator("/sys/class/net")) {
+    std::ifstream in(entry.path() / "address");
+    std::string address;
+    std::getline(in, address);
+    hardware |= address.find_first_not_of("0:") != std::string::npos;
+  }
+  std::ifstream dev("/proc/net/dev");
+  const std::string devices{std::istreambuf_iterator<char>(dev), {}};
+  const std::string adapter = log[0].substr(84, log[0].size() - 85);
+  EXPECT_EQ(adapter.empty(), !hardware) << adapter;
+  if (hardware) {
+    EXPECT_NE(devices.find(adapter + ":"), std::string::npos) << adapter;
+  }
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
       std::vector<std::string>(argv + 1, argv + argc), defaultDir, error);
   if (!options) {
     std::cerr << "orvane: " << error << "\n"
-              << "usage: orvane --sim FILE [--run-for SECONDS] [--dir DIR] "
+              << "usage: orvane [--sim FILE] [--run-for SECONDS] [--dir DIR] "
                  "[--journal FILE] [--dump FILE] "
                  "[--start \"YYYY-MM-DD HH:MM:SS\"]\n";
     return 2;

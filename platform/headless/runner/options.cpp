@@ -76,10 +76,6 @@ std::optional<RunnerOptions> parseRunnerOptions(
       return std::nullopt;
     }
   }
-  if (options.scenario.empty()) {
-    error = "--sim FILE is required";
-    return std::nullopt;
-  }
   return options;
 }
 

@@ -10,6 +10,7 @@
 namespace ov::headless {
 
 struct RunnerOptions {
+  // Empty: nobody on the LAN, and the machine's own interfaces.
   std::string scenario;
   std::optional<uint64_t> runForMs;
   std::string programDir;  // ends in a path separator

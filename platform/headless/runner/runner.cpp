@@ -12,6 +12,7 @@
 #include "platform/headless/virtual_clock.h"
 #include "platform/headless/window_system.h"
 #include "platform/posix/posix_process.h"
+#include "platform/posix/proc_net_dev.h"
 #include "platform/sim/sim_lan.h"
 
 namespace ov::headless {
@@ -45,22 +46,23 @@ class Run {
         journal_([this] { return clock_.tickMs(); }),
         lan_(clock_, journal_, std::move(scenario)),
         tray_(&journal_),
-        services_{lan_.netApi(),
-                  lan_.sockets(),
-                  lan_.fileSystem(),
-                  lan_.sound(),
-                  clock_,
-                  clock_,
-                  locale_,
-                  tray_,
-                  lan_.hotKeys(),
-                  lan_.registry(),
-                  lan_.shell(),
-                  windows_,
-                  options.programDir,
-                  options.programDir + kProgramFileName,
-                  lan_.interfaces(),
-                  lan_.processes()},
+        services_{
+            lan_.netApi(),
+            lan_.sockets(),
+            lan_.fileSystem(),
+            lan_.sound(),
+            clock_,
+            clock_,
+            locale_,
+            tray_,
+            lan_.hotKeys(),
+            lan_.registry(),
+            lan_.shell(),
+            windows_,
+            options.programDir,
+            options.programDir + kProgramFileName,
+            options.scenario.empty() ? machineInterfaces_ : lan_.interfaces(),
+            lan_.processes()},
         events_(windows_,
                 {[this] { ended_ = true; }, [this] { ended_ = quit_ = true; }},
                 {&tray_, &lan_.hotKeys()}),
@@ -135,6 +137,7 @@ class Run {
   }
 
   posix::PosixProcess realProcesses_;
+  posix::ProcNetDev machineInterfaces_;
   VirtualClock clock_;
   Journal journal_;
   sim::SimLan lan_;
@@ -156,7 +159,8 @@ class Run {
 int runScenario(const RunnerOptions& options, std::ostream& err) {
   sim::Scenario scenario;
   try {
-    scenario = sim::readScenarioFile(options.scenario);
+    if (!options.scenario.empty())
+      scenario = sim::readScenarioFile(options.scenario);
   } catch (const sim::ScenarioError& e) {
     err << e.what() << '\n';
     return 2;
