@@ -20,14 +20,7 @@ namespace ov {
 // One run of the program: its services and its main form.
 struct ProgramRun {
   explicit ProgramRun(const std::string& programDir)
-      : services{net,        sockets,
-                 files,      sound,
-                 clock,      clock,
-                 locale,     tray,
-                 hotKeys,    registry,
-                 shell,      windows,
-                 programDir, programDir + "Orvane.exe",
-                 interfaces, processes},
+      : services(machine.services(locale, windows, programDir)),
         form(services) {}
 
   headless::MenuItem& menuItem(const std::string& name) {
@@ -36,18 +29,8 @@ struct ProgramRun {
     return *item;
   }
 
-  InertNetApi net;
-  InertSockets sockets;
-  InertFileSystem files;
-  InertSound sound;
-  headless::VirtualClock clock{LocalDateTime{2026, 3, 5, 9, 0, 0}};
+  InertMachine machine;
   headless::HeadlessLocale locale;
-  headless::RecordingTray tray{nullptr};
-  InertHotKeys hotKeys;
-  InertRegistry registry;
-  InertShell shell;
-  InertInterfaces interfaces;
-  InertProcesses processes;
   headless::WindowSystem windows;
   Services services;
   TForm1 form;

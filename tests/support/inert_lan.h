@@ -4,7 +4,10 @@
 #include <optional>
 #include <string>
 
+#include "app/services.h"
 #include "platform/filesystem.h"
+#include "platform/headless/recording_tray.h"
+#include "platform/headless/virtual_clock.h"
 #include "platform/hotkeys.h"
 #include "platform/iftable.h"
 #include "platform/netapi.h"
@@ -128,6 +131,34 @@ class InertSound : public Sound {
  public:
   unsigned waveOutGetNumDevs() override { return 0; }
   bool PlaySound(std::string_view) override { return false; }
+};
+
+// A machine whose services do nothing, for a main form on the window
+// system and locale the test brings.
+struct InertMachine {
+  Services services(Locale& locale, ui::WindowSystem& windows,
+                    const std::string& programDir) {
+    return {net,        sockets,
+            files,      sound,
+            clock,      clock,
+            locale,     tray,
+            hotKeys,    registry,
+            shell,      windows,
+            programDir, programDir + "Orvane.exe",
+            interfaces, processes};
+  }
+
+  InertNetApi net;
+  InertSockets sockets;
+  InertFileSystem files;
+  InertSound sound;
+  headless::VirtualClock clock{LocalDateTime{2026, 3, 5, 9, 0, 0}};
+  headless::RecordingTray tray{nullptr};
+  InertHotKeys hotKeys;
+  InertRegistry registry;
+  InertShell shell;
+  InertInterfaces interfaces;
+  InertProcesses processes;
 };
 
 }  // namespace ov

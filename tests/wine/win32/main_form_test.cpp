@@ -14,23 +14,10 @@ namespace ov::win32 {
 namespace {
 
 struct MainForm {
-  InertNetApi net;
-  InertSockets sockets;
-  InertFileSystem files;
-  InertSound sound;
-  headless::VirtualClock clock{LocalDateTime{2026, 3, 5, 9, 0, 0}};
+  InertMachine machine;
   UserLocale locale;
-  headless::RecordingTray tray{nullptr};
-  InertHotKeys hotKeys;
-  InertRegistry registry;
-  InertShell shell;
-  InertInterfaces interfaces;
-  InertProcesses processes;
   WindowSystem windows;
-  Services services{
-      net,        sockets,  files,    sound, clock,   clock,  locale,
-      tray,       hotKeys,  registry, shell, windows, "C:\\", "C:\\Orvane.exe",
-      interfaces, processes};
+  Services services = machine.services(locale, windows, "C:\\");
   TForm1 form{services};
 };
 
