@@ -1,0 +1,50 @@
+// Reading the file log's lines: what is taken and what is refused.
+#include "connrep/file_log_line.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace connrep {
+namespace {
+
+TEST(FileLogLine, TakesTheFieldsOfAWellFormedLine) {
+  const auto line =
+      ParseFileLogLine("[ 9:05:03  05.03.06] [PC1] C:\\Docs\\a.doc\r");
+  ASSERT_TRUE(line.has_value());
+  EXPECT_EQ(line->time, "9:05:03");
+  EXPECT_EQ(line->day, 5);
+  EXPECT_EQ(line->month, 3);
+  EXPECT_EQ(line->year, 6);
+  EXPECT_EQ(line->computer, "PC1");
+  EXPECT_EQ(line->path, "C:\\Docs\\a.doc");
+
+  // An empty computer, a 12-hour time, blanks and brackets in the path.
+  const auto other =
+      ParseFileLogLine("[9:05:03 PM  29.02.24] [] D:\\My [old] docs\\b.txt");
+  ASSERT_TRUE(other.has_value());
+  EXPECT_EQ(other->time, "9:05:03 PM");
+  EXPECT_EQ(other->computer, "");
+  EXPECT_EQ(other->path, "D:\\My [old] docs\\b.txt");
+}
+
+TEST(FileLogLine, RefusesDamagedLinesAndDatesThatDoNotExist) {
+  for (const std::string bad :
+       {"", "garbage", "[ 9:05:03  05.03.06] PC1 C:\\a.doc",
+        "[ 9:05:03  05.03.06] [PC1]", "[ 9:05:03  05.03.06] [PC1] ",
+        "[ 9:05:03 05.03.06] [PC1] C:\\a", "[05.03.06] [PC1] C:\\a",
+        "[   05.03.06] [PC1] C:\\a", "[ 9:05:03  5.3.2006] [PC1] C:\\a",
+        "[ 9:05:03  31.04.06] [PC1] C:\\a", "[ 9:05:03  29.02.23] [PC1] C:\\a",
+        "[ 9:05:03  00.01.06] [PC1] C:\\a", "[ 9:05:03  01.13.06] [PC1] C:\\a",
+        "[ 9:05:03  0a.01.06] [PC1] C:\\a", "[ 9:05:03  05.03.06] [PC1 C:\\a"})
+    EXPECT_FALSE(ParseFileLogLine(bad).has_value()) << bad;
+  // A megabyte of path is taken in place, without a copy.
+  const std::string huge =
+      "[ 9:05:03  05.03.06] [PC1] C:\\" + std::string(1 << 20, 'x');
+  const auto line = ParseFileLogLine(huge);
+  ASSERT_TRUE(line.has_value());
+  EXPECT_EQ(line->path.size(), 3u + (1u << 20));
+}
+
+}  // namespace
+}  // namespace connrep
