@@ -7,6 +7,7 @@
 #include "app/ini_file.h"
 #include "platform/text/cp1251.h"
 #include "platform/text/text_file.h"
+#include "platform/text/utf8.h"
 
 namespace ov {
 
@@ -111,8 +112,7 @@ bool TTraffic::AppendTrafficLog(std::string_view path) {
 }
 
 std::string CutInterfaceName(std::string_view name) {
-  return cp1251ToUtf8(
-      utf8ToCp1251(name).substr(0, TTraffic::kInterfaceCapacity - 1));
+  return std::string(utf8Prefix(name, TTraffic::kInterfaceCapacity - 1));
 }
 
 std::string TrafficLogLine(const LocalDateTime& at, uint64_t inKb,

@@ -6,6 +6,7 @@
 
 #include "platform/headless/grid_layout.h"
 #include "platform/headless/json_object.h"
+#include "platform/text/utf8.h"
 
 namespace ov::headless {
 
@@ -18,10 +19,7 @@ constexpr int kAverageCharWidth = 6;
 constexpr int kLineHeight = 13;
 
 int charCount(std::string_view utf8) {
-  int chars = 0;
-  for (const char byte : utf8)
-    if ((static_cast<unsigned char>(byte) & 0xC0) != 0x80) ++chars;
-  return chars;
+  return static_cast<int>(utf8Length(utf8));
 }
 
 // A colour as the dump writes it: RRGGBB.

@@ -9,6 +9,7 @@
 
 #include "platform/sim/sim_text.h"
 #include "platform/sim/stat_fields.h"
+#include "platform/text/utf8.h"
 
 namespace ov::sim {
 

@@ -152,13 +152,6 @@ bool isUtf8(std::string_view text) {
   return true;
 }
 
-size_t utf8Length(std::string_view text) {
-  size_t count = 0;
-  for (char c : text)
-    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
-  return count;
-}
-
 std::string foldCase(std::string_view text) {
   std::string out;
   out.reserve(text.size());

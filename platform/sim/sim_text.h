@@ -21,7 +21,6 @@ std::optional<uint64_t> parseSecondsAsMs(std::string_view text);
 std::optional<InAddr> parseDottedAddress(std::string_view text);
 
 bool isUtf8(std::string_view text);
-size_t utf8Length(std::string_view text);
 
 // Lower case for Latin and Cyrillic letters, the way names are matched.
 std::string foldCase(std::string_view text);
