@@ -1,7 +1,7 @@
 #include "tallyrep/log_reduce.h"
 
+#include "reptext/text_mode_reader.h"
 #include "tallyrep/log_line.h"
-#include "tallyrep/text_mode_reader.h"
 
 namespace {
 
@@ -24,6 +24,8 @@ void ReduceTrafficLog(std::FILE* log, TrafficTables& tables) {
   LogLine previous{};
   std::string_view text;
   while (reader.Next(text)) {
+    // The tool always read its lines as C strings, which end at a NUL.
+    text = text.substr(0, text.find('\0'));
     // An empty or torn line holds no record; the lines after it still count.
     if (text.size() < kMinLogLineLength) continue;
     LogLine line = ParseLogLine(text);

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "tallyrep/cp1251_text.h"
+#include "reptext/cp1251_text.h"
 
 namespace {
 

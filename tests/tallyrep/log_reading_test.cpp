@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "tallyrep/cp1251_text.h"
+#include "reptext/cp1251_text.h"
+#include "reptext/text_mode_reader.h"
 #include "tallyrep/log_line.h"
-#include "tallyrep/text_mode_reader.h"
 #include "tests/tallyrep/report_fixture.h"
 #include "tests/tallyrep/traffic_log_line.h"
 
@@ -14,27 +14,36 @@ using namespace std::string_literals;
 
 namespace {
 
+// The pieces the reader gives; a piece that does not end its line is
+// marked with a trailing "+".
 std::vector<std::string> LinesOf(std::string_view bytes) {
   std::string path = TestFilePath("lines.txt");
   WriteFile(path, bytes);
   std::FILE* file = std::fopen(path.c_str(), "rb");
   TextModeLineReader reader(file);
   std::vector<std::string> lines;
-  for (std::string_view line; reader.Next(line);) lines.emplace_back(line);
+  for (std::string_view line; reader.Next(line);)
+    lines.push_back(std::string(line) + (reader.LineEnded() ? "" : "+"));
   std::fclose(file);
   return lines;
 }
 
 TEST(TallyrepReading, LinesSplitAsAWindowsTextModeReadSeesThem) {
-  EXPECT_EQ(
-      LinesOf("ab\r\ncd\ref\n" + std::string(1100, 'x') + "\r\n" +
-              "k\0lm\r\n"s + "gh\r\x1aij\r\n"),
-      (std::vector<std::string>{"ab\n", "cd\ref\n", std::string(1023, 'x'),
-                                std::string(77, 'x') + "\n", "k", "gh\r"}));
+  EXPECT_EQ(LinesOf("ab\r\ncd\ref\n" + std::string(1100, 'x') + "\r\n" +
+                    "k\0lm\r\n"s + "gh\r\x1aij\r\n"),
+            (std::vector<std::string>{
+                "ab\n", "cd\ref\n", std::string(1023, 'x') + "+",
+                std::string(77, 'x') + "\n", "k\0lm\n"s, "gh\r"}));
   EXPECT_EQ(LinesOf(std::string(1022, 'y') + "\r\n" + "z"),
             (std::vector<std::string>{std::string(1022, 'y') + "\n", "z"}));
   EXPECT_EQ(LinesOf(std::string(1023, 'y') + "\r\n"),
-            (std::vector<std::string>{std::string(1023, 'y'), "\n"}));
+            (std::vector<std::string>{std::string(1023, 'y') + "+", "\n"}));
+  // A piece that fills the buffer up to the end of the file, or up to a
+  // Ctrl-Z, ends its line.
+  EXPECT_EQ(LinesOf(std::string(1023, 'y')),
+            (std::vector<std::string>{std::string(1023, 'y')}));
+  EXPECT_EQ(LinesOf(std::string(1023, 'y') + "\x1a" + "more"),
+            (std::vector<std::string>{std::string(1023, 'y')}));
   EXPECT_TRUE(LinesOf("").empty());
 
   // CR and LF on both sides of a 64 KB read.

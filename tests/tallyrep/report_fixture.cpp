@@ -8,7 +8,7 @@
 #include <memory>
 #include <sstream>
 
-#include "tallyrep/cp1251_text.h"
+#include "reptext/cp1251_text.h"
 #include "tallyrep/tallyrep_run.h"
 
 std::string ReportFor(std::string_view log_bytes, ReportDate today) {

@@ -271,10 +271,11 @@ TEST(TallyrepReport, SeventyCharactersWithTheLineFeedMakeALine) {
   // 69 characters reach "sessID:" but not its number, which reads as 0.
   std::string cut_at_69 =
       TrafficLogLine("10:00:00", 3, 1, 2025, 1500, 0, 100).substr(0, 69);
-  std::string cut_at_68 =
-      TrafficLogLine("10:00:00", 4, 1, 2025, 1700, 0, 100).substr(0, 68);
+  // A NUL ends a line as a line end would.
+  std::string nul_at_68 = TrafficLogLine("10:00:00", 4, 1, 2025, 1700, 0, 100);
+  nul_at_68[68] = '\0';
   const std::string log = TrafficLogLine("10:00:00", 2, 1, 2025, 1000, 0, 100) +
-                          cut_at_69 + "\r\n" + cut_at_68 + "\r\n" +
+                          cut_at_69 + "\r\n" + nul_at_68 +
                           TrafficLogLine("10:00:00", 5, 1, 2025, 2000, 0, 100);
 
   EXPECT_EQ(

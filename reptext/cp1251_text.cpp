@@ -1,4 +1,4 @@
-#include "tallyrep/cp1251_text.h"
+#include "reptext/cp1251_text.h"
 
 #include <charconv>
 

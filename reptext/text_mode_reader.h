@@ -6,17 +6,21 @@
 
 // Splits a file opened in binary mode into lines the way a Windows text-mode
 // fgets with a 1,024-byte buffer sees them, so that every platform reads the
-// traffic log alike: CR LF is one line feed, a Ctrl-Z ends the file, and a
-// line longer than 1,023 characters goes on as a further line.
+// logs alike: CR LF is one line feed, a Ctrl-Z ends the file, and a line
+// longer than 1,023 characters goes on as a further piece.
 class TextModeLineReader {
  public:
   static constexpr std::size_t kMaxLine = 1023;
 
   explicit TextModeLineReader(std::FILE* file) : file_(file) {}
 
-  // The next line with its line feed if it had one, cut at a NUL byte as C
-  // string functions see it. False at the end of the file.
+  // The next line or piece of a line, with its line feed if it had one; NUL
+  // bytes are left in. False at the end of the file.
   bool Next(std::string_view& line);
+
+  // Whether the piece Next gave last ends its line: with a line feed, or
+  // as the end of the file.
+  bool LineEnded() const { return line_ended_; }
 
  private:
   static constexpr int kEnd = -1;
@@ -27,6 +31,7 @@ class TextModeLineReader {
 
   std::FILE* file_;
   bool ended_ = false;
+  bool line_ended_ = true;
   std::size_t pos_ = 0;
   std::size_t size_ = 0;
   char raw_[1 << 16];

@@ -1,4 +1,4 @@
-#include "tallyrep/text_mode_reader.h"
+#include "reptext/text_mode_reader.h"
 
 #include <algorithm>
 #include <cstring>
@@ -62,6 +62,7 @@ bool TextModeLineReader::Next(std::string_view& line) {
   }
   if (length == 0) return false;
   line = std::string_view(line_, length);
-  line = line.substr(0, line.find('\0'));
+  const int next = Peek();
+  line_ended_ = line_[length - 1] == '\n' || next == kEnd || next == kCtrlZ;
   return true;
 }
