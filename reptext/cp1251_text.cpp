@@ -70,3 +70,11 @@ Cp1251Text& Cp1251Text::AddRepeated(char c, std::size_t count) {
   bytes_.append(count, c);
   return *this;
 }
+
+Cp1251Text& Cp1251Text::AddCp1251(std::string_view bytes) {
+  for (char c : bytes) {
+    const auto code = static_cast<unsigned char>(c);
+    bytes_ += code < 0x20 || code == 0x7F ? '?' : c;
+  }
+  return *this;
+}

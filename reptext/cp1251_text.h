@@ -15,6 +15,9 @@ class Cp1251Text {
   Cp1251Text& AddRight(std::string_view utf8, std::size_t width);
   Cp1251Text& AddRight(uint64_t number, std::size_t width);
   Cp1251Text& AddRepeated(char c, std::size_t count);
+  // Text that already is Windows-1251, such as a log's names and paths;
+  // control characters become "?" so that they cannot break a line.
+  Cp1251Text& AddCp1251(std::string_view bytes);
 
   const std::string& bytes() const { return bytes_; }
 

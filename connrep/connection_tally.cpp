@@ -1,0 +1,62 @@
+#include "connrep/connection_tally.h"
+
+#include <algorithm>
+
+#include "reptext/text_mode_reader.h"
+
+namespace connrep {
+
+ConnectionTally::ConnectionTally() : perDay_(kCalendarDays) {}
+
+ComputerTally& ConnectionTally::Computer(std::string_view name) {
+  if (last_ != nullptr && name == lastName_) return *last_;
+  auto found = computers_.find(name);
+  if (found == computers_.end())
+    found = computers_.emplace(std::string(name), ComputerTally{}).first;
+  // Map nodes never move, so the key and the value stay where they are.
+  lastName_ = found->first;
+  last_ = &found->second;
+  return *last_;
+}
+
+void ConnectionTally::Add(const FileLogLine& line) {
+  const int day = DayNumber({line.day, line.month, 2000 + line.year});
+  ++openings_;
+  ++perDay_[day];
+  firstDay_ = std::min(firstDay_, day);
+  lastDay_ = std::max(lastDay_, day);
+  ComputerTally& computer = Computer(line.computer);
+  ++computer.openings;
+  computer.daysActive.set(day);
+  auto file = files_.find(line.path);
+  if (file == files_.end())
+    files_.emplace(std::string(line.path), 1);
+  else
+    ++file->second;
+}
+
+bool TallyFileLog(std::FILE* log, ConnectionTally& tally) {
+  TextModeLineReader reader(log);
+  bool overLong = false;
+  for (std::string_view piece; reader.Next(piece);) {
+    if (overLong || !reader.LineEnded()) {
+      // The pieces of a line too long to read whole are skipped as one line.
+      overLong = !reader.LineEnded();
+      if (!overLong) tally.AddSkipped();
+      continue;
+    }
+    if (piece.back() == '\n') piece.remove_suffix(1);
+    if (piece.empty()) continue;  // a blank line is no damage
+    // A NUL is damage: the program never writes one.
+    const auto line = piece.find('\0') == std::string_view::npos
+                          ? ParseFileLogLine(piece)
+                          : std::nullopt;
+    if (line)
+      tally.Add(*line);
+    else
+      tally.AddSkipped();
+  }
+  return std::ferror(log) == 0;
+}
+
+}  // namespace connrep
