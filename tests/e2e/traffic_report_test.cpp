@@ -104,6 +104,39 @@ TEST(TrafficReport, TheMenuRunsTallyrepBesideTheProgramAndOpensItsReport) {
   EXPECT_TRUE(contains(report, "Число   5 -       1200 (кб)")) << report;
 }
 
+TEST(TrafficReport, TheConnectionsReportIsMadeByConnrepBesideTheProgram) {
+  ScenarioRun run;
+  const auto folder = run.dir() / "Program Files";
+  std::filesystem::create_directories(folder);
+  std::filesystem::copy_file(CONNREP_BIN, folder / "connrep");
+  std::ofstream(folder / "OV.CFG", std::ios::binary) << "[Log]\r\nUse=1\r\n";
+  ASSERT_EQ(run.run("0 host PC1 10.0.0.11\n"
+                    "2 connect PC1 ivan\n"
+                    "3 open 1 PC1 ivan C:\\Docs\\a.doc\n"
+                    "3 open 2 PC1 ivan C:\\Docs\\b.doc\n"
+                    "5 ui click mnu_report\n",
+                    {"--dir", folder.string() + "/", "--start",
+                     "2006-03-05 09:05:00", "--run-for", "6"}),
+            0)
+      << run.errors();
+  const std::string expected =
+      journalLine("5.000", "CreateProcess",
+                  "\"\\\"" + folder.string() +
+                      "/connrep.exe\\\" netfiles.log>report.txt\"");
+  const auto journal = run.journal();
+  const auto started = std::find(journal.begin(), journal.end(), expected);
+  ASSERT_NE(started, journal.end()) << expected;
+  ASSERT_NE(started + 1, journal.end());
+  EXPECT_EQ(*(started + 1),
+            journalLine("5.000", "ShellExecute", "null, \"report.txt\""));
+  // The report of the two openings stands in the working directory.
+  const std::string report = cp1251ToUtf8(run.read("report.txt"));
+  EXPECT_TRUE(contains(report, "Период: с 05.03.2006 по 05.03.2006\r\n"))
+      << report;
+  EXPECT_TRUE(contains(report, "         2       1  PC1\r\n")) << report;
+  EXPECT_TRUE(contains(report, "         1  C:\\Docs\\b.doc\r\n")) << report;
+}
+
 TEST(TrafficReport,
      AMissingReportProgramIsReportedTwiceAndTheReportStillOpened) {
   ScenarioRun run;
