@@ -20,7 +20,13 @@ ComputerTally& ConnectionTally::Computer(std::string_view name) {
 }
 
 void ConnectionTally::Add(const FileLogLine& line) {
-  const int day = DayNumber({line.day, line.month, 2000 + line.year});
+  const CalendarDate date{line.day, line.month, 2000 + line.year};
+  if (date.day != lastDate_.day || date.month != lastDate_.month ||
+      date.year != lastDate_.year) {
+    lastDate_ = date;
+    lastDayNumber_ = DayNumber(date);
+  }
+  const int day = lastDayNumber_;
   ++openings_;
   ++perDay_[day];
   firstDay_ = std::min(firstDay_, day);
@@ -28,11 +34,7 @@ void ConnectionTally::Add(const FileLogLine& line) {
   ComputerTally& computer = Computer(line.computer);
   ++computer.openings;
   computer.daysActive.set(day);
-  auto file = files_.find(line.path);
-  if (file == files_.end())
-    files_.emplace(std::string(line.path), 1);
-  else
-    ++file->second;
+  files_.Count(line.path);
 }
 
 bool TallyFileLog(std::FILE* log, ConnectionTally& tally) {

@@ -13,6 +13,7 @@
 
 #include "connrep/calendar_day.h"
 #include "connrep/file_log_line.h"
+#include "connrep/path_counts.h"
 
 namespace connrep {
 
@@ -48,7 +49,7 @@ class ConnectionTally {
   int lastDay() const { return lastDay_; }
   uint64_t openingsOnDay(int dayNumber) const { return perDay_[dayNumber]; }
   const StringMap<ComputerTally>& computers() const { return computers_; }
-  const StringMap<uint64_t>& files() const { return files_; }
+  const PathCounts& files() const { return files_; }
 
  private:
   ComputerTally& Computer(std::string_view name);
@@ -59,10 +60,13 @@ class ConnectionTally {
   int lastDay_ = -1;
   std::vector<uint64_t> perDay_;
   StringMap<ComputerTally> computers_;
-  StringMap<uint64_t> files_;
+  PathCounts files_;
   // Lines of one computer come in runs; the last one is kept at hand.
   std::string_view lastName_;
   ComputerTally* last_ = nullptr;
+  // So are the lines of one day.
+  CalendarDate lastDate_;
+  int lastDayNumber_ = 0;
 };
 
 // Reads the whole log, opened in binary mode, into the tally. Lines that

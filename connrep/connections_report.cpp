@@ -44,19 +44,15 @@ void AddHead(Cp1251Text& text, const ConnectionTally& tally,
       .Add("\n");
 }
 
-// Most openings first; equal counts in the byte order of the name.
-template <class Entry, class Count>
-bool MoreOpenings(const Entry* a, const Entry* b, Count count) {
-  if (count(*a) != count(*b)) return count(*a) > count(*b);
-  return a->first < b->first;
-}
-
 void AddComputers(Cp1251Text& text, const ConnectionTally& tally) {
   using Entry = StringMap<ComputerTally>::value_type;
   std::vector<const Entry*> rows;
   for (const Entry& entry : tally.computers()) rows.push_back(&entry);
+  // Most openings first; equal counts in the byte order of the name.
   std::sort(rows.begin(), rows.end(), [](const Entry* a, const Entry* b) {
-    return MoreOpenings(a, b, [](const Entry& e) { return e.second.openings; });
+    if (a->second.openings != b->second.openings)
+      return a->second.openings > b->second.openings;
+    return a->first < b->first;
   });
   text.Add("\nПо компьютерам\n")
       .AddRight("Открытий", kCountWidth)
@@ -84,22 +80,22 @@ void AddUsers(Cp1251Text& text) {
 }
 
 void AddTopFiles(Cp1251Text& text, const ConnectionTally& tally) {
-  using Entry = StringMap<uint64_t>::value_type;
-  std::vector<const Entry*> rows;
-  for (const Entry& entry : tally.files()) rows.push_back(&entry);
+  std::vector<PathCounts::Entry> rows = tally.files().Entries();
   const auto shown = rows.begin() + std::min(rows.size(), kTopFiles);
-  std::partial_sort(
-      rows.begin(), shown, rows.end(), [](const Entry* a, const Entry* b) {
-        return MoreOpenings(a, b, [](const Entry& e) { return e.second; });
-      });
+  // Most openings first; equal counts in the byte order of the path.
+  std::partial_sort(rows.begin(), shown, rows.end(),
+                    [](const PathCounts::Entry& a, const PathCounts::Entry& b) {
+                      if (a.count != b.count) return a.count > b.count;
+                      return a.path < b.path;
+                    });
   text.Add("\nСамые открываемые файлы\n")
       .AddRight("Открытий", kCountWidth)
       .Add(kGap)
       .Add("Файл\n");
   for (auto row = rows.begin(); row != shown; ++row)
-    text.AddRight((*row)->second, kCountWidth)
+    text.AddRight(row->count, kCountWidth)
         .Add(kGap)
-        .AddCp1251((*row)->first)
+        .AddCp1251(row->path)
         .Add("\n");
 }
 

@@ -11,11 +11,13 @@ constexpr std::string_view kComputerClose = "] ";
 // "dd.mm.yy"
 constexpr std::size_t kDateChars = 8;
 
-std::optional<int> twoDigits(std::string_view text) {
-  if (text.size() != 2 || text[0] < '0' || text[0] > '9' || text[1] < '0' ||
-      text[1] > '9')
-    return std::nullopt;
-  return (text[0] - '0') * 10 + (text[1] - '0');
+// -1 when the text is not two digits.
+int twoDigits(std::string_view text) {
+  if (text.size() != 2) return -1;
+  const unsigned high = static_cast<unsigned char>(text[0]) - '0';
+  const unsigned low = static_cast<unsigned char>(text[1]) - '0';
+  if (high > 9 || low > 9) return -1;
+  return static_cast<int>(high * 10 + low);
 }
 
 bool dateExists(int day, int month, int year) {
@@ -39,11 +41,10 @@ std::optional<FileLogLine> ParseFileLogLine(std::string_view line) {
   if (line.substr(dateEnd - kDateChars - 2, 2) != "  " || date[2] != '.' ||
       date[5] != '.')
     return std::nullopt;
-  const auto day = twoDigits(date.substr(0, 2));
-  const auto month = twoDigits(date.substr(3, 2));
-  const auto year = twoDigits(date.substr(6, 2));
-  if (!day || !month || !year || !dateExists(*day, *month, *year))
-    return std::nullopt;
+  const int day = twoDigits(date.substr(0, 2));
+  const int month = twoDigits(date.substr(3, 2));
+  const int year = twoDigits(date.substr(6, 2));
+  if (year < 0 || !dateExists(day, month, year)) return std::nullopt;
   std::string_view time = line.substr(1, dateEnd - kDateChars - 3);
   time.remove_prefix(std::min(time.find_first_not_of(' '), time.size()));
   if (time.empty()) return std::nullopt;
@@ -54,9 +55,9 @@ std::optional<FileLogLine> ParseFileLogLine(std::string_view line) {
   const std::string_view path =
       line.substr(computerEnd + kComputerClose.size());
   if (path.empty()) return std::nullopt;
-  return FileLogLine{*day,
-                     *month,
-                     *year,
+  return FileLogLine{day,
+                     month,
+                     year,
                      time,
                      line.substr(computerStart, computerEnd - computerStart),
                      path};

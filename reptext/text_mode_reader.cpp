@@ -7,9 +7,9 @@ namespace {
 
 constexpr char kCtrlZ = '\x1a';
 
-// How many bytes lead up to the first one a text-mode read treats specially.
+// How many bytes lead up to the first line feed or CR.
 std::size_t PlainSpan(const char* bytes, std::size_t size) {
-  for (char special : {'\n', '\r', kCtrlZ}) {
+  for (char special : {'\n', '\r'}) {
     if (const void* hit = std::memchr(bytes, special, size))
       size = static_cast<const char*>(hit) - bytes;
   }
@@ -21,6 +21,11 @@ std::size_t PlainSpan(const char* bytes, std::size_t size) {
 bool TextModeLineReader::Fill() {
   pos_ = 0;
   size_ = ended_ ? 0 : std::fread(raw_, 1, sizeof raw_, file_);
+  // A Ctrl-Z ends the file: nothing after it is read.
+  if (const void* stop = std::memchr(raw_, kCtrlZ, size_)) {
+    size_ = static_cast<const char*>(stop) - raw_;
+    ended_ = true;
+  }
   return size_ > 0;
 }
 
@@ -33,11 +38,6 @@ int TextModeLineReader::Get() {
   int c = Peek();
   if (c == kEnd) return kEnd;
   ++pos_;
-  if (c == kCtrlZ) {
-    ended_ = true;
-    pos_ = size_;
-    return kEnd;
-  }
   if (c == '\r' && Peek() == '\n') {
     ++pos_;
     return '\n';
@@ -45,7 +45,28 @@ int TextModeLineReader::Get() {
   return c;
 }
 
+bool TextModeLineReader::NextInPlace(std::string_view& line) {
+  if (pos_ == size_ && !Fill()) return false;
+  char* start = raw_ + pos_;
+  char* end = static_cast<char*>(
+      std::memchr(start, '\n', std::min(size_ - pos_, kMaxLine + 1)));
+  if (end == nullptr) return false;
+  std::size_t length = end - start + 1;
+  if (end > start && end[-1] == '\r') {
+    // CR LF reads as one line feed.
+    end[-1] = '\n';
+    --length;
+  }
+  if (length > kMaxLine) return false;
+  line = std::string_view(start, length);
+  pos_ = end + 1 - raw_;
+  line_ended_ = true;
+  return true;
+}
+
 bool TextModeLineReader::Next(std::string_view& line) {
+  // Most lines lie whole in the buffer and are given where they are.
+  if (NextInPlace(line)) return true;
   std::size_t length = 0;
   while (length < kMaxLine && (pos_ < size_ || Fill())) {
     // Plain bytes are copied in bulk; the special ones go through Get().
@@ -62,7 +83,6 @@ bool TextModeLineReader::Next(std::string_view& line) {
   }
   if (length == 0) return false;
   line = std::string_view(line_, length);
-  const int next = Peek();
-  line_ended_ = line_[length - 1] == '\n' || next == kEnd || next == kCtrlZ;
+  line_ended_ = line_[length - 1] == '\n' || Peek() == kEnd;
   return true;
 }

@@ -15,7 +15,8 @@ class TextModeLineReader {
   explicit TextModeLineReader(std::FILE* file) : file_(file) {}
 
   // The next line or piece of a line, with its line feed if it had one; NUL
-  // bytes are left in. False at the end of the file.
+  // bytes are left in. The view holds until the next call. False at the end
+  // of the file.
   bool Next(std::string_view& line);
 
   // Whether the piece Next gave last ends its line: with a line feed, or
@@ -25,6 +26,7 @@ class TextModeLineReader {
  private:
   static constexpr int kEnd = -1;
 
+  bool NextInPlace(std::string_view& line);
   int Get();
   int Peek();
   bool Fill();
