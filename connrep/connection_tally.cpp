@@ -34,12 +34,23 @@ void ConnectionTally::Add(const FileLogLine& line) {
   ComputerTally& computer = Computer(line.computer);
   ++computer.openings;
   computer.daysActive.set(day);
-  files_.Count(line.path);
+  const uint64_t hash = PathCounts::Hash(line.path);
+  files_.Prefetch(hash);
+  Finish();
+  pending_ = true;
+  pendingPath_.assign(line.path);
+  pendingHash_ = hash;
+}
+
+void ConnectionTally::Finish() {
+  if (pending_) files_.Count(pendingPath_, pendingHash_);
+  pending_ = false;
 }
 
 bool TallyFileLog(std::FILE* log, ConnectionTally& tally) {
   TextModeLineReader reader(log);
   bool overLong = false;
+  FileLogLine line;
   for (std::string_view piece; reader.Next(piece);) {
     if (overLong || !reader.LineEnded()) {
       // The pieces of a line too long to read whole are skipped as one line.
@@ -50,14 +61,12 @@ bool TallyFileLog(std::FILE* log, ConnectionTally& tally) {
     if (piece.back() == '\n') piece.remove_suffix(1);
     if (piece.empty()) continue;  // a blank line is no damage
     // A NUL is damage: the program never writes one.
-    const auto line = piece.find('\0') == std::string_view::npos
-                          ? ParseFileLogLine(piece)
-                          : std::nullopt;
-    if (line)
-      tally.Add(*line);
+    if (!reader.HasNul() && ParseFileLogLine(piece, line))
+      tally.Add(line);
     else
       tally.AddSkipped();
   }
+  tally.Finish();
   return std::ferror(log) == 0;
 }
 

@@ -38,8 +38,11 @@ class ConnectionTally {
  public:
   ConnectionTally();
 
+  // The line's path is counted by the next Add or by Finish: meanwhile the
+  // memory that counts it is fetched.
   void Add(const FileLogLine& line);
   void AddSkipped() { ++skipped_; }
+  void Finish();
 
   uint64_t openings() const { return openings_; }
   uint64_t skipped() const { return skipped_; }
@@ -49,6 +52,7 @@ class ConnectionTally {
   int lastDay() const { return lastDay_; }
   uint64_t openingsOnDay(int dayNumber) const { return perDay_[dayNumber]; }
   const StringMap<ComputerTally>& computers() const { return computers_; }
+  // Complete after Finish.
   const PathCounts& files() const { return files_; }
 
  private:
@@ -61,6 +65,9 @@ class ConnectionTally {
   std::vector<uint64_t> perDay_;
   StringMap<ComputerTally> computers_;
   PathCounts files_;
+  bool pending_ = false;
+  std::string pendingPath_;
+  uint64_t pendingHash_ = 0;
   // Lines of one computer come in runs; the last one is kept at hand.
   std::string_view lastName_;
   ComputerTally* last_ = nullptr;

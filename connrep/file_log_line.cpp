@@ -8,6 +8,7 @@ namespace {
 
 constexpr std::string_view kDateClose = "] [";
 constexpr std::string_view kComputerClose = "] ";
+constexpr std::size_t npos = std::string_view::npos;
 // "dd.mm.yy"
 constexpr std::size_t kDateChars = 8;
 
@@ -20,6 +21,19 @@ int twoDigits(std::string_view text) {
   return static_cast<int>(high * 10 + low);
 }
 
+// Where `close` ("]" and what follows it) first stands from `from` on. The
+// fields before a close are short: a plain loop beats library calls here.
+std::size_t findClose(std::string_view line, std::string_view close,
+                      std::size_t from) {
+  for (; from + close.size() <= line.size(); ++from) {
+    std::size_t matched = 0;
+    while (matched < close.size() && line[from + matched] == close[matched])
+      ++matched;
+    if (matched == close.size()) return from;
+  }
+  return npos;
+}
+
 bool dateExists(int day, int month, int year) {
   static constexpr int kDays[] = {31, 28, 31, 30, 31, 30,
                                   31, 31, 30, 31, 30, 31};
@@ -30,37 +44,38 @@ bool dateExists(int day, int month, int year) {
 
 }  // namespace
 
-std::optional<FileLogLine> ParseFileLogLine(std::string_view line) {
+bool ParseFileLogLine(std::string_view line, FileLogLine& parsed) {
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-  if (line.empty() || line.front() != '[') return std::nullopt;
-  const std::size_t dateEnd = line.find(kDateClose);
+  if (line.empty() || line.front() != '[') return false;
   // The time, two blanks and the date stand between the first brackets.
-  if (dateEnd == std::string_view::npos || dateEnd < 1 + kDateChars + 2)
-    return std::nullopt;
+  const std::size_t dateEnd = findClose(line, kDateClose, 1);
+  if (dateEnd == npos || dateEnd < 1 + kDateChars + 2) return false;
   const std::string_view date = line.substr(dateEnd - kDateChars, kDateChars);
   if (line.substr(dateEnd - kDateChars - 2, 2) != "  " || date[2] != '.' ||
       date[5] != '.')
-    return std::nullopt;
+    return false;
   const int day = twoDigits(date.substr(0, 2));
   const int month = twoDigits(date.substr(3, 2));
   const int year = twoDigits(date.substr(6, 2));
-  if (year < 0 || !dateExists(day, month, year)) return std::nullopt;
+  if (year < 0 || !dateExists(day, month, year)) return false;
   std::string_view time = line.substr(1, dateEnd - kDateChars - 3);
   time.remove_prefix(std::min(time.find_first_not_of(' '), time.size()));
-  if (time.empty()) return std::nullopt;
+  if (time.empty()) return false;
 
   const std::size_t computerStart = dateEnd + kDateClose.size();
-  const std::size_t computerEnd = line.find(kComputerClose, computerStart);
-  if (computerEnd == std::string_view::npos) return std::nullopt;
+  const std::size_t computerEnd =
+      findClose(line, kComputerClose, computerStart);
+  if (computerEnd == npos) return false;
   const std::string_view path =
       line.substr(computerEnd + kComputerClose.size());
-  if (path.empty()) return std::nullopt;
-  return FileLogLine{day,
-                     month,
-                     year,
-                     time,
-                     line.substr(computerStart, computerEnd - computerStart),
-                     path};
+  if (path.empty()) return false;
+  parsed = {day,
+            month,
+            year,
+            time,
+            line.substr(computerStart, computerEnd - computerStart),
+            path};
+  return true;
 }
 
 }  // namespace connrep

@@ -2,7 +2,6 @@
 // One line of the file log, "[TIME  dd.mm.yy] [COMPUTER] PATH", read
 // without trusting it: a line that does not hold that shape, or a date
 // that does not exist, is no line.
-#include <optional>
 #include <string_view>
 
 namespace connrep {
@@ -17,7 +16,8 @@ struct FileLogLine {
 };
 
 // line: without its line end (a CR left before the LF is dropped here).
-// The views point into line.
-std::optional<FileLogLine> ParseFileLogLine(std::string_view line);
+// Fills `parsed`, whose views point into line; false when the line is no
+// line of the log (`parsed` is then left half filled).
+bool ParseFileLogLine(std::string_view line, FileLogLine& parsed);
 
 }  // namespace connrep

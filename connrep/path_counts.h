@@ -1,7 +1,8 @@
 #pragma once
-// How often each path was opened. An open-addressing table over one arena
-// of key bytes: a lookup touches one slot and one key, where a node-based
-// map chases three pointers, and the file log has a lookup per line.
+// How often each path was opened. An open-addressing table whose slots
+// hold the first bytes of their key: a lookup, one per line of the log,
+// mostly touches one cache line, where a node-based map chases three
+// pointers. The whole keys follow each other in one arena.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -13,7 +14,11 @@ class PathCounts {
  public:
   PathCounts();
 
-  void Count(std::string_view path);
+  static uint64_t Hash(std::string_view path);
+  // Brings the slot of a path about to be counted into the cache.
+  void Prefetch(uint64_t hash) const;
+  void Count(std::string_view path, uint64_t hash);
+  void Count(std::string_view path) { Count(path, Hash(path)); }
 
   std::size_t size() const { return size_; }
 
@@ -25,13 +30,16 @@ class PathCounts {
   std::vector<Entry> Entries() const;
 
  private:
-  struct Slot {
-    uint64_t hash = 0;
-    std::size_t keyOffset = 0;
-    uint32_t keyLength = 0;  // paths are shorter than a line
-    uint64_t count = 0;      // 0: the slot is free
+  static constexpr std::size_t kPrefix = 36;
+  struct alignas(64) Slot {
+    uint64_t hash;
+    uint64_t count;  // 0: the slot is free
+    std::size_t keyOffset;
+    uint32_t keyLength;  // paths are shorter than a line
+    char prefix[kPrefix];
   };
 
+  bool Holds(const Slot& slot, std::string_view path, uint64_t hash) const;
   std::string_view KeyOf(const Slot& slot) const {
     return std::string_view(keys_).substr(slot.keyOffset, slot.keyLength);
   }

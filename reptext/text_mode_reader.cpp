@@ -26,7 +26,13 @@ bool TextModeLineReader::Fill() {
     size_ = static_cast<const char*>(stop) - raw_;
     ended_ = true;
   }
+  next_nul_ = NulFrom(0);
   return size_ > 0;
+}
+
+std::size_t TextModeLineReader::NulFrom(std::size_t from) const {
+  const void* nul = std::memchr(raw_ + from, '\0', size_ - from);
+  return nul ? static_cast<const char*>(nul) - raw_ : size_;
 }
 
 int TextModeLineReader::Peek() {
@@ -61,6 +67,8 @@ bool TextModeLineReader::NextInPlace(std::string_view& line) {
   line = std::string_view(start, length);
   pos_ = end + 1 - raw_;
   line_ended_ = true;
+  has_nul_ = next_nul_ < pos_;
+  if (has_nul_) next_nul_ = NulFrom(pos_);
   return true;
 }
 
@@ -84,5 +92,7 @@ bool TextModeLineReader::Next(std::string_view& line) {
   if (length == 0) return false;
   line = std::string_view(line_, length);
   line_ended_ = line_[length - 1] == '\n' || Peek() == kEnd;
+  has_nul_ = line.find('\0') != std::string_view::npos;
+  if (next_nul_ < pos_) next_nul_ = NulFrom(pos_);
   return true;
 }

@@ -22,6 +22,8 @@ class TextModeLineReader {
   // Whether the piece Next gave last ends its line: with a line feed, or
   // as the end of the file.
   bool LineEnded() const { return line_ended_; }
+  // Whether that piece holds a NUL byte.
+  bool HasNul() const { return has_nul_; }
 
  private:
   static constexpr int kEnd = -1;
@@ -30,10 +32,14 @@ class TextModeLineReader {
   int Get();
   int Peek();
   bool Fill();
+  // NULs are looked for once per buffer, not once per line.
+  std::size_t NulFrom(std::size_t from) const;
 
   std::FILE* file_;
   bool ended_ = false;
   bool line_ended_ = true;
+  bool has_nul_ = false;
+  std::size_t next_nul_ = 0;  // in raw_, from pos_ on; size_ when none
   std::size_t pos_ = 0;
   std::size_t size_ = 0;
   char raw_[1 << 16];

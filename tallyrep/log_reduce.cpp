@@ -25,7 +25,7 @@ void ReduceTrafficLog(std::FILE* log, TrafficTables& tables) {
   std::string_view text;
   while (reader.Next(text)) {
     // The tool always read its lines as C strings, which end at a NUL.
-    text = text.substr(0, text.find('\0'));
+    if (reader.HasNul()) text = text.substr(0, text.find('\0'));
     // An empty or torn line holds no record; the lines after it still count.
     if (text.size() < kMinLogLineLength) continue;
     LogLine line = ParseLogLine(text);

@@ -3,14 +3,20 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 namespace connrep {
 namespace {
 
+std::optional<FileLogLine> Parsed(std::string_view text) {
+  FileLogLine line;
+  if (!ParseFileLogLine(text, line)) return std::nullopt;
+  return line;
+}
+
 TEST(FileLogLine, TakesTheFieldsOfAWellFormedLine) {
-  const auto line =
-      ParseFileLogLine("[ 9:05:03  05.03.06] [PC1] C:\\Docs\\a.doc\r");
+  const auto line = Parsed("[ 9:05:03  05.03.06] [PC1] C:\\Docs\\a.doc\r");
   ASSERT_TRUE(line.has_value());
   EXPECT_EQ(line->time, "9:05:03");
   EXPECT_EQ(line->day, 5);
@@ -21,7 +27,7 @@ TEST(FileLogLine, TakesTheFieldsOfAWellFormedLine) {
 
   // An empty computer, a 12-hour time, blanks and brackets in the path.
   const auto other =
-      ParseFileLogLine("[9:05:03 PM  29.02.24] [] D:\\My [old] docs\\b.txt");
+      Parsed("[9:05:03 PM  29.02.24] [] D:\\My [old] docs\\b.txt");
   ASSERT_TRUE(other.has_value());
   EXPECT_EQ(other->time, "9:05:03 PM");
   EXPECT_EQ(other->computer, "");
@@ -37,11 +43,11 @@ TEST(FileLogLine, RefusesDamagedLinesAndDatesThatDoNotExist) {
         "[ 9:05:03  31.04.06] [PC1] C:\\a", "[ 9:05:03  29.02.23] [PC1] C:\\a",
         "[ 9:05:03  00.01.06] [PC1] C:\\a", "[ 9:05:03  01.13.06] [PC1] C:\\a",
         "[ 9:05:03  0a.01.06] [PC1] C:\\a", "[ 9:05:03  05.03.06] [PC1 C:\\a"})
-    EXPECT_FALSE(ParseFileLogLine(bad).has_value()) << bad;
+    EXPECT_FALSE(Parsed(bad).has_value()) << bad;
   // A megabyte of path is taken in place, without a copy.
   const std::string huge =
       "[ 9:05:03  05.03.06] [PC1] C:\\" + std::string(1 << 20, 'x');
-  const auto line = ParseFileLogLine(huge);
+  const auto line = Parsed(huge);
   ASSERT_TRUE(line.has_value());
   EXPECT_EQ(line->path.size(), 3u + (1u << 20));
 }

@@ -53,6 +53,21 @@ TEST(TallyrepReading, LinesSplitAsAWindowsTextModeReadSeesThem) {
             std::string(63, 'y') + "\n");
 }
 
+TEST(TallyrepReading, TheReaderTellsWhichPiecesHoldANul) {
+  std::string long_line(1100, 'x');
+  long_line[1050] = '\0';
+  const std::string bytes = "a\0b\r\nc\n"s + long_line + "\n\0\n"s;
+  std::string path = TestFilePath("nul.txt");
+  WriteFile(path, bytes);
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  TextModeLineReader reader(file);
+  std::vector<bool> nul;
+  for (std::string_view line; reader.Next(line);)
+    nul.push_back(reader.HasNul());
+  std::fclose(file);
+  EXPECT_EQ(nul, (std::vector<bool>{true, false, false, true, true}));
+}
+
 TEST(TallyrepReading, FieldsAreReadByPosition) {
   LogLine line = ParseLogLine(
       TrafficLogLine("9:07:05", 31, 12, 2024, 9'999'999'999, -100, 29589));
