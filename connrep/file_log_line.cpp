@@ -34,6 +34,18 @@ std::size_t findClose(std::string_view line, std::string_view close,
   return npos;
 }
 
+// The time is written right-aligned in eight characters, so the date
+// mostly closes at a fixed place; a longer time is looked through.
+std::size_t findDateClose(std::string_view line) {
+  constexpr std::size_t kUsual = 1 + 8 + 2 + kDateChars;
+  if (line.size() < kUsual + kDateClose.size() ||
+      line.substr(kUsual, kDateClose.size()) != kDateClose)
+    return findClose(line, kDateClose, 1);
+  bool earlier = false;
+  for (std::size_t at = 1; at < kUsual; ++at) earlier |= line[at] == ']';
+  return earlier ? findClose(line, kDateClose, 1) : kUsual;
+}
+
 bool dateExists(int day, int month, int year) {
   static constexpr int kDays[] = {31, 28, 31, 30, 31, 30,
                                   31, 31, 30, 31, 30, 31};
@@ -48,7 +60,7 @@ bool ParseFileLogLine(std::string_view line, FileLogLine& parsed) {
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
   if (line.empty() || line.front() != '[') return false;
   // The time, two blanks and the date stand between the first brackets.
-  const std::size_t dateEnd = findClose(line, kDateClose, 1);
+  const std::size_t dateEnd = findDateClose(line);
   if (dateEnd == npos || dateEnd < 1 + kDateChars + 2) return false;
   const std::string_view date = line.substr(dateEnd - kDateChars, kDateChars);
   if (line.substr(dateEnd - kDateChars - 2, 2) != "  " || date[2] != '.' ||
