@@ -1,6 +1,9 @@
 #include "connrep/file_log_line.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 
 namespace connrep {
 
@@ -21,15 +24,32 @@ int twoDigits(std::string_view text) {
   return static_cast<int>(high * 10 + low);
 }
 
-// Where `close` ("]" and what follows it) first stands from `from` on. The
-// fields before a close are short: a plain loop beats library calls here.
+// The first "]" in line[from, to), or `to`. The fields are short and the
+// file log long: eight bytes a step, without a library call.
+std::size_t findBracket(std::string_view line, std::size_t from,
+                        std::size_t to) {
+  static_assert(std::endian::native == std::endian::little);
+  constexpr uint64_t kOnes = 0x0101010101010101;
+  constexpr uint64_t kHighs = 0x8080808080808080;
+  for (; from + 8 <= to; from += 8) {
+    uint64_t word;
+    std::memcpy(&word, line.data() + from, 8);
+    const uint64_t x = word ^ (kOnes * ']');
+    // The lowest flagged byte is the first "]"; flags above it may be false.
+    if (const uint64_t found = (x - kOnes) & ~x & kHighs)
+      return from + std::countr_zero(found) / 8;
+  }
+  while (from < to && line[from] != ']') ++from;
+  return from;
+}
+
+// Where `close` ("]" and what follows it) first stands from `from` on.
 std::size_t findClose(std::string_view line, std::string_view close,
                       std::size_t from) {
-  for (; from + close.size() <= line.size(); ++from) {
-    std::size_t matched = 0;
-    while (matched < close.size() && line[from + matched] == close[matched])
-      ++matched;
-    if (matched == close.size()) return from;
+  while (from + close.size() <= line.size()) {
+    from = findBracket(line, from, line.size());
+    if (line.substr(from, close.size()) == close) return from;
+    ++from;
   }
   return npos;
 }
@@ -39,11 +59,10 @@ std::size_t findClose(std::string_view line, std::string_view close,
 std::size_t findDateClose(std::string_view line) {
   constexpr std::size_t kUsual = 1 + 8 + 2 + kDateChars;
   if (line.size() < kUsual + kDateClose.size() ||
-      line.substr(kUsual, kDateClose.size()) != kDateClose)
+      line.substr(kUsual, kDateClose.size()) != kDateClose ||
+      findBracket(line, 1, kUsual) != kUsual)
     return findClose(line, kDateClose, 1);
-  bool earlier = false;
-  for (std::size_t at = 1; at < kUsual; ++at) earlier |= line[at] == ']';
-  return earlier ? findClose(line, kDateClose, 1) : kUsual;
+  return kUsual;
 }
 
 bool dateExists(int day, int month, int year) {

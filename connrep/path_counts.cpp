@@ -30,8 +30,13 @@ uint64_t PathCounts::Hash(std::string_view path) {
     hash = Mix(hash, word);
   }
   uint64_t tail = 0;
-  for (std::size_t shift = 0; at < path.size(); ++at, shift += 8)
-    tail |= uint64_t{static_cast<unsigned char>(path[at])} << shift;
+  if (path.size() >= 8) {
+    // The last eight bytes, overlapping the words before.
+    std::memcpy(&tail, path.data() + path.size() - 8, 8);
+  } else {
+    for (std::size_t shift = 0; at < path.size(); ++at, shift += 8)
+      tail |= uint64_t{static_cast<unsigned char>(path[at])} << shift;
+  }
   return Mix(Mix(hash, tail), 0);
 }
 
