@@ -37,6 +37,7 @@ TForm1::TForm1(Services& services)
   sb = &ws.createStatusBar(
       *Form1,
       {{"sb", {0, client.height - 19, client.width, 19}, "", ""}, {400, 40}});
+  hoverWatch = std::make_unique<HoverWatch>(services_.timers, ws, *Image1, *sb);
 
   Timer1 = services_.timers.createTimer(1000, true);
   Timer1->onTimer = [this] { Timer1Timer(); };
@@ -91,11 +92,6 @@ void TForm1::FormCreate() {
   DrawActivityGraph();
   LocalHostName = ReadLocalHostName(services_.sockets);
 }
-
-// The activity graph is not built yet: start-up calls it in its places,
-// and it does nothing so far.
-void TForm1::ClearActivityHistory() {}
-void TForm1::DrawActivityGraph() {}
 
 void TForm1::CreateCellHint() {
   cellHint = std::make_unique<CellHint>(services_.windows, *Form1, *st_files);

@@ -15,6 +15,8 @@
 #include "monitor/monitor_cycle.h"
 #include "platform/clock.h"
 #include "platform/ui.h"
+#include "traffic/activity_history.h"
+#include "traffic/hover_watch.h"
 #include "traffic/ttraffic.h"
 
 namespace ov {
@@ -147,8 +149,14 @@ class TForm1 {
   // button handler does for each tool's button.
   admin::CurrentDialog currentDialog;
   admin::DialogBranches dialogBranches;
+
+  // ---- The activity graph beside the open-files grid.
   void ClearActivityHistory();
   void DrawActivityGraph();
+  void Image1MouseMove(ui::Point point);
+  ui::Image* Image1 = nullptr;
+  ActivityHistory activity;
+  std::unique_ptr<HoverWatch> hoverWatch;
 
   // ---- The layout and the pages: resizing, the page switch, the shares
   // page's controls and menu.
@@ -334,6 +342,7 @@ class TForm1 {
  private:
   void buildMainMenu();
   void buildConnectionsPage(ui::Container& page);
+  void buildActivityGraph(ui::Container& page);
   void fitTimeColumn();
   void buildSecurityPage(ui::Container& page);
   void buildResourcesPage(ui::Container& page);

@@ -60,6 +60,7 @@ void TForm1::buildConnectionsPage(ui::Container& page) {
              {95, 39, 36, 35, 225}});
   fitTimeColumn();
   buildColumnMenus();
+  buildActivityGraph(page);
 }
 
 void TForm1::fitTimeColumn() {

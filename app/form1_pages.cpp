@@ -122,6 +122,10 @@ void TForm1::FormResize() {
   int shownBefore = 0;
   for (int col = 0; col < 4; ++col) shownBefore += st_files->colWidth(col);
   st_files->setColWidth(4, files.width - shownBefore - 25);
+  ui::Rect graph = Image1->bounds();
+  graph.top = conns.height + 10;
+  graph.left = files.width + 10;
+  Image1->setBounds(graph);
 
   ui::Rect group = gb_resources->bounds();
   group.width = pageWidth - 10;

@@ -46,6 +46,7 @@ void TForm1::addFilesCommandItems() {
 void TForm1::minuteSessions() {
   monitor::minuteSessionPass(services_.net, watchedServer,
                              [this](const SESSION_INFO_502& session) {
+                               activity.addSession(session.sesi502_idle_time);
                                accessPolicy->idleChecks(session);
                              });
 }

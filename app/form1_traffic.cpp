@@ -18,7 +18,10 @@ std::string TForm1::TrafficLogPath() const {
 
 void TForm1::Timer2Timer() {
   minuteSessions();
+  activity.addFiles(cycleCounters.loggedOpeningsThisMinute);
+  cycleCounters.loggedOpeningsThisMinute = 0;
   traffic.SampleCounters();
+  activity.addTraffic(traffic.inTotal(), traffic.outTotal());
   if (traffic.logging) {
     // The day's last minute and the interval are apart: both may write.
     const LocalDateTime now = services_.clock.now();
@@ -28,7 +31,9 @@ void TForm1::Timer2Timer() {
         (UptimeSeconds / 60) % traffic.logInterval == 0)
       traffic.AppendTrafficLog(TrafficLogPath());
   }
+  activity.advance();
   DrawActivityGraph();
+  activity.clearNextSlot();
 }
 
 void TForm1::mnu_trafficClick() {

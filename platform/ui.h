@@ -361,6 +361,22 @@ class Dialog : public Container {
   virtual void setOpacity(int alpha) = 0;
 };
 
+// A picture the program draws on: lines in a pen colour (0xRRGGBB) that
+// leave out their last point, as the platform's line drawing does, and
+// text in the default font. What is drawn shows at present().
+class Image : public Control {
+ public:
+  virtual void fill(uint32_t color) = 0;
+  virtual void setPenColor(uint32_t color) = 0;
+  virtual void moveTo(Point point) = 0;
+  virtual void lineTo(Point point) = 0;
+  virtual void textOut(Point point, const std::string& text) = 0;
+  virtual void present() = 0;
+  virtual Point clientToScreen(Point client) const = 0;
+  // The pointer moved over the image, to a client point.
+  std::function<void(Point)> onMouseMove;
+};
+
 // A tooltip the program places and shows itself.
 class ToolTip {
  public:
@@ -407,6 +423,9 @@ class WindowSystem {
                                          const PageArgs& args) = 0;
   virtual StatusBar& createStatusBar(Form& parent,
                                      const StatusBarArgs& args) = 0;
+  virtual Image& createImage(Container& parent, const ControlArgs& args) = 0;
+  // Where the pointer is, in screen coordinates.
+  virtual Point cursorPos() const = 0;
   // A multi-line edit box; its lines end with CR LF.
   virtual Edit& createMemo(Container& parent, const ControlArgs& args) = 0;
   virtual Dialog& createDialog(Form& owner, const DialogArgs& args) = 0;

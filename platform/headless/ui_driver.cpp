@@ -89,7 +89,8 @@ std::string UiDriver::check(const std::vector<std::string>& args) const {
                     (verb == "combo" && as<ui::ComboBox>(control)) ||
                     (verb == "radio" && as<ui::RadioGroup>(control)) ||
                     (verb == "spin" && as<ui::SpinEdit>(control)) ||
-                    (verb == "hover" && as<ui::StringGrid>(control)) ||
+                    (verb == "hover" &&
+                     (as<ui::StringGrid>(control) || as<ui::Image>(control))) ||
                     (verb == "select" &&
                      (as<ui::StringGrid>(control) || as<ui::ListBox>(control) ||
                       as<ui::ListView>(control)));
@@ -178,10 +179,7 @@ std::string UiDriver::apply(const std::vector<std::string>& args) {
   } else if (verb == "spin") {
     as<ui::SpinEdit>(control)->setValue(number(args.at(2)));
   } else if (verb == "hover") {
-    // A grid hears the pointer move over it; leaving tells it nothing.
-    auto* grid = as<ui::StringGrid>(control);
-    if (args.at(2) != "leave" && grid->onMouseMove)
-      grid->onMouseMove({number(args.at(2)), number(args.at(3))});
+    applyHover(control, args);
   } else if (verb == "select") {
     const int row = number(args.at(2));
     if (auto* grid = as<ui::StringGrid>(control)) grid->setSelectedRow(row);
@@ -189,6 +187,23 @@ std::string UiDriver::apply(const std::vector<std::string>& args) {
     if (auto* view = as<ui::ListView>(control)) view->setSelected(row);
   }
   return "";
+}
+
+void UiDriver::applyHover(Describable* control,
+                          const std::vector<std::string>& args) {
+  // Leaving tells the control nothing: the pointer is just elsewhere.
+  if (args.at(2) == "leave") {
+    windows_.setCursorPos({-100000, -100000});
+    return;
+  }
+  const ui::Point client{number(args.at(2)), number(args.at(3))};
+  if (auto* grid = as<ui::StringGrid>(control)) {
+    windows_.setCursorPos(grid->clientToScreen(client));
+    if (grid->onMouseMove) grid->onMouseMove(client);
+  } else if (auto* image = as<ui::Image>(control)) {
+    windows_.setCursorPos(image->clientToScreen(client));
+    if (image->onMouseMove) image->onMouseMove(client);
+  }
 }
 
 void UiDriver::applyTray(const std::vector<std::string>& args) {

@@ -32,6 +32,7 @@ class UiDriver {
  private:
   std::string applyDialog(const std::vector<std::string>& args);
   void applyTray(const std::vector<std::string>& args);
+  void applyHover(Describable* control, const std::vector<std::string>& args);
 
   WindowSystem& windows_;
   ControlRegistry& registry_;

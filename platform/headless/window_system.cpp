@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/headless/image.h"
 #include "platform/headless/json_object.h"
 
 namespace ov::headless {
@@ -149,6 +150,11 @@ ui::Dialog& WindowSystem::createDialog(ui::Form&, const ui::DialogArgs& args) {
 ui::Control& WindowSystem::createAppIcon(ui::Container& parent,
                                          const ui::ControlArgs& args) {
   return makeOn<AppIcon>(parent, args.name, args);
+}
+
+ui::Image& WindowSystem::createImage(ui::Container& parent,
+                                     const ui::ControlArgs& args) {
+  return makeOn<Image>(parent, args.name, args);
 }
 
 ui::ToolTip* WindowSystem::createToolTip(ui::StringGrid& owner) {

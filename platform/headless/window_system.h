@@ -84,6 +84,11 @@ class WindowSystem : public ui::WindowSystem {
   bool refuseToolTips = false;
   ui::Control& createAppIcon(ui::Container& parent,
                              const ui::ControlArgs& args) override;
+  ui::Image& createImage(ui::Container& parent,
+                         const ui::ControlArgs& args) override;
+  // The pointer is where the scenario's "ui hover" put it last.
+  ui::Point cursorPos() const override { return cursor_; }
+  void setCursorPos(ui::Point screen) { cursor_ = screen; }
 
   // Message boxes are answered with their default button at once; input
   // boxes with the answers queued by the user, else they are cancelled.
@@ -138,6 +143,8 @@ class WindowSystem : public ui::WindowSystem {
 
  private:
   Journal* journal_ = nullptr;
+  // Far from every control until a hover moves it.
+  ui::Point cursor_{-100000, -100000};
   bool terminated_ = false;
   std::deque<std::string> answers_;
   ControlStore form_;

@@ -11,6 +11,7 @@
 #include "platform/win32/form.h"
 #include "platform/win32/group_box.h"
 #include "platform/win32/hot_key.h"
+#include "platform/win32/image.h"
 #include "platform/win32/input_box.h"
 #include "platform/win32/label.h"
 #include "platform/win32/list_box.h"
@@ -124,6 +125,17 @@ ui::Edit& WindowSystem::createMemo(ui::Container& parent,
 ui::Control& WindowSystem::createAppIcon(ui::Container& parent,
                                          const ui::ControlArgs& args) {
   return makeOn<AppIcon>(parent, args.name, windowOf(parent), args);
+}
+
+ui::Image& WindowSystem::createImage(ui::Container& parent,
+                                     const ui::ControlArgs& args) {
+  return makeOn<Image>(parent, args.name, windowOf(parent), args);
+}
+
+ui::Point WindowSystem::cursorPos() const {
+  POINT pointer{};
+  GetCursorPos(&pointer);
+  return {pointer.x, pointer.y};
 }
 
 ui::Dialog& WindowSystem::createDialog(ui::Form& owner,

@@ -50,6 +50,10 @@ class WindowSystem : public headless::WindowSystem {
                        const ui::ControlArgs& args) override;
   ui::Control& createAppIcon(ui::Container& parent,
                              const ui::ControlArgs& args) override;
+  ui::Image& createImage(ui::Container& parent,
+                         const ui::ControlArgs& args) override;
+  // The real pointer.
+  ui::Point cursorPos() const override;
   ui::Dialog& createDialog(ui::Form& owner,
                            const ui::DialogArgs& args) override;
   ui::ToolTip* createToolTip(ui::StringGrid& owner) override;
