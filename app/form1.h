@@ -86,6 +86,12 @@ class TForm1 {
 
   // Page "Статистика".
   ui::CheckBox* cb_statrefresh = nullptr;
+  ui::Edit* m_statsv = nullptr;
+  ui::Edit* m_statws = nullptr;
+  ui::Label* l_ntin = nullptr;
+  ui::Label* l_ntout = nullptr;
+  ui::Label* l_nfiles = nullptr;
+  ui::Label* l_nconns = nullptr;
   ui::Menu* MainMenu1 = nullptr;
   ui::MenuItem* mnu_exit = nullptr;
   std::unique_ptr<Timer> Timer1;

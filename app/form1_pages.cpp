@@ -156,8 +156,7 @@ void TForm1::stranichkiChange() {
   }
 }
 
-// The server service and the statistics page are not built yet.
+// The server service is not built yet.
 void TForm1::ShowServerServiceState() {}
-void TForm1::RefreshStatistics() {}
 
 }  // namespace ov

@@ -119,11 +119,4 @@ void TForm1::buildSecurityPage(ui::Container& page) {
   buildRulesPage(PageControl1->page(1));
 }
 
-void TForm1::buildStatisticsPage(ui::Container& page) {
-  cb_statrefresh = &services_.windows.createCheckBox(
-      page,
-      {"cb_statrefresh", {8, 240, 250, 17}, "Автообновление статистики", ""},
-      false);
-}
-
 }  // namespace ov

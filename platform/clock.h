@@ -17,12 +17,18 @@ struct LocalDateTime {
   int dayOfWeek = 0;  // 0 Sunday .. 6 Saturday
 };
 
+// The date and time taken as UTC, in seconds since 1 January 1970.
+int64_t UnixSecondsOf(const LocalDateTime& t);
+
 class Clock {
  public:
   virtual ~Clock() = default;
   virtual LocalDateTime now() = 0;
   // Milliseconds since the program started; never decreases.
   virtual uint64_t tickMs() = 0;
+  // Seconds since 1 January 1970, UTC. A clock without time zones (the
+  // simulated one) takes its local time as UTC.
+  virtual int64_t unixTime() { return UnixSecondsOf(now()); }
 };
 
 // A message-loop timer: ticks are delivered on the GUI thread, one at a time.

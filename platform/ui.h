@@ -150,6 +150,8 @@ class Edit : public Control {
   virtual const std::string& text() const = 0;
   // A key typed in the box: '\r' for Enter.
   virtual void keyPress(char key) = 0;
+  // The user may read and copy the text but not change it.
+  virtual void setReadOnly(bool readOnly) = 0;
   std::function<void()> onChange;
   std::function<void(char)> onKeyPress;
   std::function<void()> onDblClick;

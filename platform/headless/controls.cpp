@@ -159,7 +159,10 @@ void Label::setLinkStyle(uint32_t color, bool underline) {
   underline_ = underline;
 }
 
-void Edit::describe(JsonObject& out) const { out.add("text", text_); }
+void Edit::describe(JsonObject& out) const {
+  out.add("text", text_);
+  if (readOnly_) out.add("readOnly", true);
+}
 
 void Memo::describe(JsonObject& out) const {
   Edit::describe(out);

@@ -156,9 +156,11 @@ class Edit : public ControlState<ui::Edit> {
   void setText(const std::string& text) override;
   const std::string& text() const override { return text_; }
   void keyPress(char key) override;
+  void setReadOnly(bool readOnly) override { readOnly_ = readOnly; }
 
  private:
   std::string text_;
+  bool readOnly_ = false;
 };
 
 // A multi-line edit box; the dump shows its lines besides the text.

@@ -35,6 +35,12 @@ void EditWindow<Headless>::setText(const std::string& text) {
 }
 
 template <typename Headless>
+void EditWindow<Headless>::setReadOnly(bool readOnly) {
+  NativeControl<Headless>::setReadOnly(readOnly);
+  SendMessageW(this->hwnd(), EM_SETREADONLY, readOnly, 0);
+}
+
+template <typename Headless>
 void EditWindow<Headless>::onCommand(WORD code) {
   if (code == EN_CHANGE)
     NativeControl<Headless>::setText(windowText(this->hwnd()));

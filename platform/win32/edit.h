@@ -11,6 +11,7 @@ class EditWindow : public NativeControl<Headless> {
  public:
   EditWindow(HWND parent, const ui::ControlArgs& args);
   void setText(const std::string& text) override;
+  void setReadOnly(bool readOnly) override;
   void onCommand(WORD code) override;
   HBRUSH onCtlColor(HDC dc) override;
   bool onMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;

@@ -9,4 +9,11 @@ LocalDateTime SystemClock::now() {
           t.wMinute, t.wSecond, t.wMilliseconds, t.wDayOfWeek};
 }
 
+int64_t SystemClock::unixTime() {
+  SYSTEMTIME t;
+  GetSystemTime(&t);
+  return UnixSecondsOf(
+      {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond});
+}
+
 }  // namespace ov::win32

@@ -10,6 +10,7 @@ class SystemClock : public Clock {
   SystemClock() : start_(GetTickCount64()) {}
   LocalDateTime now() override;
   uint64_t tickMs() override { return GetTickCount64() - start_; }
+  int64_t unixTime() override;
 
  private:
   ULONGLONG start_;

@@ -1,5 +1,7 @@
 #include "platform/win32/user_locale.h"
 
+#include <iterator>
+
 #include "platform/win32/window_text.h"
 #include "platform/win32/windows_api.h"
 
@@ -42,6 +44,14 @@ std::string UserLocale::upperCase(std::string_view text) {
   std::wstring wide = wideText(text);
   CharUpperBuffW(wide.data(), static_cast<DWORD>(wide.size()));
   return utf8Text(wide);
+}
+
+std::string UserLocale::thousandsSeparator() {
+  wchar_t separator[8] = L"";  // the system allows at most 4 characters
+  if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, separator,
+                     static_cast<int>(std::size(separator))) == 0)
+    return " ";
+  return utf8Text(separator);
 }
 
 }  // namespace ov::win32

@@ -9,6 +9,7 @@ class UserLocale : public Locale {
   std::string longTime(const LocalDateTime& t) override;
   std::string shortDate(const LocalDateTime& t) override;
   std::string upperCase(std::string_view text) override;
+  std::string thousandsSeparator() override;
 };
 
 }  // namespace ov::win32

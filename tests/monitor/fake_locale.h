@@ -22,6 +22,7 @@ class FakeLocale : public Locale {
     }
     return upper;
   }
+  std::string thousandsSeparator() override { return " "; }
 
  private:
   static std::string format(const char* pattern, int a, int b, int c) {

@@ -1,0 +1,89 @@
+// The page "Статистика": what the system counts for the server and the
+// workstation services, the chosen interface's totals, the run's counters.
+#include "app/form1.h"
+#include "traffic/statistics_text.h"
+
+namespace ov {
+
+namespace {
+
+constexpr int kWorkstationLines = 13;
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) {
+    if (!text.empty()) text += "\r\n";
+    text += line;
+  }
+  return text;
+}
+
+}  // namespace
+
+void TForm1::buildStatisticsPage(ui::Container& page) {
+  ui::WindowSystem& ws = services_.windows;
+  ui::GroupBox& server = ws.createGroupBox(
+      page, {"gb_statsv", {5, 0, 270, 150}, "Служба сервера", ""});
+  m_statsv = &ws.createMemo(server, {"m_statsv", {5, 15, 260, 130}});
+  m_statsv->setReadOnly(true);
+  ui::GroupBox& workstation = ws.createGroupBox(
+      page, {"gb_statws", {280, 0, 275, 235}, "Служба раб.станции", ""});
+  // Placeholders until the first refresh: the digits 1 to 9, 0, 1, 2, 3.
+  std::vector<std::string> placeholders;
+  for (int line = 1; line <= kWorkstationLines; ++line)
+    placeholders.push_back(std::to_string(line % 10));
+  m_statws = &ws.createMemo(
+      workstation, {"m_statws", {5, 15, 265, 215}, JoinLines(placeholders)});
+  m_statws->setReadOnly(true);
+
+  ui::GroupBox& traffic = ws.createGroupBox(
+      page, {"gb_traffic",
+             {5, 152, 135, 80},
+             "Траффик",
+             "Траффик выбранного сетевого интерфейса по данным системы"});
+  ws.createLabel(traffic, {"l_tin", {8, 15, 120, 13}, "Входящий"});
+  l_ntin = &ws.createLabel(traffic, {"l_ntin", {8, 29, 120, 13}, "l_ntin"});
+  ws.createLabel(traffic, {"l_tout", {8, 45, 120, 13}, "Исходящий"});
+  l_ntout = &ws.createLabel(traffic, {"l_ntout", {8, 59, 120, 13}, "l_ntout"});
+  ui::GroupBox& run = ws.createGroupBox(
+      page, {"gb_run",
+             {142, 152, 133, 80},
+             "За время работы",
+             "Количество открытых файлов и установленных соединений за "
+             "время работы программы"});
+  ws.createLabel(run, {"l_conns", {8, 15, 120, 13}, "Открыто файлов:"});
+  l_nfiles = &ws.createLabel(run, {"l_nfiles", {8, 29, 120, 13}, "l_nfiles"});
+  ws.createLabel(run, {"l_files", {8, 45, 120, 13}, "Подключений в истории:"});
+  l_nconns = &ws.createLabel(run, {"l_nconns", {8, 59, 120, 13}, "l_nconns"});
+
+  cb_statrefresh = &ws.createCheckBox(
+      page,
+      {"cb_statrefresh", {8, 240, 250, 17}, "Автообновление статистики", ""},
+      false);
+}
+
+void TForm1::RefreshStatistics() {
+  // The local machine's services; the monitor keeps watching its server.
+  NetApi::Statistics server;
+  const bool serverRead = services_.net.NetStatisticsGet(
+                              "", "LanmanServer", 0, 0, server) == NERR_Success;
+  NetApi::Statistics workstation;
+  const bool workstationRead =
+      services_.net.NetStatisticsGet("", "LanmanWorkstation", 0, 0,
+                                     workstation) == NERR_Success;
+  if (workstationRead) {
+    m_statws->setText(JoinLines(WorkstationLines(workstation.workstation)));
+    // A failed server call leaves its record unread and its box as it was.
+    if (serverRead)
+      m_statsv->setText(
+          JoinLines(ServerLines(server.server, services_.clock.unixTime())));
+  }
+  l_nfiles->setCaption(std::to_string(connections->fileOpeningsCounted()));
+  l_nconns->setCaption(std::to_string(connections->connectionsListed()));
+  traffic.SampleCounters();
+  const std::string separator = services_.locale.thousandsSeparator();
+  l_ntin->setCaption(GroupThousands(traffic.inTotal(), separator) + " (кб)");
+  l_ntout->setCaption(GroupThousands(traffic.outTotal(), separator) + " (кб)");
+}
+
+}  // namespace ov
