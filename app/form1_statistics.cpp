@@ -23,8 +23,8 @@ std::string JoinLines(const std::vector<std::string>& lines) {
 void TForm1::buildStatisticsPage(ui::Container& page) {
   ui::WindowSystem& ws = services_.windows;
   ui::GroupBox& server = ws.createGroupBox(
-      page, {"gb_statsv", {5, 0, 270, 150}, "Служба сервера", ""});
-  m_statsv = &ws.createMemo(server, {"m_statsv", {5, 15, 260, 130}});
+      page, {"gb_statsv", {5, 0, 270, 120}, "Служба сервера", ""});
+  m_statsv = &ws.createMemo(server, {"m_statsv", {5, 15, 260, 100}});
   m_statsv->setReadOnly(true);
   ui::GroupBox& workstation = ws.createGroupBox(
       page, {"gb_statws", {280, 0, 275, 235}, "Служба раб.станции", ""});
@@ -36,25 +36,27 @@ void TForm1::buildStatisticsPage(ui::Container& page) {
       workstation, {"m_statws", {5, 15, 265, 215}, JoinLines(placeholders)});
   m_statws->setReadOnly(true);
 
+  // Each caption, sized to its text, with its value on the same row.
   ui::GroupBox& traffic = ws.createGroupBox(
       page, {"gb_traffic",
-             {5, 152, 135, 80},
+             {5, 122, 270, 55},
              "Траффик",
              "Траффик выбранного сетевого интерфейса по данным системы"});
-  ws.createLabel(traffic, {"l_tin", {8, 15, 120, 13}, "Входящий"});
-  l_ntin = &ws.createLabel(traffic, {"l_ntin", {8, 29, 120, 13}, "l_ntin"});
-  ws.createLabel(traffic, {"l_tout", {8, 45, 120, 13}, "Исходящий"});
-  l_ntout = &ws.createLabel(traffic, {"l_ntout", {8, 59, 120, 13}, "l_ntout"});
+  ws.createLabel(traffic, {"l_tin", {8, 17, 0, 0}, "Входящий"});
+  l_ntin = &ws.createLabel(traffic, {"l_ntin", {165, 17, 100, 13}, "l_ntin"});
+  ws.createLabel(traffic, {"l_tout", {8, 35, 0, 0}, "Исходящий"});
+  l_ntout =
+      &ws.createLabel(traffic, {"l_ntout", {165, 35, 100, 13}, "l_ntout"});
   ui::GroupBox& run = ws.createGroupBox(
       page, {"gb_run",
-             {142, 152, 133, 80},
+             {5, 179, 270, 55},
              "За время работы",
              "Количество открытых файлов и установленных соединений за "
              "время работы программы"});
-  ws.createLabel(run, {"l_conns", {8, 15, 120, 13}, "Открыто файлов:"});
-  l_nfiles = &ws.createLabel(run, {"l_nfiles", {8, 29, 120, 13}, "l_nfiles"});
-  ws.createLabel(run, {"l_files", {8, 45, 120, 13}, "Подключений в истории:"});
-  l_nconns = &ws.createLabel(run, {"l_nconns", {8, 59, 120, 13}, "l_nconns"});
+  ws.createLabel(run, {"l_conns", {8, 17, 0, 0}, "Открыто файлов:"});
+  l_nfiles = &ws.createLabel(run, {"l_nfiles", {165, 17, 100, 13}, "l_nfiles"});
+  ws.createLabel(run, {"l_files", {8, 35, 0, 0}, "Подключений в истории:"});
+  l_nconns = &ws.createLabel(run, {"l_nconns", {165, 35, 100, 13}, "l_nconns"});
 
   cb_statrefresh = &ws.createCheckBox(
       page,

@@ -42,6 +42,11 @@ for page in 0 1 2 3 4 5; do
   screenshot "page$page.png" || fail "no screenshot of page $page"
 done
 
+# The graph is drawn on page 0; page 4 shows the workstation's counters.
+grep -q '"Image1": {"kind": "image", [^}]*"width": 124, "height": 105' page0.json ||
+  fail "page 0 has no activity graph"
+grep -q '"m_statws": {[^}]*"text": "Не запущено операций: 0' page4.json ||
+  fail "page 4 shows no workstation statistics"
 # The menu bar through the keyboard: F10 selects "&Файл", Right moves to
 # "&Инструменты", Down opens it.
 wait_for_dump menu || fail "no dump before the menu"
