@@ -83,6 +83,12 @@ TEST(MainWindow, ResizingLaysTheGridsAndGroupsOutAnew) {
   EXPECT_EQ(files.top, 272);
   EXPECT_EQ(files.height, 232);
   EXPECT_EQ(form.st_files->colWidth(4), 645 - 4 * 70 - 25);
+  // The graph keeps its size beside the open files.
+  const ui::Rect graph = form.Image1->bounds();
+  EXPECT_EQ(graph.left, 655);
+  EXPECT_EQ(graph.top, 277);
+  EXPECT_EQ(graph.width, 124);
+  EXPECT_EQ(graph.height, 105);
   EXPECT_EQ(form.gb_resources->bounds().width, 774);
   EXPECT_EQ(form.lv_fileshist->bounds().width, 544);
 
