@@ -2,12 +2,11 @@
 
 #include <exception>
 
+#include "admin/error_box.h"
+
 namespace ov::admin {
 
 namespace {
-
-// The style of the framework's error box.
-constexpr uint32_t kErrorBox = 0x10;
 
 const char* roleName(EditRole role) {
   switch (role) {
@@ -100,7 +99,7 @@ ui::Button& RunTimeDialog::button(const std::string& name,
     try {
       if (action) action(made);
     } catch (const std::exception& error) {
-      windows_.messageBox(&owner_, error.what(), owner_.caption(), kErrorBox);
+      ShowErrorBox(windows_, owner_, error.what());
       return;
     }
     if (!closes || !current_.window) return;

@@ -51,6 +51,7 @@ TForm1::TForm1(Services& services)
   buildTrayMenu();
   services_.hotKeys.onHotKey = [this](int id) { HotKeyPressed(id); };
   b_reghk->onClick = [this] { b_reghkClick(); };
+  Button111->onClick = [this] { Button111Click(); };
   AutoRun->onClick = [this] { AutoRunClick(); };
   t_log->onDblClick = [this] { N25Click(); };
   st_conns->onCellColor = [this](int, int row) {

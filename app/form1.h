@@ -178,6 +178,7 @@ class TForm1 {
   void N51Click();  // "Открыть директорию с ресурсом"
   void N16Click();  // "Удалить общий ресурс"
   void ShowServerServiceState();  // Button111's caption on the settings page
+  void Button111Click();          // pauses or continues the server service
   void RefreshStatistics();
   ui::ListView* lv_shares = nullptr;
   ui::Button* refreshshares = nullptr;

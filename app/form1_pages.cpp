@@ -156,7 +156,4 @@ void TForm1::stranichkiChange() {
   }
 }
 
-// The server service is not built yet.
-void TForm1::ShowServerServiceState() {}
-
 }  // namespace ov

@@ -11,6 +11,7 @@
 #include "platform/netapi.h"
 #include "platform/process.h"
 #include "platform/registry.h"
+#include "platform/service_control.h"
 #include "platform/shell.h"
 #include "platform/sockets.h"
 #include "platform/sound.h"
@@ -38,6 +39,7 @@ struct Services {
   std::string programFile;
   InterfaceTable& interfaces;
   ProcessPort& processes;
+  ServiceControl& serviceControl;
 };
 
 }  // namespace ov

@@ -9,6 +9,7 @@
 #include "platform/sim/sim_netapi.h"
 #include "platform/sim/sim_process.h"
 #include "platform/sim/sim_registry.h"
+#include "platform/sim/sim_services.h"
 #include "platform/sim/sim_shell.h"
 #include "platform/sim/sim_sockets.h"
 #include "platform/sim/sim_sound.h"
@@ -29,6 +30,7 @@ class SimLan {
         shell_(journal),
         interfaces_(world_),
         processes_(world_, journal),
+        services_(world_, journal),
         player_(world_, std::move(scenario)) {}
 
   World& world() { return world_; }
@@ -41,6 +43,7 @@ class SimLan {
   ShellPort& shell() { return shell_; }
   InterfaceTable& interfaces() { return interfaces_; }
   SimProcess& processes() { return processes_; }
+  SimServices& services() { return services_; }
   ScenarioPlayer& player() { return player_; }
 
  private:
@@ -54,6 +57,7 @@ class SimLan {
   SimShell shell_;
   SimInterfaces interfaces_;
   SimProcess processes_;
+  SimServices services_;
   ScenarioPlayer player_;
 };
 

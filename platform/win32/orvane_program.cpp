@@ -17,6 +17,7 @@
 #include "platform/win32/win_netapi.h"
 #include "platform/win32/win_process.h"
 #include "platform/win32/win_registry.h"
+#include "platform/win32/win_services.h"
 #include "platform/win32/win_shell.h"
 #include "platform/win32/win_sockets.h"
 #include "platform/win32/window_system.h"
@@ -158,21 +159,23 @@ int runProgram(const std::vector<std::string>& args) {
   WinShell shell;
   WinInterfaces interfaces;
   WinProcess processes;
+  WinServices serviceControl;
   // With /sim the report programs still run for real.
   lan.processes().setRealProcesses(&processes);
   const std::string file = programFile();
   Services services =
       mode.simulated
-          ? Services{lan.netApi(),   lan.sockets(), lan.fileSystem(),
-                     lan.sound(),    clock,         timers,
-                     locale,         tray,          lan.hotKeys(),
-                     lan.registry(), lan.shell(),   windows,
-                     folderOf(file), file,          lan.interfaces(),
-                     lan.processes()}
-          : Services{net,      sockets, files,          speaker, clock,
-                     timers,   locale,  tray,           hotKeys, registry,
-                     shell,    windows, folderOf(file), file,    interfaces,
-                     processes};
+          ? Services{lan.netApi(),    lan.sockets(), lan.fileSystem(),
+                     lan.sound(),     clock,         timers,
+                     locale,          tray,          lan.hotKeys(),
+                     lan.registry(),  lan.shell(),   windows,
+                     folderOf(file),  file,          lan.interfaces(),
+                     lan.processes(), lan.services()}
+          : Services{
+                net,       sockets,       files,          speaker, clock,
+                timers,    locale,        tray,           hotKeys, registry,
+                shell,     windows,       folderOf(file), file,    interfaces,
+                processes, serviceControl};
   return runForm(services, windows, lan, userVerbs, clock, timers);
 }
 

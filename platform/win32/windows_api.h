@@ -6,18 +6,23 @@
 #include "platform/netapi.h"
 #include "platform/process.h"
 #include "platform/registry.h"
+#include "platform/service_control.h"
 #include "platform/shell.h"
 #include "platform/sound.h"
 #include "platform/tray.h"
 #include "platform/ui.h"
 // After the ports; Winsock 2 first, as windows.h would bring the old one.
+// clang-format off
 #include <winsock2.h>
 #include <windows.h>
+// clang-format on
 // The shell's calls, so that their names are taken back below too.
 #include <shellapi.h>
 
 // The ports' members, not the system's A/W names.
 #undef CreateProcess
+#undef OpenSCManager
+#undef OpenService
 #undef PlaySound
 #undef RegDeleteValue
 #undef RegOpenKeyEx

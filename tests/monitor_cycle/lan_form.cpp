@@ -58,7 +58,8 @@ LanForm::LanForm(std::string_view scenario, LanFormOptions options)
                 options.programFile.empty() ? dir_.string() + "/Orvane.exe"
                                             : options.programFile,
                 lan_.interfaces(),
-                lan_.processes()},
+                lan_.processes(),
+                lan_.services()},
       driver_(windows_, {&tray_, &lan_.hotKeys()}) {
   windows_.setJournal(&journal_);
   windows_.refuseToolTips = options.refuseToolTips;

@@ -63,6 +63,7 @@ class LanForm {
   headless::RecordingTray& tray() { return tray_; }
   headless::WindowSystem& windows() { return windows_; }
   sim::SimRegistry& registry() { return lan_.registry(); }
+  sim::SimServices& serviceManager() { return lan_.services(); }
 
   // The argument lists of the journal's lines of one call, as written:
   // R"(["Подключился:", "PC1 (ivan)", 5000])".

@@ -127,6 +127,19 @@ class InertProcesses : public ProcessPort {
   }
 };
 
+// A machine without a service manager: every open is refused.
+class InertServices : public ServiceControl {
+ public:
+  Handle OpenSCManager(uint32_t) override { return 0; }
+  Handle OpenService(Handle, std::string_view, uint32_t) override { return 0; }
+  bool QueryServiceStatus(Handle, SERVICE_STATUS&) override { return false; }
+  bool ControlService(Handle, uint32_t, SERVICE_STATUS&) override {
+    return false;
+  }
+  bool CloseServiceHandle(Handle) override { return false; }
+  uint32_t GetLastError() override { return 5; }
+};
+
 class InertSound : public Sound {
  public:
   unsigned waveOutGetNumDevs() override { return 0; }
@@ -145,7 +158,8 @@ struct InertMachine {
             hotKeys,    registry,
             shell,      windows,
             programDir, programDir + "Orvane.exe",
-            interfaces, processes};
+            interfaces, processes,
+            serviceControl};
   }
 
   InertNetApi net;
@@ -159,6 +173,7 @@ struct InertMachine {
   InertShell shell;
   InertInterfaces interfaces;
   InertProcesses processes;
+  InertServices serviceControl;
 };
 
 }  // namespace ov

@@ -1,0 +1,44 @@
+// The server service's button on the settings page: its caption follows
+// the service's state, its click pauses or continues the service.
+#include "admin/error_box.h"
+#include "admin/server_service.h"
+#include "app/form1.h"
+
+namespace ov {
+
+namespace {
+
+constexpr const char* kPauseCaption = "Приостановить службу сервера";
+constexpr const char* kResumeCaption = "Возобновить службу сервера";
+
+}  // namespace
+
+void TForm1::ShowServerServiceState() {
+  try {
+    const uint32_t state = admin::ToggleServerService(
+        services_.serviceControl, admin::ServiceToggle::query);
+    Button111->setCaption(state == admin::kServiceRunning ||
+                                  state == admin::kServiceStartPending
+                              ? kPauseCaption
+                              : kResumeCaption);
+  } catch (const std::exception& error) {
+    admin::ShowErrorBox(services_.windows, *Form1, error.what());
+  }
+}
+
+void TForm1::Button111Click() {
+  try {
+    const uint32_t state = admin::ToggleServerService(
+        services_.serviceControl, admin::ServiceToggle::toggle);
+    // A continue that is still pending is as good as running: the next
+    // click pauses.
+    Button111->setCaption(state == admin::kServiceRunning ||
+                                  state == admin::kServiceContinuePending
+                              ? kPauseCaption
+                              : kResumeCaption);
+  } catch (const std::exception& error) {
+    admin::ShowErrorBox(services_.windows, *Form1, error.what());
+  }
+}
+
+}  // namespace ov

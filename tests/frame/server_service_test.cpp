@@ -1,0 +1,69 @@
+// The server service's button: the caption on the settings page, pause
+// and continue through the service manager, and the errors it shows.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "lan_form.h"
+
+namespace ov::test {
+namespace {
+
+constexpr const char* kPause = "Приостановить службу сервера";
+constexpr const char* kResume = "Возобновить службу сервера";
+
+TEST(ServerService, TheSettingsPageShowsWhatTheNextClickDoes) {
+  for (const auto& [state, caption] : {std::pair{"2", kPause},
+                                       {"4", kPause},
+                                       {"7", kResume},
+                                       {"1", kResume}}) {
+    LanForm lan(std::string("0 service ") + state + "\n1 ui page 3\n");
+    lan.runUntil(1.5);
+    EXPECT_EQ(lan.form().Button111->caption(), caption) << state;
+    EXPECT_EQ(lan.serviceManager().openHandles(), 0u);
+  }
+}
+
+TEST(ServerService, ClicksPauseAndContinueTheService) {
+  LanForm lan(
+      "1 ui page 3\n"
+      "2 ui click Button111\n"
+      "3 ui click Button111\n");
+  lan.runUntil(2.5);
+  EXPECT_EQ(lan.calls("ControlService"),
+            (std::vector<std::string>{R"(["lanmanserver", 2])"}));
+  EXPECT_EQ(lan.form().Button111->caption(), kResume);
+  lan.runUntil(3.5);
+  EXPECT_EQ(lan.calls("ControlService"),
+            (std::vector<std::string>{R"(["lanmanserver", 2])",
+                                      R"(["lanmanserver", 3])"}));
+  EXPECT_EQ(lan.form().Button111->caption(), kPause);
+  EXPECT_EQ(lan.serviceManager().openHandles(), 0u);
+}
+
+TEST(ServerService, FailuresShowTheirTextAndCodeAndLeaveTheCaption) {
+  // Without the right to the manager, every visit of the page says so.
+  LanForm denied(
+      "0 service deny\n"
+      "1 ui page 3\n"
+      "2 ui page 0\n"
+      "3 ui page 3\n");
+  denied.runUntil(3.5);
+  const std::string refused =
+      R"(["Orvane", "Error from lanmanserver::OpenSCManager() : 5", 16])";
+  EXPECT_EQ(denied.calls("MessageBox"),
+            (std::vector<std::string>{refused, refused}));
+  EXPECT_EQ(denied.form().Button111->caption(), kPause);
+
+  // A stopped service cannot be paused.
+  LanForm stopped("0 service 1\n1 ui click Button111\n");
+  stopped.runUntil(1.5);
+  EXPECT_EQ(stopped.calls("MessageBox"),
+            (std::vector<std::string>{
+                R"(["Orvane", "Error from StopService() : 1062", 16])"}));
+  EXPECT_EQ(stopped.form().Button111->caption(), kPause);
+  EXPECT_EQ(stopped.serviceManager().openHandles(), 0u);
+}
+
+}  // namespace
+}  // namespace ov::test
