@@ -127,16 +127,20 @@ class InertProcesses : public ProcessPort {
   }
 };
 
-// A machine without a service manager: every open is refused.
+// A server service that runs and takes no controls: visiting the settings
+// page shows no error box.
 class InertServices : public ServiceControl {
  public:
-  Handle OpenSCManager(uint32_t) override { return 0; }
-  Handle OpenService(Handle, std::string_view, uint32_t) override { return 0; }
-  bool QueryServiceStatus(Handle, SERVICE_STATUS&) override { return false; }
+  Handle OpenSCManager(uint32_t) override { return 1; }
+  Handle OpenService(Handle, std::string_view, uint32_t) override { return 2; }
+  bool QueryServiceStatus(Handle, SERVICE_STATUS& status) override {
+    status.dwCurrentState = 4;
+    return true;
+  }
   bool ControlService(Handle, uint32_t, SERVICE_STATUS&) override {
     return false;
   }
-  bool CloseServiceHandle(Handle) override { return false; }
+  bool CloseServiceHandle(Handle) override { return true; }
   uint32_t GetLastError() override { return 5; }
 };
 
@@ -151,14 +155,14 @@ class InertSound : public Sound {
 struct InertMachine {
   Services services(Locale& locale, ui::WindowSystem& windows,
                     const std::string& programDir) {
-    return {net,        sockets,
-            files,      sound,
-            clock,      clock,
-            locale,     tray,
-            hotKeys,    registry,
-            shell,      windows,
-            programDir, programDir + "Orvane.exe",
-            interfaces, processes,
+    return {net,           sockets,
+            files,         sound,
+            clock,         clock,
+            locale,        tray,
+            hotKeys,       registry,
+            shell,         windows,
+            programDir,    programDir + "Orvane.exe",
+            interfaces,    processes,
             serviceControl};
   }
 
