@@ -9,6 +9,7 @@
 
 #include "admin/dialog_button_handler.h"
 #include "admin/run_time_dialog.h"
+#include "admin/server_service.h"
 #include "app/cell_hint.h"
 #include "app/services.h"
 #include "app/ttray.h"
@@ -179,6 +180,9 @@ class TForm1 {
   void N16Click();  // "Удалить общий ресурс"
   void ShowServerServiceState();  // Button111's caption on the settings page
   void Button111Click();          // pauses or continues the server service
+  // Runs the service routine and sets Button111's caption: "pause" for a
+  // running service or one in the state given.
+  void ServiceButtonFollows(admin::ServiceToggle mode, uint32_t alsoRunning);
   void RefreshStatistics();
   ui::ListView* lv_shares = nullptr;
   ui::Button* refreshshares = nullptr;

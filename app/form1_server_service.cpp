@@ -14,26 +14,24 @@ constexpr const char* kResumeCaption = "Возобновить службу се
 }  // namespace
 
 void TForm1::ShowServerServiceState() {
-  try {
-    const uint32_t state = admin::ToggleServerService(
-        services_.serviceControl, admin::ServiceToggle::query);
-    Button111->setCaption(state == admin::kServiceRunning ||
-                                  state == admin::kServiceStartPending
-                              ? kPauseCaption
-                              : kResumeCaption);
-  } catch (const std::exception& error) {
-    admin::ShowErrorBox(services_.windows, *Form1, error.what());
-  }
+  ServiceButtonFollows(admin::ServiceToggle::query,
+                       admin::kServiceStartPending);
 }
 
 void TForm1::Button111Click() {
+  // A continue that is still pending is as good as running: the next
+  // click pauses.
+  ServiceButtonFollows(admin::ServiceToggle::toggle,
+                       admin::kServiceContinuePending);
+}
+
+void TForm1::ServiceButtonFollows(admin::ServiceToggle mode,
+                                  uint32_t alsoRunning) {
   try {
-    const uint32_t state = admin::ToggleServerService(
-        services_.serviceControl, admin::ServiceToggle::toggle);
-    // A continue that is still pending is as good as running: the next
-    // click pauses.
+    const uint32_t state =
+        admin::ToggleServerService(services_.serviceControl, mode);
     Button111->setCaption(state == admin::kServiceRunning ||
-                                  state == admin::kServiceContinuePending
+                                  state == alsoRunning
                               ? kPauseCaption
                               : kResumeCaption);
   } catch (const std::exception& error) {

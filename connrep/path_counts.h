@@ -18,9 +18,6 @@ class PathCounts {
   // Brings the slot of a path about to be counted into the cache.
   void Prefetch(uint64_t hash) const;
   void Count(std::string_view path, uint64_t hash);
-  void Count(std::string_view path) { Count(path, Hash(path)); }
-
-  std::size_t size() const { return size_; }
 
   struct Entry {
     std::string_view path;

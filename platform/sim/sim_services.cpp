@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "platform/sim/sim_text.h"
+
 namespace ov::sim {
 
 namespace {
@@ -13,13 +15,6 @@ constexpr uint32_t kServiceNotActive = 1062;
 constexpr uint32_t kStopped = 1;
 constexpr uint32_t kRunning = 4;
 constexpr uint32_t kPaused = 7;
-
-bool IsServerService(std::string_view name) {
-  std::string lower(name);
-  for (char& c : lower)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return lower == "lanmanserver";
-}
 
 }  // namespace
 
@@ -45,7 +40,7 @@ ServiceControl::Handle SimServices::OpenService(Handle manager,
   const auto found = open_.find(manager);
   if (found == open_.end() || found->second.service)
     return fail(kInvalidHandle), 0;
-  if (!IsServerService(name)) return fail(kServiceDoesNotExist), 0;
+  if (!sameName(name, "lanmanserver")) return fail(kServiceDoesNotExist), 0;
   return open(true, access);
 }
 
