@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "connrep/short_keys.h"
 #include "reptext/text_mode_reader.h"
 
 namespace connrep {
@@ -9,7 +10,7 @@ namespace connrep {
 ConnectionTally::ConnectionTally() : perDay_(kCalendarDays) {}
 
 ComputerTally& ConnectionTally::Computer(std::string_view name) {
-  if (last_ != nullptr && name == lastName_) return *last_;
+  if (last_ != nullptr && SameKey(name, lastName_)) return *last_;
   auto found = computers_.find(name);
   if (found == computers_.end())
     found = computers_.emplace(std::string(name), ComputerTally{}).first;
@@ -20,6 +21,9 @@ ComputerTally& ConnectionTally::Computer(std::string_view name) {
 }
 
 void ConnectionTally::Add(const FileLogLine& line) {
+  // The path's slot is fetched while the day and the computer are counted.
+  const uint64_t hash = HashKey(line.path);
+  files_.Prefetch(hash);
   const CalendarDate date{line.day, line.month, 2000 + line.year};
   if (date.day != lastDate_.day || date.month != lastDate_.month ||
       date.year != lastDate_.year) {
@@ -33,23 +37,30 @@ void ConnectionTally::Add(const FileLogLine& line) {
   lastDay_ = std::max(lastDay_, day);
   ComputerTally& computer = Computer(line.computer);
   ++computer.openings;
-  computer.daysActive.set(day);
-  const uint64_t hash = PathCounts::Hash(line.path);
-  files_.Prefetch(hash);
-  Finish();
-  pending_ = true;
-  pendingPath_.assign(line.path);
-  pendingHash_ = hash;
+  computer.daysActive[day] = true;
+  files_.Count(line.path, hash);
 }
 
-void ConnectionTally::Finish() {
-  if (pending_) files_.Count(pendingPath_, pendingHash_);
-  pending_ = false;
+void ConnectionTally::Merge(const ConnectionTally& other) {
+  openings_ += other.openings_;
+  skipped_ += other.skipped_;
+  firstDay_ = std::min(firstDay_, other.firstDay_);
+  lastDay_ = std::max(lastDay_, other.lastDay_);
+  for (std::size_t day = 0; day < perDay_.size(); ++day)
+    perDay_[day] += other.perDay_[day];
+  for (const auto& [name, counted] : other.computers_) {
+    ComputerTally& computer = Computer(name);
+    computer.openings += counted.openings;
+    computer.daysActive |= counted.daysActive;
+  }
+  for (const PathCounts::Entry& file : other.files_.Entries())
+    files_.Count(file.path, HashKey(file.path), file.count);
 }
 
-bool TallyFileLog(std::FILE* log, ConnectionTally& tally) {
-  TextModeLineReader reader(log);
+LogPart TallyFileLog(std::FILE* log, ConnectionTally& tally, uint64_t limit) {
+  TextModeLineReader reader(log, limit);
   bool overLong = false;
+  FileLogLineParser parser;
   FileLogLine line;
   for (std::string_view piece; reader.Next(piece);) {
     if (overLong || !reader.LineEnded()) {
@@ -61,13 +72,12 @@ bool TallyFileLog(std::FILE* log, ConnectionTally& tally) {
     if (piece.back() == '\n') piece.remove_suffix(1);
     if (piece.empty()) continue;  // a blank line is no damage
     // A NUL is damage: the program never writes one.
-    if (!reader.HasNul() && ParseFileLogLine(piece, line))
+    if (!reader.HasNul() && parser.Parse(piece, line))
       tally.Add(line);
     else
       tally.AddSkipped();
   }
-  tally.Finish();
-  return std::ferror(log) == 0;
+  return {std::ferror(log) == 0, reader.MetCtrlZ()};
 }
 
 }  // namespace connrep

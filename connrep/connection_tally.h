@@ -5,7 +5,6 @@
 #include <bitset>
 #include <cstdint>
 #include <cstdio>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -14,14 +13,13 @@
 #include "connrep/calendar_day.h"
 #include "connrep/file_log_line.h"
 #include "connrep/path_counts.h"
+#include "connrep/short_keys.h"
 
 namespace connrep {
 
 struct StringHash {
   using is_transparent = void;
-  std::size_t operator()(std::string_view text) const {
-    return std::hash<std::string_view>{}(text);
-  }
+  std::size_t operator()(std::string_view text) const { return HashKey(text); }
 };
 
 // Keyed by the log's own bytes (Windows-1251); looked up without a copy.
@@ -38,11 +36,10 @@ class ConnectionTally {
  public:
   ConnectionTally();
 
-  // The line's path is counted by the next Add or by Finish: meanwhile the
-  // memory that counts it is fetched.
   void Add(const FileLogLine& line);
   void AddSkipped() { ++skipped_; }
-  void Finish();
+  // Adds what another tally counted.
+  void Merge(const ConnectionTally& other);
 
   uint64_t openings() const { return openings_; }
   uint64_t skipped() const { return skipped_; }
@@ -52,7 +49,6 @@ class ConnectionTally {
   int lastDay() const { return lastDay_; }
   uint64_t openingsOnDay(int dayNumber) const { return perDay_[dayNumber]; }
   const StringMap<ComputerTally>& computers() const { return computers_; }
-  // Complete after Finish.
   const PathCounts& files() const { return files_; }
 
  private:
@@ -65,9 +61,6 @@ class ConnectionTally {
   std::vector<uint64_t> perDay_;
   StringMap<ComputerTally> computers_;
   PathCounts files_;
-  bool pending_ = false;
-  std::string pendingPath_;
-  uint64_t pendingHash_ = 0;
   // Lines of one computer come in runs; the last one is kept at hand.
   std::string_view lastName_;
   ComputerTally* last_ = nullptr;
@@ -76,9 +69,16 @@ class ConnectionTally {
   int lastDayNumber_ = 0;
 };
 
-// Reads the whole log, opened in binary mode, into the tally. Lines that
+struct LogPart {
+  bool read = false;      // false when reading the file failed
+  bool metCtrlZ = false;  // the text of the file ended in this part
+};
+
+// Reads the log, opened in binary mode, into the tally: from where it
+// stands, at most `limit` bytes, which should end with a line. Lines that
 // are damaged or longer than the reader's 1,023 characters are counted as
-// skipped. False when reading the file failed.
-bool TallyFileLog(std::FILE* log, ConnectionTally& tally);
+// skipped.
+LogPart TallyFileLog(std::FILE* log, ConnectionTally& tally,
+                     uint64_t limit = UINT64_MAX);
 
 }  // namespace connrep

@@ -1,20 +1,16 @@
 #include "connrep/connrep_run.h"
 
-#include <memory>
 #include <string>
 
 #include "connrep/connection_tally.h"
 #include "connrep/connections_report.h"
 #include "connrep/connrep_arguments.h"
+#include "connrep/log_halves.h"
+#include "reptext/owned_file.h"
 
 namespace connrep {
 
 namespace {
-
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
 
 constexpr int kDone = 0;
 constexpr int kBadCommandLine = 1;
@@ -73,16 +69,13 @@ int RunConnrep(int argc, const char* const* argv, std::FILE* standardOutput) {
   if (arguments.log.empty()) return Usage("");
 
   ConnectionTally tally;
-  {
-    File log(std::fopen(arguments.log.c_str(), "rb"));
-    if (!log || !TallyFileLog(log.get(), tally)) {
-      std::fprintf(stderr, "Unable to read source file.\n");
-      return kLogUnreadable;
-    }
+  if (!TallyLogFile(arguments.log, tally)) {
+    std::fprintf(stderr, "Unable to read source file.\n");
+    return kLogUnreadable;
   }
   const std::string report = FormatConnectionsReport(tally, arguments.log);
-  File file(arguments.output ? std::fopen(arguments.output->c_str(), "wb")
-                             : nullptr);
+  OwnedFile file(arguments.output ? std::fopen(arguments.output->c_str(), "wb")
+                                  : nullptr);
   std::FILE* out = arguments.output ? file.get() : standardOutput;
   bool written = out != nullptr;
   if (written) {

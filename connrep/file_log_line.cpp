@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "connrep/short_keys.h"
+
 namespace connrep {
 
 namespace {
@@ -14,6 +16,10 @@ constexpr std::string_view kComputerClose = "] ";
 constexpr std::size_t npos = std::string_view::npos;
 // "dd.mm.yy"
 constexpr std::size_t kDateChars = 8;
+// The time is written right-aligned in eight characters, so the date
+// mostly closes at a fixed place.
+constexpr std::size_t kUsualTime = 8;
+constexpr std::size_t kUsualDateEnd = 1 + kUsualTime + 2 + kDateChars;
 
 // -1 when the text is not two digits.
 int twoDigits(std::string_view text) {
@@ -24,19 +30,22 @@ int twoDigits(std::string_view text) {
   return static_cast<int>(high * 10 + low);
 }
 
+constexpr uint64_t kOnes = 0x0101010101010101;
+
+// The high bit of each byte of `word` that equals `byte`; bits above the
+// lowest one may be false, but none is set when no byte equals it.
+uint64_t BytesEqual(uint64_t word, char byte) {
+  const uint64_t x = word ^ (kOnes * static_cast<unsigned char>(byte));
+  return (x - kOnes) & ~x & (kOnes * 0x80);
+}
+
 // The first "]" in line[from, to), or `to`. The fields are short and the
 // file log long: eight bytes a step, without a library call.
 std::size_t findBracket(std::string_view line, std::size_t from,
                         std::size_t to) {
   static_assert(std::endian::native == std::endian::little);
-  constexpr uint64_t kOnes = 0x0101010101010101;
-  constexpr uint64_t kHighs = 0x8080808080808080;
   for (; from + 8 <= to; from += 8) {
-    uint64_t word;
-    std::memcpy(&word, line.data() + from, 8);
-    const uint64_t x = word ^ (kOnes * ']');
-    // The lowest flagged byte is the first "]"; flags above it may be false.
-    if (const uint64_t found = (x - kOnes) & ~x & kHighs)
+    if (const uint64_t found = BytesEqual(WordAt(line.data() + from), ']'))
       return from + std::countr_zero(found) / 8;
   }
   while (from < to && line[from] != ']') ++from;
@@ -54,15 +63,19 @@ std::size_t findClose(std::string_view line, std::string_view close,
   return npos;
 }
 
-// The time is written right-aligned in eight characters, so the date
-// mostly closes at a fixed place; a longer time is looked through.
+// A longer time than the usual one is looked through.
 std::size_t findDateClose(std::string_view line) {
-  constexpr std::size_t kUsual = 1 + 8 + 2 + kDateChars;
-  if (line.size() < kUsual + kDateClose.size() ||
-      line.substr(kUsual, kDateClose.size()) != kDateClose ||
-      findBracket(line, 1, kUsual) != kUsual)
+  if (line.size() < kUsualDateEnd + kDateClose.size() ||
+      line.substr(kUsualDateEnd, kDateClose.size()) != kDateClose ||
+      findBracket(line, 1, kUsualDateEnd) != kUsualDateEnd)
     return findClose(line, kDateClose, 1);
-  return kUsual;
+  return kUsualDateEnd;
+}
+
+std::string_view timeOf(std::string_view line, std::size_t dateEnd) {
+  std::string_view time = line.substr(1, dateEnd - kDateChars - 3);
+  time.remove_prefix(std::min(time.find_first_not_of(' '), time.size()));
+  return time;
 }
 
 bool dateExists(int day, int month, int year) {
@@ -89,8 +102,7 @@ bool ParseFileLogLine(std::string_view line, FileLogLine& parsed) {
   const int month = twoDigits(date.substr(3, 2));
   const int year = twoDigits(date.substr(6, 2));
   if (year < 0 || !dateExists(day, month, year)) return false;
-  std::string_view time = line.substr(1, dateEnd - kDateChars - 3);
-  time.remove_prefix(std::min(time.find_first_not_of(' '), time.size()));
+  const std::string_view time = timeOf(line, dateEnd);
   if (time.empty()) return false;
 
   const std::size_t computerStart = dateEnd + kDateClose.size();
@@ -106,6 +118,45 @@ bool ParseFileLogLine(std::string_view line, FileLogLine& parsed) {
             time,
             line.substr(computerStart, computerEnd - computerStart),
             path};
+  return true;
+}
+
+bool FileLogLineParser::ParseLikeLast(std::string_view line,
+                                      FileLogLine& parsed) const {
+  constexpr std::size_t kHeadStart = 1 + kUsualTime;
+  // The head holds the date's closing bracket and the computer's, so the
+  // first of each is where the last line had it, if the time holds none.
+  static_assert(kUsualTime == 8, "the time is one word");
+  if (head_.empty() || line.size() <= kHeadStart + head_.size() ||
+      line.front() != '[' ||
+      !SameBytes(line.data() + kHeadStart, head_.data(), head_.size()))
+    return false;
+  const uint64_t time = WordAt(line.data() + 1);
+  const uint64_t notBlank = time ^ (kOnes * ' ');
+  if (notBlank == 0 || BytesEqual(time, ']') != 0) return false;
+  // Blanks lead the time; the first byte is the lowest.
+  const std::size_t blanks = std::countr_zero(notBlank) / 8;
+  parsed = {last_.day,
+            last_.month,
+            last_.year,
+            line.substr(1 + blanks, kUsualTime - blanks),
+            line.substr(kUsualDateEnd + kDateClose.size(), last_.computerSize),
+            line.substr(kHeadStart + head_.size())};
+  return true;
+}
+
+bool FileLogLineParser::Parse(std::string_view line, FileLogLine& parsed) {
+  std::string_view body = line;
+  if (!body.empty() && body.back() == '\r') body.remove_suffix(1);
+  if (ParseLikeLast(body, parsed)) return true;
+  if (!ParseFileLogLine(line, parsed)) return false;
+  const std::size_t headStart = 1 + kUsualTime;
+  if (parsed.time.data() + parsed.time.size() == line.data() + headStart) {
+    head_.assign(line.data() + headStart, parsed.path.data());
+    last_ = {parsed.day, parsed.month, parsed.year, parsed.computer.size()};
+  } else {
+    head_.clear();
+  }
   return true;
 }
 

@@ -2,6 +2,7 @@
 // One line of the file log, "[TIME  dd.mm.yy] [COMPUTER] PATH", read
 // without trusting it: a line that does not hold that shape, or a date
 // that does not exist, is no line.
+#include <string>
 #include <string_view>
 
 namespace connrep {
@@ -19,5 +20,24 @@ struct FileLogLine {
 // Fills `parsed`, whose views point into line; false when the line is no
 // line of the log (`parsed` is then left half filled).
 bool ParseFileLogLine(std::string_view line, FileLogLine& parsed);
+
+// Parses the lines of a log one after another. Most lines have the date
+// and the computer of the line before; such a line is taken by comparing
+// its head with that line's, without looking for its brackets again.
+class FileLogLineParser {
+ public:
+  bool Parse(std::string_view line, FileLogLine& parsed);
+
+ private:
+  bool ParseLikeLast(std::string_view line, FileLogLine& parsed) const;
+
+  // "  dd.mm.yy] [COMPUTER] " of the last line parsed whose time took the
+  // usual eight characters; empty when there is none.
+  std::string head_;
+  struct {
+    int day, month, year;
+    std::size_t computerSize;
+  } last_{};
+};
 
 }  // namespace connrep

@@ -14,10 +14,10 @@ class PathCounts {
  public:
   PathCounts();
 
-  static uint64_t Hash(std::string_view path);
   // Brings the slot of a path about to be counted into the cache.
   void Prefetch(uint64_t hash) const;
-  void Count(std::string_view path, uint64_t hash);
+  // hash: HashKey(path).
+  void Count(std::string_view path, uint64_t hash, uint64_t times = 1);
 
   struct Entry {
     std::string_view path;

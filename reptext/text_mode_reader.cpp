@@ -20,11 +20,15 @@ std::size_t PlainSpan(const char* bytes, std::size_t size) {
 
 bool TextModeLineReader::Fill() {
   pos_ = 0;
-  size_ = ended_ ? 0 : std::fread(raw_, 1, sizeof raw_, file_);
+  const std::size_t wanted =
+      static_cast<std::size_t>(std::min<std::uint64_t>(sizeof raw_, unread_));
+  size_ = ended_ || wanted == 0 ? 0 : std::fread(raw_, 1, wanted, file_);
+  unread_ -= size_;
   // A Ctrl-Z ends the file: nothing after it is read.
   if (const void* stop = std::memchr(raw_, kCtrlZ, size_)) {
     size_ = static_cast<const char*>(stop) - raw_;
     ended_ = true;
+    met_ctrl_z_ = true;
   }
   next_nul_ = NulFrom(0);
   return size_ > 0;

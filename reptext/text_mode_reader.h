@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <string_view>
 
@@ -12,7 +13,9 @@ class TextModeLineReader {
  public:
   static constexpr std::size_t kMaxLine = 1023;
 
-  explicit TextModeLineReader(std::FILE* file) : file_(file) {}
+  // Reads from where the file stands, at most `limit` bytes.
+  explicit TextModeLineReader(std::FILE* file, std::uint64_t limit = UINT64_MAX)
+      : file_(file), unread_(limit) {}
 
   // The next line or piece of a line, with its line feed if it had one; NUL
   // bytes are left in. The view holds until the next call. False at the end
@@ -24,6 +27,8 @@ class TextModeLineReader {
   bool LineEnded() const { return line_ended_; }
   // Whether that piece holds a NUL byte.
   bool HasNul() const { return has_nul_; }
+  // Whether a Ctrl-Z was met: the text ended there.
+  bool MetCtrlZ() const { return met_ctrl_z_; }
 
  private:
   static constexpr int kEnd = -1;
@@ -36,7 +41,9 @@ class TextModeLineReader {
   std::size_t NulFrom(std::size_t from) const;
 
   std::FILE* file_;
+  std::uint64_t unread_;
   bool ended_ = false;
+  bool met_ctrl_z_ = false;
   bool line_ended_ = true;
   bool has_nul_ = false;
   std::size_t next_nul_ = 0;  // in raw_, from pos_ on; size_ when none

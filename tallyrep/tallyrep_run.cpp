@@ -1,16 +1,10 @@
 #include "tallyrep/tallyrep_run.h"
 
-#include <memory>
-
+#include "reptext/owned_file.h"
 #include "tallyrep/log_reduce.h"
 #include "tallyrep/traffic_report.h"
 
 namespace {
-
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
 
 constexpr const char* kUsage =
     "tallyrep - program for generation statistical logs based of Orvane "
@@ -38,12 +32,12 @@ int RunTallyrep(int argc, const char* const* argv, ReportDate today) {
   }
   // Both files are binary: the reader and the report handle CR LF
   // themselves, alike on every platform.
-  File input(std::fopen(argv[1], "rb"));
+  OwnedFile input(std::fopen(argv[1], "rb"));
   if (!input) {
     std::fputs("Unable to read source file.\n", stderr);
     return 1;
   }
-  File output(argc < 3 ? nullptr : std::fopen(argv[2], "wb"));
+  OwnedFile output(argc < 3 ? nullptr : std::fopen(argv[2], "wb"));
   if (!output) {
     std::fputs("Unable to create result file.\n", stdout);
     return 1;
