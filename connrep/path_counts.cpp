@@ -21,12 +21,8 @@ void PathCounts::Prefetch(uint64_t hash) const {
 
 bool PathCounts::Holds(const Slot& slot, std::string_view path,
                        uint64_t hash) const {
-  if (slot.hash != hash || slot.keyLength != path.size()) return false;
-  const std::size_t inSlot = std::min(path.size(), kPrefix);
-  if (!SameBytes(slot.prefix, path.data(), inSlot)) return false;
-  return path.size() <= kPrefix ||
-         SameBytes(keys_.data() + slot.keyOffset + kPrefix,
-                   path.data() + kPrefix, path.size() - kPrefix);
+  return slot.hash == hash && slot.keyLength == path.size() &&
+         SameBytes(keys_.data() + slot.keyOffset, path.data(), path.size());
 }
 
 void PathCounts::Count(std::string_view path, uint64_t hash, uint64_t times) {
@@ -37,8 +33,7 @@ void PathCounts::Count(std::string_view path, uint64_t hash, uint64_t times) {
       slot.hash = hash;
       slot.count = times;
       slot.keyOffset = keys_.size();
-      slot.keyLength = static_cast<uint32_t>(path.size());
-      std::memcpy(slot.prefix, path.data(), std::min(path.size(), kPrefix));
+      slot.keyLength = path.size();
       keys_ += path;
       // At most half full, so probes stay short.
       if (++size_ * 2 > slots_.size()) Grow();

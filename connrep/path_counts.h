@@ -1,8 +1,8 @@
 #pragma once
-// How often each path was opened. An open-addressing table whose slots
-// hold the first bytes of their key: a lookup, one per line of the log,
-// mostly touches one cache line, where a node-based map chases three
-// pointers. The whole keys follow each other in one arena.
+// How often each path was opened. An open-addressing table of small
+// slots: a lookup, one per line of the log, touches a slot and its key,
+// where a node-based map chases three pointers. The keys follow each other
+// in one arena.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -27,13 +27,13 @@ class PathCounts {
   std::vector<Entry> Entries() const;
 
  private:
-  static constexpr std::size_t kPrefix = 36;
-  struct alignas(64) Slot {
+  // 32 bytes, two to a cache line, no key inside: the table of a log's
+  // files stays in a core's own cache.
+  struct Slot {
     uint64_t hash;
     uint64_t count;  // 0: the slot is free
     std::size_t keyOffset;
-    uint32_t keyLength;  // paths are shorter than a line
-    char prefix[kPrefix];
+    std::size_t keyLength;
   };
 
   bool Holds(const Slot& slot, std::string_view path, uint64_t hash) const;
