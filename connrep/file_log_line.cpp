@@ -121,39 +121,55 @@ bool ParseFileLogLine(std::string_view line, FileLogLine& parsed) {
   return true;
 }
 
-bool FileLogLineParser::ParseLikeLast(std::string_view line,
-                                      FileLogLine& parsed) const {
+bool FileLogLineParser::ParseOnLastDate(std::string_view line,
+                                        FileLogLine& parsed) {
   constexpr std::size_t kHeadStart = 1 + kUsualTime;
-  // The head holds the date's closing bracket and the computer's, so the
-  // first of each is where the last line had it, if the time holds none.
+  constexpr std::size_t kDateHead = 2 + kDateChars + kDateClose.size();
+  constexpr std::size_t kComputerStart = kHeadStart + kDateHead;
   static_assert(kUsualTime == 8, "the time is one word");
-  if (head_.empty() || line.size() <= kHeadStart + head_.size() ||
-      line.front() != '[' ||
-      !SameBytes(line.data() + kHeadStart, head_.data(), head_.size()))
+  if (head_.empty() || line.size() <= kComputerStart || line.front() != '[' ||
+      !SameBytes(line.data() + kHeadStart, head_.data(), kDateHead))
     return false;
+  // The date's closing bracket is the first if the time holds none.
   const uint64_t time = WordAt(line.data() + 1);
   const uint64_t notBlank = time ^ (kOnes * ' ');
   if (notBlank == 0 || BytesEqual(time, ']') != 0) return false;
+
+  // Mostly the computer is the last line's too: its "] " is the first.
+  std::size_t pathStart = kHeadStart + head_.size();
+  const std::string_view lastComputer =
+      std::string_view(head_).substr(kDateHead);
+  if (line.size() <= pathStart ||
+      !SameBytes(line.data() + kComputerStart, lastComputer.data(),
+                 lastComputer.size())) {
+    const std::size_t computerEnd =
+        findClose(line, kComputerClose, kComputerStart);
+    if (computerEnd == npos) return false;
+    pathStart = computerEnd + kComputerClose.size();
+    head_.assign(line.data() + kHeadStart, line.data() + pathStart);
+  }
+  if (pathStart == line.size()) return false;
   // Blanks lead the time; the first byte is the lowest.
   const std::size_t blanks = std::countr_zero(notBlank) / 8;
   parsed = {last_.day,
             last_.month,
             last_.year,
             line.substr(1 + blanks, kUsualTime - blanks),
-            line.substr(kUsualDateEnd + kDateClose.size(), last_.computerSize),
-            line.substr(kHeadStart + head_.size())};
+            line.substr(kComputerStart,
+                        pathStart - kComputerClose.size() - kComputerStart),
+            line.substr(pathStart)};
   return true;
 }
 
 bool FileLogLineParser::Parse(std::string_view line, FileLogLine& parsed) {
   std::string_view body = line;
   if (!body.empty() && body.back() == '\r') body.remove_suffix(1);
-  if (ParseLikeLast(body, parsed)) return true;
+  if (ParseOnLastDate(body, parsed)) return true;
   if (!ParseFileLogLine(line, parsed)) return false;
   const std::size_t headStart = 1 + kUsualTime;
   if (parsed.time.data() + parsed.time.size() == line.data() + headStart) {
     head_.assign(line.data() + headStart, parsed.path.data());
-    last_ = {parsed.day, parsed.month, parsed.year, parsed.computer.size()};
+    last_ = {parsed.day, parsed.month, parsed.year};
   } else {
     head_.clear();
   }

@@ -21,22 +21,21 @@ struct FileLogLine {
 // line of the log (`parsed` is then left half filled).
 bool ParseFileLogLine(std::string_view line, FileLogLine& parsed);
 
-// Parses the lines of a log one after another. Most lines have the date
-// and the computer of the line before; such a line is taken by comparing
-// its head with that line's, without looking for its brackets again.
+// Parses the lines of a log one after another. Most lines have the date,
+// and many the computer, of the line before; such a line is taken by
+// comparing its head with that line's, without reading its date again.
 class FileLogLineParser {
  public:
   bool Parse(std::string_view line, FileLogLine& parsed);
 
  private:
-  bool ParseLikeLast(std::string_view line, FileLogLine& parsed) const;
+  bool ParseOnLastDate(std::string_view line, FileLogLine& parsed);
 
   // "  dd.mm.yy] [COMPUTER] " of the last line parsed whose time took the
   // usual eight characters; empty when there is none.
   std::string head_;
   struct {
     int day, month, year;
-    std::size_t computerSize;
   } last_{};
 };
 
