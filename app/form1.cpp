@@ -47,6 +47,15 @@ TForm1::TForm1(Services& services)
   Timer2->onTimer = [this] { Timer2Timer(); };
   Form1->onCloseQuery = [this] { return FormCloseQuery(); };
   dialogBranches.trafficOk = [this] { TrOkClick(); };
+  dialogBranches.addShare = [this] {
+    admin::AddShareFromEditor(shareEditorContext());
+  };
+  dialogBranches.modifyShare = [this] {
+    admin::ModifyShareFromEditor(shareEditorContext());
+  };
+  dialogBranches.browse = [this] {
+    admin::BrowseForSharePath(shareEditorContext());
+  };
   buildMonitor();
   buildTrayMenu();
   services_.hotKeys.onHotKey = [this](int id) { HotKeyPressed(id); };

@@ -10,6 +10,7 @@
 #include "admin/dialog_button_handler.h"
 #include "admin/run_time_dialog.h"
 #include "admin/server_service.h"
+#include "admin/share_editor.h"
 #include "app/cell_hint.h"
 #include "app/services.h"
 #include "app/ttray.h"
@@ -167,17 +168,17 @@ class TForm1 {
 
   // ---- The layout and the pages: resizing, the page switch, the shares
   // page's controls and menu.
-  enum class ShareEditorMode { add, modify };
   void FormResize();
   void stranichkiChange();
   void refreshsharesClick();  // the shares list, as "Обновить" refreshes it
-  void addresClick(ShareEditorMode mode);
+  void addresClick(admin::ShareEditorMode mode);
   void addShareClick();
   void editShareClick();
   void saveresClick();
   void N15Click();  // "Подключить сетевой диск"
   void N51Click();  // "Открыть директорию с ресурсом"
   void N16Click();  // "Удалить общий ресурс"
+  admin::ShareEditorContext shareEditorContext();
   void ShowServerServiceState();  // Button111's caption on the settings page
   void Button111Click();          // pauses or continues the server service
   // Runs the service routine and sets Button111's caption: "pause" for a

@@ -38,9 +38,11 @@ void TForm1::buildMonitor() {
 void TForm1::Timer3Timer() { monitorCycle->run(); }
 
 void TForm1::Edit1KeyPress(char key) {
-  if (key != '\r') return;
   // Tracked connections stay; the new levels apply from the next cycle.
-  watchedServer.setFromEditText(Edit1->text(), services_.locale);
+  if (key == '\r')
+    watchedServer.setFromEditText(Edit1->text(), services_.locale);
+  // Every key shows the shares of the server as it is named now.
+  refreshsharesClick();
 }
 
 }  // namespace ov

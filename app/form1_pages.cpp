@@ -40,10 +40,6 @@ void fillColumn(ui::ListView& view, int column) {
 
 }  // namespace
 
-// "Добавить" and "Изменить" share one handler, which the mode tells apart.
-void TForm1::addShareClick() { addresClick(ShareEditorMode::add); }
-void TForm1::editShareClick() { addresClick(ShareEditorMode::modify); }
-
 void TForm1::buildResourcesPage(ui::Container& page) {
   ui::WindowSystem& ws = services_.windows;
   gb_resources = &ws.createGroupBox(
@@ -88,15 +84,6 @@ void TForm1::buildResourcesPage(ui::Container& page) {
   item("N16", "Удалить общий ресурс", &TForm1::N16Click);
   lv_shares->setPopupMenu(PopupMenu5);
 }
-
-// The shares tools are not built yet: their controls are in place and do
-// nothing so far.
-void TForm1::refreshsharesClick() {}
-void TForm1::addresClick(ShareEditorMode) {}
-void TForm1::saveresClick() {}
-void TForm1::N15Click() {}
-void TForm1::N51Click() {}
-void TForm1::N16Click() {}
 
 void TForm1::FormResize() {
   const ui::Rect client = Form1->clientRect();

@@ -322,6 +322,8 @@ struct ListViewArgs {
   ControlArgs control;
   std::vector<ListColumn> columns;
   bool checkBoxes = false;
+  // Each added row takes its place by caption: letter case aside, then
+  // byte order.
   bool sorted = false;
 };
 
@@ -447,6 +449,10 @@ class WindowSystem {
   virtual std::optional<std::string> inputBox(
       const std::string& caption, const std::string& prompt,
       const std::string& defaultText) = 0;
+  // The framework's browse-for-folder dialog, opened at `start`; empty when
+  // the user cancels it.
+  virtual std::optional<std::string> browseForFolder(
+      const std::string& caption, const std::string& start) = 0;
   // Pops a menu up where the pointer is (the tray icon's right click).
   virtual void popUpAtPointer(Menu& menu) = 0;
   // Ends the program at once: no close query runs, nothing is saved.

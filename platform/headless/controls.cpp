@@ -6,6 +6,7 @@
 
 #include "platform/headless/grid_layout.h"
 #include "platform/headless/json_object.h"
+#include "platform/text/upper_case.h"
 #include "platform/text/utf8.h"
 
 namespace ov::headless {
@@ -284,7 +285,8 @@ void ListBox::setSelected(int index) {
 ListView::ListView(const ui::ListViewArgs& args)
     : ControlState(args.control),
       columns_(args.columns),
-      checkBoxes_(args.checkBoxes) {}
+      checkBoxes_(args.checkBoxes),
+      sorted_(args.sorted) {}
 
 void ListView::describe(JsonObject& out) const {
   std::vector<std::string> captions;
@@ -313,8 +315,22 @@ void ListView::setColumnWidth(int column, int width) {
 }
 
 int ListView::addItem(const ui::ListItem& item) {
-  items_.push_back(item);
-  return count() - 1;
+  auto at = items_.end();
+  if (sorted_) {
+    // Letter case aside first, then byte order; an equal caption goes
+    // after those already there.
+    const std::string key = utf8Upper(item.caption);
+    at = std::upper_bound(
+        items_.begin(), items_.end(), item,
+        [&key](const ui::ListItem& added, const ui::ListItem& row) {
+          const std::string rowKey = utf8Upper(row.caption);
+          return key != rowKey ? key < rowKey : added.caption < row.caption;
+        });
+  }
+  const int index = static_cast<int>(at - items_.begin());
+  items_.insert(at, item);
+  if (selected_ >= index) ++selected_;
+  return index;
 }
 
 void ListView::setItem(int index, const ui::ListItem& item) {

@@ -291,6 +291,7 @@ class ListView : public ControlState<ui::ListView>, public WithPopupMenu {
   std::vector<ui::ListColumn> columns_;
   std::vector<ui::ListItem> items_;
   bool checkBoxes_;
+  bool sorted_;
   int selected_ = -1;
   int scrolledLines_ = 0;
 };

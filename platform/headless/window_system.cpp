@@ -94,19 +94,28 @@ int WindowSystem::messageBox(ui::Form*, const std::string& text,
   return ui::IDOK;
 }
 
+std::optional<std::string> WindowSystem::takeAnswer() {
+  if (answers_.empty()) return std::nullopt;
+  std::string answer = answers_.front();
+  answers_.pop_front();
+  return answer;
+}
+
 std::optional<std::string> WindowSystem::inputBox(const std::string& caption,
                                                   const std::string& prompt,
                                                   const std::string&) {
-  std::optional<std::string> answer;
-  if (!answers_.empty()) {
-    answer = answers_.front();
-    answers_.pop_front();
-  }
+  std::optional<std::string> answer = takeAnswer();
   if (journal_)
     journal_->write(
         "InputBox",
         {caption, prompt, answer ? JournalArg(*answer) : JournalArg(nullptr)});
   return answer;
+}
+
+std::optional<std::string> WindowSystem::browseForFolder(
+    const std::string& caption, const std::string& start) {
+  if (journal_) journal_->write("BrowseForFolder", {caption, start});
+  return takeAnswer();
 }
 
 ui::ListBox& WindowSystem::createListBox(ui::Container& parent,

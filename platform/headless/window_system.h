@@ -91,13 +91,15 @@ class WindowSystem : public ui::WindowSystem {
   void setCursorPos(ui::Point screen) { cursor_ = screen; }
 
   // Message boxes are answered with their default button at once; input
-  // boxes with the answers queued by the user, else they are cancelled.
-  // Both are journaled when a journal is set.
+  // boxes and folder browsers with the answers queued by the user, else
+  // they are cancelled. All are journaled when a journal is set.
   int messageBox(ui::Form* owner, const std::string& text,
                  const std::string& caption, uint32_t style) override;
   std::optional<std::string> inputBox(const std::string& caption,
                                       const std::string& prompt,
                                       const std::string& defaultText) override;
+  std::optional<std::string> browseForFolder(const std::string& caption,
+                                             const std::string& start) override;
   // Nothing is drawn; the item is chosen by a ui verb.
   void popUpAtPointer(ui::Menu&) override {}
   void terminate() override;
@@ -142,6 +144,7 @@ class WindowSystem : public ui::WindowSystem {
   Dialog& keepDialog(std::unique_ptr<Dialog> dialog);
 
  private:
+  std::optional<std::string> takeAnswer();
   Journal* journal_ = nullptr;
   // Far from every control until a hover moves it.
   ui::Point cursor_{-100000, -100000};

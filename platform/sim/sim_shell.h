@@ -15,6 +15,10 @@ class SimShell : public ShellPort {
                    {verb ? JournalArg(std::string(*verb)) : JournalArg(nullptr),
                     std::string(file)});
   }
+  void WNetConnectionDialog(uint32_t resourceType) override {
+    journal_.write("WNetConnectionDialog",
+                   {static_cast<long long>(resourceType)});
+  }
 
  private:
   Journal& journal_;

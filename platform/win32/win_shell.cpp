@@ -2,6 +2,8 @@
 
 #include "platform/win32/window_text.h"
 #include "platform/win32/windows_api.h"
+// After windows.h, which it needs.
+#include <winnetwk.h>
 
 namespace ov::win32 {
 
@@ -10,6 +12,10 @@ void WinShell::ShellExecute(std::optional<std::string_view> verb,
   const std::wstring wideVerb = verb ? wideText(*verb) : std::wstring();
   ::ShellExecuteW(nullptr, verb ? wideVerb.c_str() : nullptr,
                   wideText(file).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void WinShell::WNetConnectionDialog(uint32_t resourceType) {
+  ::WNetConnectionDialog(GetActiveWindow(), resourceType);
 }
 
 }  // namespace ov::win32

@@ -8,6 +8,7 @@
 #include "platform/win32/combo_box.h"
 #include "platform/win32/dialog.h"
 #include "platform/win32/edit.h"
+#include "platform/win32/folder_browser.h"
 #include "platform/win32/form.h"
 #include "platform/win32/group_box.h"
 #include "platform/win32/hot_key.h"
@@ -177,6 +178,14 @@ std::optional<std::string> WindowSystem::inputBox(
        .caption = caption,
        .prompt = prompt,
        .defaultText = defaultText});
+}
+
+std::optional<std::string> WindowSystem::browseForFolder(
+    const std::string& caption, const std::string& start) {
+  if (answerQueued())
+    return headless::WindowSystem::browseForFolder(caption, start);
+  return runFolderBrowser(forms_.empty() ? nullptr : forms_.front()->hwnd(),
+                          caption, start);
 }
 
 bool WindowSystem::translateAccelerator(MSG& msg) {

@@ -65,6 +65,9 @@ class WindowSystem : public headless::WindowSystem {
   std::optional<std::string> inputBox(const std::string& caption,
                                       const std::string& prompt,
                                       const std::string& defaultText) override;
+  // The answer a scenario queued, else the shell's folder browser.
+  std::optional<std::string> browseForFolder(const std::string& caption,
+                                             const std::string& start) override;
 
   // At the pointer, owned by the main form so that it closes when the user
   // clicks elsewhere.

@@ -3,6 +3,7 @@
 #include "connrep/log_halves.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -27,7 +28,9 @@ std::string Opening(int day, std::string_view computer, std::string_view path) {
 // The report of `bytes` written to a file and read in halves from a size
 // of one byte on.
 std::string ReportInHalves(const std::string& bytes) {
-  const fs::path path = fs::temp_directory_path() / "connrep_halves.log";
+  // Tests run at once in processes of their own: a file each.
+  const fs::path path = fs::temp_directory_path() /
+                        ("connrep_halves_" + std::to_string(getpid()) + ".log");
   std::ofstream(path, std::ios::binary) << bytes;
   ConnectionTally tally;
   const bool read = TallyLogFile(path.string(), tally, 1);

@@ -92,6 +92,7 @@ class InertShell : public ShellPort {
  public:
   void ShellExecute(std::optional<std::string_view>,
                     std::string_view) override {}
+  void WNetConnectionDialog(uint32_t) override {}
 };
 
 class InertSockets : public Sockets {

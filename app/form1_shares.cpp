@@ -1,0 +1,67 @@
+// The page "Ресурсы": the shares list, the choice of the shares whose file
+// openings are not logged, the share editor and the list's menu.
+#include "admin/share_list.h"
+#include "app/form1.h"
+#include "platform/text/utf16.h"
+
+namespace ov {
+
+namespace {
+
+constexpr uint32_t kDiskResource = 1;
+// The name buffer of a delete, in UTF-16 units without the terminator.
+constexpr std::size_t kDeleteNameUnits = 255;
+
+}  // namespace
+
+void TForm1::refreshsharesClick() {
+  admin::RefreshShareList({services_.net, watchedServer.name(),
+                           watchedServer.shareLevel(), admin::kSharesFile},
+                          *lv_shares, UnloggedPaths);
+}
+
+void TForm1::saveresClick() {
+  admin::SaveShareChoices(*lv_shares, admin::kSharesFile);
+}
+
+admin::ShareEditorContext TForm1::shareEditorContext() {
+  return {services_.windows,    *Form1,
+          currentDialog,        services_.net,
+          watchedServer.name(), [this] { refreshsharesClick(); }};
+}
+
+// "Добавить" and "Изменить" share one handler, which the mode tells apart.
+void TForm1::addShareClick() { addresClick(admin::ShareEditorMode::add); }
+void TForm1::editShareClick() { addresClick(admin::ShareEditorMode::modify); }
+
+void TForm1::addresClick(admin::ShareEditorMode mode) {
+  std::string shareName;
+  if (mode == admin::ShareEditorMode::modify) {
+    if (lv_shares->selected() < 0) return;
+    shareName = lv_shares->item(lv_shares->selected()).caption;
+  }
+  admin::ShowShareEditor(
+      shareEditorContext(), mode, shareName,
+      [this](ui::Button& button) { DialogButtonClick(button); });
+}
+
+void TForm1::N16Click() {
+  if (lv_shares->selected() < 0) return;
+  const std::string name = lv_shares->item(lv_shares->selected()).caption;
+  if (utf8ToUtf16(name).size() <= kDeleteNameUnits)
+    services_.net.NetShareDel(watchedServer.name(), name);
+  refreshsharesClick();
+}
+
+void TForm1::N51Click() {
+  if (lv_shares->selected() < 0) return;
+  const ui::ListItem& row = lv_shares->item(lv_shares->selected());
+  // A remote share's row has no path, only "---".
+  const std::string folder =
+      admin::ShareFolder(row.subItems.empty() ? "" : row.subItems[0]);
+  if (!folder.empty()) services_.shell.ShellExecute("explore", folder);
+}
+
+void TForm1::N15Click() { services_.shell.WNetConnectionDialog(kDiskResource); }
+
+}  // namespace ov
