@@ -83,7 +83,8 @@ void ShowShareEditor(const ShareEditorContext& context, ShareEditorMode mode,
   dialog.label(5, 85, "Доступ:");
   dialog.edit(EditRole::edit1, {kEditLeft, 5, kEditWidth, kEditHeight});
   dialog.edit(EditRole::edit2, {kEditLeft, 25, kEditWidth, kEditHeight});
-  dialog.edit(EditRole::path, {kEditLeft, 45, kEditWidth, kEditHeight});
+  // Short of the browse button, which a window made later would not cover.
+  dialog.edit(EditRole::path, {kEditLeft, 45, 375, kEditHeight});
   ui::Button& browse =
       dialog.button("", "...", {470, 45, 21, 21}, onButton, false);
   // -1 is no limit.
