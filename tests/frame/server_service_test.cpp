@@ -5,6 +5,7 @@
 #include <string>
 
 #include "lan_form.h"
+#include "tests/support/inert_lan.h"
 
 namespace ov::test {
 namespace {
@@ -63,6 +64,41 @@ TEST(ServerService, FailuresShowTheirTextAndCodeAndLeaveTheCaption) {
                 R"(["Orvane", "Error from StopService() : 1062", 16])"}));
   EXPECT_EQ(stopped.form().Button111->caption(), kPause);
   EXPECT_EQ(stopped.serviceManager().openHandles(), 0u);
+}
+
+// A manager whose continue reports "continue pending", as a real one may
+// while the service comes back.
+class PendingContinueManager : public InertServices {
+ public:
+  bool QueryServiceStatus(Handle, SERVICE_STATUS& status) override {
+    status.dwCurrentState = state_;
+    return true;
+  }
+  bool ControlService(Handle, uint32_t control,
+                      SERVICE_STATUS& status) override {
+    const bool resume = control == SERVICE_CONTROL_CONTINUE;
+    status.dwCurrentState = resume ? 5 : 7;
+    state_ = resume ? 4 : 7;
+    return true;
+  }
+
+ private:
+  uint32_t state_ = 4;
+};
+
+TEST(ServerService, AContinueStillPendingShowsPauseForTheNextClick) {
+  InertMachine machine;
+  PendingContinueManager manager;
+  machine.serviceManager = &manager;
+  headless::HeadlessLocale locale;
+  headless::WindowSystem windows;
+  Services services =
+      machine.services(locale, windows, testing::TempDir() + "/");
+  TForm1 form(services);
+  form.Button111->click();
+  EXPECT_EQ(form.Button111->caption(), kResume);
+  form.Button111->click();
+  EXPECT_EQ(form.Button111->caption(), kPause);
 }
 
 }  // namespace

@@ -156,15 +156,23 @@ class InertSound : public Sound {
 struct InertMachine {
   Services services(Locale& locale, ui::WindowSystem& windows,
                     const std::string& programDir) {
-    return {net,           sockets,
-            files,         sound,
-            clock,         clock,
-            locale,        tray,
-            hotKeys,       registry,
-            shell,         windows,
-            programDir,    programDir + "Orvane.exe",
-            interfaces,    processes,
-            serviceControl};
+    return {net,
+            sockets,
+            files,
+            sound,
+            clock,
+            clock,
+            locale,
+            tray,
+            hotKeys,
+            registry,
+            shell,
+            windows,
+            programDir,
+            programDir + "Orvane.exe",
+            interfaces,
+            processes,
+            *serviceManager};
   }
 
   InertNetApi net;
@@ -179,6 +187,8 @@ struct InertMachine {
   InertInterfaces interfaces;
   InertProcesses processes;
   InertServices serviceControl;
+  // Another manager may stand in for it before services() is called.
+  ServiceControl* serviceManager = &serviceControl;
 };
 
 }  // namespace ov
