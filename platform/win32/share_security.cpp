@@ -4,11 +4,12 @@ namespace ov::win32 {
 
 namespace {
 
-// S-1-1-0, everyone, into a buffer of its own.
+// S-1-1-0, everyone, into a buffer of its own; empty when it cannot be
+// made.
 std::vector<BYTE> everyoneSid() {
   std::vector<BYTE> sid(GetSidLengthRequired(1));
   SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
-  InitializeSid(sid.data(), &world, 1);
+  if (!InitializeSid(sid.data(), &world, 1)) return {};
   *GetSidSubAuthority(sid.data(), 0) = SECURITY_WORLD_RID;
   return sid;
 }
@@ -16,13 +17,15 @@ std::vector<BYTE> everyoneSid() {
 }  // namespace
 
 EveryoneAccess::EveryoneAccess(uint32_t mask) : sid_(everyoneSid()) {
+  if (sid_.empty()) return;
   acl_.resize(sizeof(ACL) + sizeof(ACCESS_ALLOWED_ACE) - sizeof(DWORD) +
               GetLengthSid(sid_.data()));
   auto* acl = reinterpret_cast<PACL>(acl_.data());
-  InitializeAcl(acl, static_cast<DWORD>(acl_.size()), ACL_REVISION);
-  AddAccessAllowedAce(acl, ACL_REVISION, mask, sid_.data());
-  InitializeSecurityDescriptor(&descriptor_, SECURITY_DESCRIPTOR_REVISION);
-  SetSecurityDescriptorDacl(&descriptor_, TRUE, acl, FALSE);
+  built_ = InitializeAcl(acl, static_cast<DWORD>(acl_.size()), ACL_REVISION) &&
+           AddAccessAllowedAce(acl, ACL_REVISION, mask, sid_.data()) &&
+           InitializeSecurityDescriptor(&descriptor_,
+                                        SECURITY_DESCRIPTOR_REVISION) &&
+           SetSecurityDescriptorDacl(&descriptor_, TRUE, acl, FALSE);
 }
 
 std::optional<uint32_t> everyoneMask(PSECURITY_DESCRIPTOR descriptor) {

@@ -9,15 +9,19 @@
 
 namespace ov::win32 {
 
-// A descriptor whose access list grants mask to everyone.
+// A descriptor whose access list grants mask to everyone. Its parts are
+// its own, freed with it however far the building went.
 class EveryoneAccess {
  public:
   explicit EveryoneAccess(uint32_t mask);
   EveryoneAccess(const EveryoneAccess&) = delete;
   EveryoneAccess& operator=(const EveryoneAccess&) = delete;
+  // Whether every step of the building succeeded.
+  bool built() const { return built_; }
   PSECURITY_DESCRIPTOR descriptor() { return &descriptor_; }
 
  private:
+  bool built_ = false;
   std::vector<BYTE> sid_;
   std::vector<BYTE> acl_;
   SECURITY_DESCRIPTOR descriptor_{};

@@ -112,6 +112,8 @@ class WideShare {
         access_ ? access_->descriptor() : nullptr;
   }
   LPBYTE bytes() { return reinterpret_cast<LPBYTE>(&record_); }
+  // False when the record asks for a descriptor that could not be built.
+  bool complete() const { return !access_ || access_->built(); }
 
  private:
   WideArg netName_, remark_, path_, password_;
@@ -223,6 +225,8 @@ NetStatus WinNetApi::NetShareGetInfo(std::string_view server,
 NetStatus WinNetApi::NetShareAdd(std::string_view server,
                                  const ov::SHARE_INFO_502& share) {
   WideShare record(share);
+  // A share is never made open to all by a descriptor half built.
+  if (!record.complete()) return ERROR_INVALID_SECURITY_DESCR;
   DWORD parameterError = 0;
   return ::NetShareAdd(serverArg(server).get(), 502, record.bytes(),
                        &parameterError);
@@ -232,6 +236,7 @@ NetStatus WinNetApi::NetShareSetInfo(std::string_view server,
                                      std::string_view netName,
                                      const ov::SHARE_INFO_502& share) {
   WideShare record(share);
+  if (!record.complete()) return ERROR_INVALID_SECURITY_DESCR;
   DWORD parameterError = 0;
   return ::NetShareSetInfo(serverArg(server).get(), textArg(netName).get(), 502,
                            record.bytes(), &parameterError);

@@ -232,6 +232,12 @@ TEST(SharesPage, TheFileLogLeavesOutFilesOfUntickedShares) {
   const std::string log = fileText(lan.programDir() / "netfiles.log");
   EXPECT_NE(log.find("C:\\Docs\\a.doc"), std::string::npos) << log;
   EXPECT_EQ(log.find("b.mp3"), std::string::npos) << log;
+  // Nor is it listed in the file history.
+  std::string history;
+  for (const Row& row : rows(*lan.form().lv_fileshist))
+    for (const std::string& cell : row) history += cell + "|";
+  EXPECT_NE(history.find("a.doc"), std::string::npos) << history;
+  EXPECT_EQ(history.find("b.mp3"), std::string::npos) << history;
 }
 
 TEST(SharesPage, TheEditorAddsToTheLocalMachineWhateverIsWatched) {
