@@ -12,7 +12,6 @@ namespace {
 
 constexpr uint32_t kDiskShare = 0;
 constexpr uint32_t kNoLimit = 0xFFFFFFFFu;
-constexpr std::size_t kMaxFolderChars = 199;
 
 struct ShareRecord {
   std::string name;
@@ -105,14 +104,6 @@ bool SaveShareChoices(const ui::ListView& list, std::string_view sharesFile) {
   for (int row = 0; row < list.count(); ++row)
     if (!list.item(row).checked) text += list.item(row).caption + "\n";
   return writeTextFile(sharesFile, text);
-}
-
-std::string ShareFolder(std::string_view path) {
-  const std::size_t last = path.find_last_of("\\:");
-  const std::string_view folder = last == std::string_view::npos
-                                      ? std::string_view()
-                                      : path.substr(0, last + 1);
-  return utf8Cut(folder, kMaxFolderChars);
 }
 
 }  // namespace ov::admin

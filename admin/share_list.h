@@ -38,8 +38,4 @@ void RefreshShareList(const ShareListSource& source, ui::ListView& list,
 // cannot be written.
 bool SaveShareChoices(const ui::ListView& list, std::string_view sharesFile);
 
-// The folder that holds a share's path: up to and including the last
-// backslash or colon, at most 199 characters.
-std::string ShareFolder(std::string_view path);
-
 }  // namespace ov::admin

@@ -1,5 +1,6 @@
 // The page "Ресурсы": the shares list, the choice of the shares whose file
 // openings are not logged, the share editor and the list's menu.
+#include "admin/open_folder.h"
 #include "admin/share_list.h"
 #include "app/form1.h"
 #include "platform/text/utf16.h"
@@ -58,7 +59,7 @@ void TForm1::N51Click() {
   const ui::ListItem& row = lv_shares->item(lv_shares->selected());
   // A remote share's row has no path, only "---".
   const std::string folder =
-      admin::ShareFolder(row.subItems.empty() ? "" : row.subItems[0]);
+      admin::FolderToOpen(row.subItems.empty() ? "" : row.subItems[0]);
   if (!folder.empty()) services_.shell.ShellExecute("explore", folder);
 }
 

@@ -1,16 +1,10 @@
 // What the program hands to the shell: the two logs, the help file, a
 // client computer's shares and the folder of an open file.
+#include "admin/open_folder.h"
 #include "app/form1.h"
 #include "app/grid_selection.h"
 
 namespace ov {
-
-namespace {
-
-// A longer folder would be cut into another one; it is not opened.
-constexpr std::size_t kFolderChars = 199;
-
-}  // namespace
 
 void TForm1::N25Click() {
   services_.shell.ShellExecute(std::nullopt, t_log->text());
@@ -32,10 +26,8 @@ void TForm1::N9Click() {
 }
 
 void TForm1::mi_openpathClick() {
-  const std::string& path = SelectedCell(*st_files, 4);
-  const std::size_t end = path.find_last_of("\\:");
-  if (end == std::string::npos || end + 1 > kFolderChars) return;
-  services_.shell.ShellExecute("explore", path.substr(0, end + 1));
+  const std::string folder = admin::FolderToOpen(SelectedCell(*st_files, 4));
+  if (!folder.empty()) services_.shell.ShellExecute("explore", folder);
 }
 
 }  // namespace ov
