@@ -1,9 +1,10 @@
 // The menu "&Инструменты" and the tools the connections grid's menu opens
-// too, and the about window. The messenger, pinger, computer information
-// and log search are not built yet: their items are in place and do nothing
-// so far.
+// too, and the about window. The messenger, pinger and log search are not
+// built yet: their items are in place and do nothing so far.
+#include "admin/computer_info.h"
 #include "app/about_window.h"
 #include "app/form1.h"
+#include "app/grid_selection.h"
 
 namespace ov {
 
@@ -32,7 +33,11 @@ void TForm1::buildToolsMenu() {
 
 void TForm1::mnu_netsendClick() {}
 void TForm1::mnu_pingerClick() {}
-void TForm1::N20Click() {}
+void TForm1::N20Click() {
+  // An empty cell asks this machine.
+  admin::ShowComputerInfo(services_.net, services_.windows,
+                          SelectedCell(*st_conns, 0));
+}
 void TForm1::N21Click() {}
 void TForm1::mnu_aboutClick() {
   AboutWindow about(services_.windows, *Form1, currentDialog, services_.timers,
