@@ -6,8 +6,10 @@
 #include "platform/clock.h"
 #include "platform/filesystem.h"
 #include "platform/hotkeys.h"
+#include "platform/icmp.h"
 #include "platform/iftable.h"
 #include "platform/locale.h"
+#include "platform/mailslot.h"
 #include "platform/netapi.h"
 #include "platform/process.h"
 #include "platform/registry.h"
@@ -40,6 +42,8 @@ struct Services {
   InterfaceTable& interfaces;
   ProcessPort& processes;
   ServiceControl& serviceControl;
+  MailslotPort& mailslots;
+  IcmpPort& icmp;
 };
 
 }  // namespace ov

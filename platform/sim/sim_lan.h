@@ -5,7 +5,9 @@
 #include "platform/sim/scenario_player.h"
 #include "platform/sim/sim_filesystem.h"
 #include "platform/sim/sim_hotkeys.h"
+#include "platform/sim/sim_icmp.h"
 #include "platform/sim/sim_interfaces.h"
+#include "platform/sim/sim_mailslots.h"
 #include "platform/sim/sim_netapi.h"
 #include "platform/sim/sim_process.h"
 #include "platform/sim/sim_registry.h"
@@ -31,6 +33,8 @@ class SimLan {
         interfaces_(world_),
         processes_(world_, journal),
         services_(world_, journal),
+        mailslots_(world_, journal),
+        icmp_(world_, journal),
         player_(world_, std::move(scenario)) {}
 
   World& world() { return world_; }
@@ -44,6 +48,8 @@ class SimLan {
   InterfaceTable& interfaces() { return interfaces_; }
   SimProcess& processes() { return processes_; }
   SimServices& services() { return services_; }
+  MailslotPort& mailslots() { return mailslots_; }
+  IcmpPort& icmp() { return icmp_; }
   ScenarioPlayer& player() { return player_; }
 
  private:
@@ -58,6 +64,8 @@ class SimLan {
   SimInterfaces interfaces_;
   SimProcess processes_;
   SimServices services_;
+  SimMailslots mailslots_;
+  SimIcmp icmp_;
   ScenarioPlayer player_;
 };
 

@@ -13,7 +13,9 @@
 #include "platform/win32/wave_sound.h"
 #include "platform/win32/win_file_system.h"
 #include "platform/win32/win_hot_keys.h"
+#include "platform/win32/win_icmp.h"
 #include "platform/win32/win_interfaces.h"
+#include "platform/win32/win_mailslots.h"
 #include "platform/win32/win_netapi.h"
 #include "platform/win32/win_process.h"
 #include "platform/win32/win_registry.h"
@@ -160,22 +162,25 @@ int runProgram(const std::vector<std::string>& args) {
   WinInterfaces interfaces;
   WinProcess processes;
   WinServices serviceControl;
+  WinMailslots mailslots;
+  WinIcmp icmp;
   // With /sim the report programs still run for real.
   lan.processes().setRealProcesses(&processes);
   const std::string file = programFile();
   Services services =
       mode.simulated
-          ? Services{lan.netApi(),    lan.sockets(), lan.fileSystem(),
-                     lan.sound(),     clock,         timers,
-                     locale,          tray,          lan.hotKeys(),
-                     lan.registry(),  lan.shell(),   windows,
-                     folderOf(file),  file,          lan.interfaces(),
-                     lan.processes(), lan.services()}
+          ? Services{lan.netApi(),    lan.sockets(),  lan.fileSystem(),
+                     lan.sound(),     clock,          timers,
+                     locale,          tray,           lan.hotKeys(),
+                     lan.registry(),  lan.shell(),    windows,
+                     folderOf(file),  file,           lan.interfaces(),
+                     lan.processes(), lan.services(), lan.mailslots(),
+                     lan.icmp()}
           : Services{
-                net,       sockets,       files,          speaker, clock,
-                timers,    locale,        tray,           hotKeys, registry,
-                shell,     windows,       folderOf(file), file,    interfaces,
-                processes, serviceControl};
+                net,       sockets,        files,          speaker, clock,
+                timers,    locale,         tray,           hotKeys, registry,
+                shell,     windows,        folderOf(file), file,    interfaces,
+                processes, serviceControl, mailslots,      icmp};
   return runForm(services, windows, lan, userVerbs, clock, timers);
 }
 

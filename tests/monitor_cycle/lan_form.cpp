@@ -59,7 +59,9 @@ LanForm::LanForm(std::string_view scenario, LanFormOptions options)
                                             : options.programFile,
                 lan_.interfaces(),
                 lan_.processes(),
-                lan_.services()},
+                lan_.services(),
+                lan_.mailslots(),
+                lan_.icmp()},
       driver_(windows_, {&tray_, &lan_.hotKeys()}) {
   windows_.setJournal(&journal_);
   windows_.refuseToolTips = options.refuseToolTips;

@@ -145,6 +145,26 @@ class InertServices : public ServiceControl {
   uint32_t GetLastError() override { return 5; }
 };
 
+class InertMailslots : public MailslotPort {
+ public:
+  bool WriteMailslot(std::string_view, std::string_view) override {
+    return false;
+  }
+};
+
+class InertIcmp : public IcmpPort {
+ public:
+  Library LoadIcmpLibrary() override { return Library::missing; }
+  void FreeIcmpLibrary() override {}
+  Handle IcmpCreateFile() override { return 0; }
+  uint32_t IcmpSendEcho(Handle, InAddr, std::string_view,
+                        const IP_OPTION_INFORMATION&, ICMP_ECHO_REPLY&,
+                        uint32_t) override {
+    return 0;
+  }
+  void IcmpCloseHandle(Handle) override {}
+};
+
 class InertSound : public Sound {
  public:
   unsigned waveOutGetNumDevs() override { return 0; }
@@ -172,7 +192,9 @@ struct InertMachine {
             programDir + "Orvane.exe",
             interfaces,
             processes,
-            *serviceManager};
+            *serviceManager,
+            mailslots,
+            icmp};
   }
 
   InertNetApi net;
@@ -189,6 +211,8 @@ struct InertMachine {
   InertServices serviceControl;
   // Another manager may stand in for it before services() is called.
   ServiceControl* serviceManager = &serviceControl;
+  InertMailslots mailslots;
+  InertIcmp icmp;
 };
 
 }  // namespace ov
