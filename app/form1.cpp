@@ -47,6 +47,9 @@ TForm1::TForm1(Services& services)
   Timer2->onTimer = [this] { Timer2Timer(); };
   Form1->onCloseQuery = [this] { return FormCloseQuery(); };
   dialogBranches.trafficOk = [this] { TrOkClick(); };
+  dialogBranches.send = [this] {
+    admin::SendFromMessenger(messengerContext());
+  };
   dialogBranches.addShare = [this] {
     admin::AddShareFromEditor(shareEditorContext());
   };

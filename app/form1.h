@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "admin/dialog_button_handler.h"
+#include "admin/messenger.h"
 #include "admin/run_time_dialog.h"
 #include "admin/server_service.h"
 #include "admin/share_editor.h"
@@ -139,6 +140,7 @@ class TForm1 {
   void mi_openpathClick();  // the folder of an open file
   // The tools, not built yet.
   void mnu_netsendClick();
+  admin::MessengerContext messengerContext();
   void mnu_pingerClick();
   void N20Click();
   void mnu_trafficClick();

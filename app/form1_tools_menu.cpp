@@ -1,7 +1,8 @@
 // The menu "&Инструменты" and the tools the connections grid's menu opens
-// too, and the about window. The messenger, pinger and log search are not
-// built yet: their items are in place and do nothing so far.
+// too, and the about window. The pinger and log search are not built yet:
+// their items are in place and do nothing so far.
 #include "admin/computer_info.h"
+#include "admin/messenger.h"
 #include "app/about_window.h"
 #include "app/form1.h"
 #include "app/grid_selection.h"
@@ -31,7 +32,18 @@ void TForm1::buildToolsMenu() {
   N21 = item("N21", "&Поиск в логе по файлам", "", &TForm1::N21Click);
 }
 
-void TForm1::mnu_netsendClick() {}
+void TForm1::mnu_netsendClick() {
+  std::vector<std::string> recipients;
+  connections->addClientNamesForPickers(recipients);
+  admin::ShowMessenger(
+      messengerContext(), LocalHostName, recipients, SelectedCell(*st_conns, 0),
+      [this](ui::Button& button) { DialogButtonClick(button); });
+}
+
+admin::MessengerContext TForm1::messengerContext() {
+  return {services_.windows, *Form1, currentDialog, services_.mailslots,
+          services_.locale};
+}
 void TForm1::mnu_pingerClick() {}
 void TForm1::N20Click() {
   // An empty cell asks this machine.

@@ -188,6 +188,8 @@ class ComboBox : public Control {
   // The text shown; setting it chooses the item with that text, if any.
   virtual void setText(const std::string& text) = 0;
   virtual const std::string& text() const = 0;
+  // Appends an item to the list; the text stays as it is.
+  virtual void addItem(const std::string& item) = 0;
   std::function<void()> onChange;
 };
 

@@ -210,6 +210,7 @@ class ComboBox : public ControlState<ui::ComboBox> {
   int itemIndex() const override { return index_; }
   void setText(const std::string& text) override;
   const std::string& text() const override { return text_; }
+  void addItem(const std::string& item) override { items_.push_back(item); }
 
  private:
   std::vector<std::string> items_;

@@ -46,6 +46,12 @@ void ComboBox::setText(const std::string& text) {
   setWindowText(hwnd(), text);
 }
 
+void ComboBox::addItem(const std::string& item) {
+  NativeControl::addItem(item);
+  SendMessageW(hwnd(), CB_ADDSTRING, 0,
+               reinterpret_cast<LPARAM>(wideText(item).c_str()));
+}
+
 void ComboBox::onCommand(WORD code) {
   if (code == CBN_SELCHANGE)
     NativeControl::setItemIndex(

@@ -12,6 +12,7 @@ class ComboBox : public NativeControl<headless::ComboBox> {
   void setBounds(ui::Rect bounds) override;
   void setItemIndex(int index) override;
   void setText(const std::string& text) override;
+  void addItem(const std::string& item) override;
   void onCommand(WORD code) override;
 };
 
