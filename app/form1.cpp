@@ -47,6 +47,7 @@ TForm1::TForm1(Services& services)
   Timer2->onTimer = [this] { Timer2Timer(); };
   Form1->onCloseQuery = [this] { return FormCloseQuery(); };
   dialogBranches.trafficOk = [this] { TrOkClick(); };
+  dialogBranches.ping = [this] { admin::PingFromPinger(pingerContext()); };
   dialogBranches.send = [this] {
     admin::SendFromMessenger(messengerContext());
   };

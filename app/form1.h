@@ -9,6 +9,7 @@
 
 #include "admin/dialog_button_handler.h"
 #include "admin/messenger.h"
+#include "admin/pinger.h"
 #include "admin/run_time_dialog.h"
 #include "admin/server_service.h"
 #include "admin/share_editor.h"
@@ -142,6 +143,7 @@ class TForm1 {
   void mnu_netsendClick();
   admin::MessengerContext messengerContext();
   void mnu_pingerClick();
+  admin::PingerContext pingerContext();
   void N20Click();
   void mnu_trafficClick();
   void N31Click();

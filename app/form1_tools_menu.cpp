@@ -1,8 +1,9 @@
 // The menu "&Инструменты" and the tools the connections grid's menu opens
-// too, and the about window. The pinger and log search are not built yet:
-// their items are in place and do nothing so far.
+// too, and the about window. The log search is not built yet: its item is
+// in place and does nothing so far.
 #include "admin/computer_info.h"
 #include "admin/messenger.h"
+#include "admin/pinger.h"
 #include "app/about_window.h"
 #include "app/form1.h"
 #include "app/grid_selection.h"
@@ -44,7 +45,17 @@ admin::MessengerContext TForm1::messengerContext() {
   return {services_.windows, *Form1, currentDialog, services_.mailslots,
           services_.locale};
 }
-void TForm1::mnu_pingerClick() {}
+void TForm1::mnu_pingerClick() {
+  std::vector<std::string> hosts;
+  connections->addClientNamesForPickers(hosts);
+  admin::ShowPinger(pingerContext(), hosts, SelectedCell(*st_conns, 0),
+                    [this](ui::Button& button) { DialogButtonClick(button); });
+}
+
+admin::PingerContext TForm1::pingerContext() {
+  return {services_.windows, *Form1,          currentDialog, services_.icmp,
+          services_.sockets, services_.locale};
+}
 void TForm1::N20Click() {
   // An empty cell asks this machine.
   admin::ShowComputerInfo(services_.net, services_.windows,

@@ -1,0 +1,134 @@
+// The pinger: echo series through the echo port, the lines they leave in
+// the results box, the timeout box and the host list.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "lan_form.h"
+
+namespace ov::test {
+namespace {
+
+using Calls = std::vector<std::string>;
+
+struct AfterPing {
+  std::string results;
+  std::vector<std::string> hosts;
+};
+
+// What the dialog shows after each "Пинг", even one that threw.
+void watchPings(TForm1& form, std::vector<AfterPing>& seen) {
+  const auto ping = form.dialogBranches.ping;
+  form.dialogBranches.ping = [&form, &seen, ping] {
+    const auto record = [&] {
+      seen.push_back(
+          {form.currentDialog.memo->text(), form.currentDialog.combo->items()});
+    };
+    try {
+      ping();
+    } catch (...) {
+      record();
+      throw;
+    }
+    record();
+  };
+}
+
+std::string echo(const char* address, int timeout) {
+  return std::string(R"([")") + address + R"(", )" + std::to_string(timeout) +
+         R"(, "--- Orvane Pinger ---"])";
+}
+
+TEST(Pinger, AReachableHostGivesFourRepliesAndPingsAccumulate) {
+  LanForm lan(
+      "0 host SRV1 10.0.0.5\n"
+      "0 ping 10.0.0.5 rtt=3 ttl=120\n"
+      "1 ui click mnu_pinger\n"
+      "1 ui dialog combo srv1\n"
+      "1 ui dialog click Пинг\n"
+      "2 ui dialog combo SRV1\n"
+      "2 ui dialog edit2 0\n"
+      "2 ui dialog click Пинг\n");
+  std::vector<AfterPing> seen;
+  watchPings(lan.form(), seen);
+  lan.runUntil(3);
+  const std::string block =
+      "Pinging SRV1 [10.0.0.5]\r\n"
+      "Reply from 10.0.0.5  Time=3ms  TTL=120\r\n"
+      "Reply from 10.0.0.5  Time=3ms  TTL=120\r\n"
+      "Reply from 10.0.0.5  Time=3ms  TTL=120\r\n"
+      "Reply from 10.0.0.5  Time=3ms  TTL=120\r\n";
+  ASSERT_EQ(seen.size(), 2u);
+  EXPECT_EQ(seen[0].results, block);
+  EXPECT_EQ(seen[1].results, block + block);
+  // The host is listed once, whatever its letter case.
+  EXPECT_EQ(seen[1].hosts, (std::vector<std::string>{"", "srv1"}));
+  const std::string first = echo("10.0.0.5", 5000);
+  const std::string second = echo("10.0.0.5", 0);
+  EXPECT_EQ(lan.calls("IcmpSendEcho"), (Calls{first, first, first, first,
+                                              second, second, second, second}));
+}
+
+TEST(Pinger, TimeoutsAboveSixteenBitsAndTimeoutsThatAreNoNumber) {
+  LanForm lan(
+      "0 ping 10.0.0.5\n"
+      "1 ui click mnu_pinger\n"
+      "1 ui dialog combo 10.0.0.5\n"
+      "1 ui dialog edit2 70000\n"
+      "1 ui dialog click Пинг\n"
+      "2 ui dialog combo other\n"
+      "2 ui dialog edit2 \"5 s\"\n"
+      "2 ui dialog click Пинг\n");
+  std::vector<AfterPing> seen;
+  watchPings(lan.form(), seen);
+  lan.runUntil(3);
+  // 70000 ms waits the longest the field holds, not 4464 ms.
+  const std::string clamped = echo("10.0.0.5", 65535);
+  EXPECT_EQ(lan.calls("IcmpSendEcho"),
+            (Calls{clamped, clamped, clamped, clamped}));
+  // An address without a name is pinged by its address.
+  ASSERT_EQ(seen.size(), 2u);
+  EXPECT_EQ(seen[0].results.substr(0, 27), "Pinging 10.0.0.5 [10.0.0.5]");
+  // The bad timeout is the framework's error; the host was remembered.
+  EXPECT_EQ(lan.calls("MessageBox"),
+            (Calls{R"(["Orvane", "'5 s' is not a valid integer value", 16])"}));
+  EXPECT_EQ(seen[1].hosts, (std::vector<std::string>{"", "10.0.0.5", "other"}));
+  EXPECT_EQ(seen[1].results, seen[0].results);
+}
+
+TEST(Pinger, UnknownHostsLongHostsTimeoutsAndErrorStatus) {
+  LanForm lan(
+      "0 ping 10.0.0.7 status=11003\n"
+      "0 host FAR 10.0.0.8\n"
+      "1 ui click mnu_pinger\n"
+      "1 ui dialog combo nohost\n"
+      "1 ui dialog click Пинг\n"
+      "1 ui dialog combo abcdefghijklmnopqrst\n"
+      "1 ui dialog click Пинг\n"
+      "1 ui dialog combo 10.0.0.7\n"
+      "1 ui dialog click Пинг\n"
+      "1 ui dialog combo far\n"
+      "1 ui dialog edit2 100\n"
+      "1 ui dialog click Пинг\n");
+  std::vector<AfterPing> seen;
+  watchPings(lan.form(), seen);
+  lan.runUntil(2);
+  ASSERT_EQ(seen.size(), 4u);
+  EXPECT_EQ(seen[0].results, "NOHOST not found\r\n");
+  // Twenty characters do not fit the host's buffer.
+  EXPECT_EQ(seen[1].results,
+            "NOHOST not found\r\nABCDEFGHIJKLMNOPQRST not found\r\n");
+  // A status in the reply ends the series at its first echo.
+  EXPECT_EQ(seen[2].results.substr(seen[1].results.size()),
+            "Pinging 10.0.0.7 [10.0.0.7]\r\n"
+            "Ошибка при пинговании хоста\r\n"
+            "Error: icmpEcho.Status=11003\r\n");
+  // An address that never answers: four failed echoes.
+  std::string timedOut = "Pinging FAR [10.0.0.8]\r\n";
+  for (int n = 0; n < 4; ++n) timedOut += "Ошибка при пинговании хоста\r\n";
+  EXPECT_EQ(seen[3].results.substr(seen[2].results.size()), timedOut);
+  EXPECT_EQ(lan.calls("IcmpSendEcho").size(), 5u);
+}
+
+}  // namespace
+}  // namespace ov::test
