@@ -149,6 +149,8 @@ class TForm1 {
   void N31Click();
   void mnu_reportClick();
   void N21Click();
+  // The log search buttons.
+  void tmpbClick(ui::Button& button);
   void mnu_aboutClick();
   void RegisterHotKeys();
   void HotKeyPressed(int id);

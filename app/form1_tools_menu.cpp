@@ -1,7 +1,7 @@
 // The menu "&Инструменты" and the tools the connections grid's menu opens
-// too, and the about window. The log search is not built yet: its item is
-// in place and does nothing so far.
+// too, and the about window.
 #include "admin/computer_info.h"
+#include "admin/log_search.h"
 #include "admin/messenger.h"
 #include "admin/pinger.h"
 #include "app/about_window.h"
@@ -61,7 +61,14 @@ void TForm1::N20Click() {
   admin::ShowComputerInfo(services_.net, services_.windows,
                           SelectedCell(*st_conns, 0));
 }
-void TForm1::N21Click() {}
+void TForm1::N21Click() {
+  admin::ShowLogSearch(services_.windows, *Form1, currentDialog,
+                       [this](ui::Button& button) { tmpbClick(button); });
+}
+
+void TForm1::tmpbClick(ui::Button& button) {
+  admin::LogSearchButton(button, currentDialog, t_log->text());
+}
 void TForm1::mnu_aboutClick() {
   AboutWindow about(services_.windows, *Form1, currentDialog, services_.timers,
                     services_.shell);
