@@ -87,6 +87,18 @@ wait_for_window() {
   return 1
 }
 
+# Waits up to 30 seconds for FILE to be written (not empty), while the
+# process PID runs.
+wait_for_file() {
+  local file=$1 pid=$2 waited=0
+  while [ ! -s "$file" ] && [ $waited -lt 120 ]; do
+    kill -0 "$pid" 2>/dev/null || return 1
+    sleep 0.25
+    waited=$((waited + 1))
+  done
+  [ -s "$file" ]
+}
+
 # The whole screen as a PNG (ImageMagick's import, not a stand-in convert).
 screenshot() {
   /usr/bin/import -window root "$1"

@@ -18,12 +18,10 @@ struct AfterSend {
 };
 
 void watchSends(TForm1& form, std::vector<AfterSend>& seen) {
-  const auto send = form.dialogBranches.send;
-  form.dialogBranches.send = [&form, &seen, send] {
-    send();
+  runAfterBranch(form.dialogBranches.send, [&form, &seen] {
     seen.push_back(
         {form.currentDialog.memo->text(), form.currentDialog.combo->items()});
-  };
+  });
 }
 
 TEST(Messenger, WritesTheBlockInTheOemCodePageAndRemembersTheRecipient) {

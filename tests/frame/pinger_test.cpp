@@ -18,20 +18,10 @@ struct AfterPing {
 
 // What the dialog shows after each "Пинг", even one that threw.
 void watchPings(TForm1& form, std::vector<AfterPing>& seen) {
-  const auto ping = form.dialogBranches.ping;
-  form.dialogBranches.ping = [&form, &seen, ping] {
-    const auto record = [&] {
-      seen.push_back(
-          {form.currentDialog.memo->text(), form.currentDialog.combo->items()});
-    };
-    try {
-      ping();
-    } catch (...) {
-      record();
-      throw;
-    }
-    record();
-  };
+  runAfterBranch(form.dialogBranches.ping, [&form, &seen] {
+    seen.push_back(
+        {form.currentDialog.memo->text(), form.currentDialog.combo->items()});
+  });
 }
 
 std::string echo(const char* address, int timeout) {

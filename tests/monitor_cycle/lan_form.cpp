@@ -128,6 +128,18 @@ std::vector<std::string> LanForm::callNames() const {
   return out;
 }
 
+void runAfterBranch(std::function<void()>& branch, std::function<void()> then) {
+  branch = [work = branch, then = std::move(then)] {
+    try {
+      work();
+    } catch (...) {
+      then();
+      throw;
+    }
+    then();
+  };
+}
+
 std::vector<std::string> gridRow(const ui::StringGrid& grid, int row) {
   std::vector<std::string> cells;
   for (int col = 0; col < grid.colCount(); ++col)

@@ -90,6 +90,10 @@ class LanForm {
   std::unique_ptr<TForm1> form_;
 };
 
+// Makes a dialog button's branch run `then` after its own work, even when
+// that throws: a test reads the open dialog there.
+void runAfterBranch(std::function<void()>& branch, std::function<void()> then);
+
 // What the user sees of the controls.
 std::vector<std::string> gridRow(const ui::StringGrid& grid, int row);
 std::vector<std::string> listItems(const ui::ListBox& list);

@@ -23,15 +23,7 @@ wine "$exe" /sim "$scenario" >wine.log 2>&1 &
 program=$!
 
 # Waits for the scenario's dump NAME.json, then lets the window repaint.
-wait_for_dump() {
-  local waited=0
-  while [ ! -s "$1.json" ] && [ $waited -lt 120 ]; do
-    kill -0 $program 2>/dev/null || return 1
-    sleep 0.25
-    waited=$((waited + 1))
-  done
-  [ -s "$1.json" ] && sleep 0.5
-}
+wait_for_dump() { wait_for_file "$1.json" $program && sleep 0.5; }
 
 fail() { echo "$1; see $work/wine.log"; exit 1; }
 

@@ -42,15 +42,7 @@ wine Orvane.exe /sim shares.scn >wine.log 2>&1 &
 program=$!
 
 fail() { echo "$1; see $work/app/wine.log"; exit 1; }
-wait_for() {
-  local waited=0
-  while [ ! -s "$1" ] && [ $waited -lt 120 ]; do
-    kill -0 $program 2>/dev/null || return 1
-    sleep 0.25
-    waited=$((waited + 1))
-  done
-  [ -s "$1" ]
-}
+wait_for() { wait_for_file "$1" $program; }
 items() { grep -o '"lv_shares": {[^}]*}' "$1"; }
 
 wait_for listed.json || fail "no dump of the shares page"
