@@ -61,7 +61,12 @@ void ShowLogSearch(ui::WindowSystem& windows, ui::Form& owner,
   RunTimeDialog dialog(windows, owner, current,
                        {"Поиск в логе", 540, 240, true});
   constexpr int kClientHeight = 240 - 34;  // without caption and border
-  dialog.memo({10, 40, 520, kClientHeight - 40}).setReadOnly(true);
+  ui::Edit& results = dialog.memo({10, 40, 520, kClientHeight - 40});
+  results.setReadOnly(true);
+  // The results follow the dialog's size on all four sides.
+  dialog.window().onResize = [&results](int width, int height) {
+    results.setBounds({10, 40, width - 20, height - 40});
+  };
   dialog.label(10, 10, "Текст для поиска:");
   dialog.edit(EditRole::edit1, {150, 10, 100, 21});
   dialog.button("FindBut", "Поиск!", {260, 10, 100, 25}, onButton, false);

@@ -365,6 +365,9 @@ class Dialog : public Container {
   virtual bool shown() const = 0;
   // 0 transparent to 255 opaque.
   virtual void setOpacity(int alpha) = 0;
+  // Runs with the client area's new width and height when a resizable
+  // dialog changes its size.
+  std::function<void(int, int)> onResize;
 };
 
 // A picture the program draws on: lines in a pen colour (0xRRGGBB) that

@@ -38,7 +38,8 @@ void Dialog::setOpacity(int alpha) {
 
 void Dialog::closeBox() { SendMessageW(hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0); }
 
-bool Dialog::onMessage(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
+bool Dialog::onMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  if (msg == WM_SIZE && onResize) onResize(LOWORD(lp), HIWORD(lp));
   // The close box, and Escape, which the dialog navigation turns into
   // IDCANCEL.
   if (msg == WM_CLOSE || (msg == WM_COMMAND && LOWORD(wp) == IDCANCEL)) {

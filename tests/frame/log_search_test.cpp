@@ -30,13 +30,17 @@ void writeLog(const std::filesystem::path& path) {
 
 // The dialog as N21 opens it, its buttons going to the form's tmpbClick;
 // the results box after each click.
-std::vector<std::string> searchInDialog(LanForm& lan) {
+std::vector<std::string> searchInDialog(LanForm& lan,
+                                        ui::Rect* resized = nullptr) {
   std::vector<std::string> results;
   TForm1& form = lan.form();
   admin::ShowLogSearch(lan.windows(), form.window(), form.currentDialog,
                        [&](ui::Button& button) {
                          form.tmpbClick(button);
                          results.push_back(form.currentDialog.memo->text());
+                         if (!resized) return;
+                         form.currentDialog.window->onResize(700, 400);
+                         *resized = form.currentDialog.memo->bounds();
                        });
   return results;
 }
@@ -83,7 +87,11 @@ TEST(LogSearch, AMissingLogFindsNothingAndTheLogOpensInTheShell) {
       "2 ui click N25\n");
   lan.form().t_log->setText((lan.programDir() / "none.log").string());
   lan.runUntil(0.5);
-  EXPECT_EQ(searchInDialog(lan), (std::vector<std::string>{""}));
+  ui::Rect resized;
+  EXPECT_EQ(searchInDialog(lan, &resized), (std::vector<std::string>{""}));
+  // The results box follows a resized dialog.
+  EXPECT_EQ(resized.width, 680);
+  EXPECT_EQ(resized.height, 360);
   lan.runUntil(2.5);
   ASSERT_EQ(lan.calls("ShellExecute").size(), 1u);
   EXPECT_NE(lan.calls("ShellExecute")[0].find("none.log"), std::string::npos);
