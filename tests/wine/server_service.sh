@@ -37,6 +37,9 @@ wine reg add "$key" /v ImagePath /t REG_EXPAND_SZ \
 wine reg add "$key" /v Type /t REG_DWORD /d 16 /f >>wine.log 2>&1
 # Wine ships it disabled; started on demand.
 wine reg add "$key" /v Start /t REG_DWORD /d 3 /f >>wine.log 2>&1
+# The service manager reads its services when it starts: let this one end,
+# so that the run below starts one that knows the stand-in.
+wineserver -w
 timeout 120 wine cmd /c run.cmd >>wine.log 2>&1
 wineserver -w
 
