@@ -1,26 +1,16 @@
 #include "admin/messenger.h"
 
 #include "admin/picker_names.h"
+#include "monitor/latin_upper.h"
 #include "platform/text/cp1251.h"
 #include "platform/text/cp866.h"
 #include "platform/text/utf8.h"
 
 namespace ov::admin {
 
-namespace {
-
-std::string latinUpper(std::string_view text) {
-  std::string raised(text);
-  for (char& c : raised)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return raised;
-}
-
-}  // namespace
-
 std::string MessengerBlock(std::string_view sender, std::string_view recipient,
                            std::string_view text) {
-  std::string block = utf8Cut(latinUpper(sender), kMaxSenderChars);
+  std::string block = utf8Cut(monitor::latinUpper(sender), kMaxSenderChars);
   block += '\0';
   block += recipient;
   block += '\0';

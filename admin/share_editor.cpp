@@ -9,6 +9,7 @@ namespace ov::admin {
 
 namespace {
 
+constexpr const char* kNotAdded = "Ресурс не добавлен";
 constexpr int kEditLeft = 90;
 constexpr int kEditWidth = 400;
 constexpr int kEditHeight = 21;
@@ -18,6 +19,12 @@ constexpr int kEditHeight = 21;
 constexpr std::size_t kAddTextUnits = 255;
 constexpr std::size_t kModifyTextUnits = 127;
 constexpr std::size_t kModifyPathUnits = 511;
+
+void showParameterError(const ShareEditorContext& context,
+                        const char* caption) {
+  context.windows.messageBox(nullptr, "Ошибка в параметрах", caption,
+                             ui::MB_OK);
+}
 
 bool fits(std::string_view text, std::size_t units) {
   return utf8ToUtf16(text).size() <= units;
@@ -30,8 +37,7 @@ bool textsFit(
     const char* caption) {
   for (const auto& [box, units] : boxes) {
     if (fits(box->text(), units)) continue;
-    context.windows.messageBox(nullptr, "Ошибка в параметрах", caption,
-                               ui::MB_OK);
+    showParameterError(context, caption);
     return false;
   }
   return true;
@@ -107,15 +113,14 @@ void AddShareFromEditor(const ShareEditorContext& context) {
                 {{editor.edit1, kAddTextUnits},
                  {editor.edit2, kAddTextUnits},
                  {editor.path, kAddTextUnits}},
-                "Ресурс не добавлен"))
+                kNotAdded))
     return;
   SHARE_INFO_502 share = recordFromEditor(editor);
   share.access_mask =
       editor.combo->itemIndex() == 0 ? kFullAccess : kReadOnlyAccess;
   // Always the local machine, whichever server is watched.
   if (context.net.NetShareAdd("", share) == ERROR_INVALID_PARAMETER)
-    context.windows.messageBox(nullptr, "Ошибка в параметрах",
-                               "Ресурс не добавлен", ui::MB_OK);
+    showParameterError(context, kNotAdded);
   context.refreshList();
 }
 

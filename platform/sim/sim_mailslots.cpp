@@ -2,14 +2,16 @@
 
 #include <string>
 
+#include "platform/sim/sim_text.h"
+
 namespace ov::sim {
 
 namespace {
 
 // "HOST" of "\\HOST\mailslot\NAME".
 std::string_view hostOf(std::string_view name) {
-  while (!name.empty() && name.front() == '\\') name.remove_prefix(1);
-  return name.substr(0, name.find('\\'));
+  const std::string_view rest = withoutUncPrefix(name);
+  return rest.substr(0, rest.find('\\'));
 }
 
 std::string lowerHex(std::string_view bytes) {

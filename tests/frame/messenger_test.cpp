@@ -11,19 +11,6 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
-// What the dialog shows after each "Отправить".
-struct AfterSend {
-  std::string memo;
-  std::vector<std::string> recipients;
-};
-
-void watchSends(TForm1& form, std::vector<AfterSend>& seen) {
-  runAfterBranch(form.dialogBranches.send, [&form, &seen] {
-    seen.push_back(
-        {form.currentDialog.memo->text(), form.currentDialog.combo->items()});
-  });
-}
-
 TEST(Messenger, WritesTheBlockInTheOemCodePageAndRemembersTheRecipient) {
   LanForm lan(
       "0 mailslot PC7 accept\n"
@@ -35,8 +22,9 @@ TEST(Messenger, WritesTheBlockInTheOemCodePageAndRemembersTheRecipient) {
       "2 ui dialog combo pc7\n"
       "2 ui dialog memo \"Ещё раз\"\n"
       "2 ui dialog click Отправить\n");
-  std::vector<AfterSend> seen;
-  watchSends(lan.form(), seen);
+  std::vector<MemoAndList> seen;
+  recordAfterBranch(lan.form().dialogBranches.send, lan.form().currentDialog,
+                    seen);
   lan.runUntil(3);
   // PC-ADMIN, 0, PC7, 0, the six OEM bytes of Привет, 0: 20 bytes.
   ASSERT_EQ(lan.calls("MailslotWrite").size(), 2u);
@@ -47,7 +35,7 @@ TEST(Messenger, WritesTheBlockInTheOemCodePageAndRemembersTheRecipient) {
   ASSERT_EQ(seen.size(), 2u);
   EXPECT_EQ(seen[0].memo, "");
   // The recipient once, whatever its letter case the second time.
-  EXPECT_EQ(seen[1].recipients, (std::vector<std::string>{"", "PC7"}));
+  EXPECT_EQ(seen[1].list, (std::vector<std::string>{"", "PC7"}));
 }
 
 TEST(Messenger, RefusedOrIncompleteMessagesAndTheSendersBuffer) {
@@ -62,8 +50,9 @@ TEST(Messenger, RefusedOrIncompleteMessagesAndTheSendersBuffer) {
       "3 ui dialog edit1 админ-pc-longname\n"
       "3 ui dialog memo x\n"
       "3 ui dialog click Отправить\n");
-  std::vector<AfterSend> seen;
-  watchSends(lan.form(), seen);
+  std::vector<MemoAndList> seen;
+  recordAfterBranch(lan.form().dialogBranches.send, lan.form().currentDialog,
+                    seen);
   lan.runUntil(4);
   // The refused mailslot says so; the memo is cleared all the same.
   EXPECT_EQ(lan.calls("MessageBox"),
@@ -89,7 +78,7 @@ TEST(Messenger, FromTheConnectionsMenuTheRowsComputerIsTheRecipient) {
       "2.5 ui click pm_sendmsg\n"
       "2.5 ui dialog memo hi\n"
       "2.5 ui dialog click Отправить\n");
-  std::vector<AfterSend> seen;
+  std::vector<MemoAndList> seen;
   std::string recipient, sender;
   TForm1& form = lan.form();
   const auto send = form.dialogBranches.send;
@@ -105,7 +94,7 @@ TEST(Messenger, FromTheConnectionsMenuTheRowsComputerIsTheRecipient) {
   EXPECT_EQ(sender, "ORVANE-PC");
   ASSERT_EQ(seen.size(), 1u);
   // The history ring's names: PC1's ended session, then the empty slots.
-  EXPECT_EQ(seen[0].recipients, (std::vector<std::string>{"PC1", ""}));
+  EXPECT_EQ(seen[0].list, (std::vector<std::string>{"PC1", ""}));
 }
 
 }  // namespace

@@ -11,19 +11,6 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
-struct AfterPing {
-  std::string results;
-  std::vector<std::string> hosts;
-};
-
-// What the dialog shows after each "Пинг", even one that threw.
-void watchPings(TForm1& form, std::vector<AfterPing>& seen) {
-  runAfterBranch(form.dialogBranches.ping, [&form, &seen] {
-    seen.push_back(
-        {form.currentDialog.memo->text(), form.currentDialog.combo->items()});
-  });
-}
-
 std::string echo(const char* address, int timeout) {
   return std::string(R"([")") + address + R"(", )" + std::to_string(timeout) +
          R"(, "--- Orvane Pinger ---"])";
@@ -39,8 +26,9 @@ TEST(Pinger, AReachableHostGivesFourRepliesAndPingsAccumulate) {
       "2 ui dialog combo SRV1\n"
       "2 ui dialog edit2 0\n"
       "2 ui dialog click Пинг\n");
-  std::vector<AfterPing> seen;
-  watchPings(lan.form(), seen);
+  std::vector<MemoAndList> seen;
+  recordAfterBranch(lan.form().dialogBranches.ping, lan.form().currentDialog,
+                    seen);
   lan.runUntil(3);
   const std::string block =
       "Pinging SRV1 [10.0.0.5]\r\n"
@@ -49,10 +37,10 @@ TEST(Pinger, AReachableHostGivesFourRepliesAndPingsAccumulate) {
       "Reply from 10.0.0.5  Time=3ms  TTL=120\r\n"
       "Reply from 10.0.0.5  Time=3ms  TTL=120\r\n";
   ASSERT_EQ(seen.size(), 2u);
-  EXPECT_EQ(seen[0].results, block);
-  EXPECT_EQ(seen[1].results, block + block);
+  EXPECT_EQ(seen[0].memo, block);
+  EXPECT_EQ(seen[1].memo, block + block);
   // The host is listed once, whatever its letter case.
-  EXPECT_EQ(seen[1].hosts, (std::vector<std::string>{"", "srv1"}));
+  EXPECT_EQ(seen[1].list, (std::vector<std::string>{"", "srv1"}));
   const std::string first = echo("10.0.0.5", 5000);
   const std::string second = echo("10.0.0.5", 0);
   EXPECT_EQ(lan.calls("IcmpSendEcho"), (Calls{first, first, first, first,
@@ -69,8 +57,9 @@ TEST(Pinger, TimeoutsAboveSixteenBitsAndTimeoutsThatAreNoNumber) {
       "2 ui dialog combo other\n"
       "2 ui dialog edit2 \"5 s\"\n"
       "2 ui dialog click Пинг\n");
-  std::vector<AfterPing> seen;
-  watchPings(lan.form(), seen);
+  std::vector<MemoAndList> seen;
+  recordAfterBranch(lan.form().dialogBranches.ping, lan.form().currentDialog,
+                    seen);
   lan.runUntil(3);
   // 70000 ms waits the longest the field holds, not 4464 ms.
   const std::string clamped = echo("10.0.0.5", 65535);
@@ -78,12 +67,12 @@ TEST(Pinger, TimeoutsAboveSixteenBitsAndTimeoutsThatAreNoNumber) {
             (Calls{clamped, clamped, clamped, clamped}));
   // An address without a name is pinged by its address.
   ASSERT_EQ(seen.size(), 2u);
-  EXPECT_EQ(seen[0].results.substr(0, 27), "Pinging 10.0.0.5 [10.0.0.5]");
+  EXPECT_EQ(seen[0].memo.substr(0, 27), "Pinging 10.0.0.5 [10.0.0.5]");
   // The bad timeout is the framework's error; the host was remembered.
   EXPECT_EQ(lan.calls("MessageBox"),
             (Calls{R"(["Orvane", "'5 s' is not a valid integer value", 16])"}));
-  EXPECT_EQ(seen[1].hosts, (std::vector<std::string>{"", "10.0.0.5", "other"}));
-  EXPECT_EQ(seen[1].results, seen[0].results);
+  EXPECT_EQ(seen[1].list, (std::vector<std::string>{"", "10.0.0.5", "other"}));
+  EXPECT_EQ(seen[1].memo, seen[0].memo);
 }
 
 TEST(Pinger, UnknownHostsLongHostsTimeoutsAndErrorStatus) {
@@ -100,23 +89,24 @@ TEST(Pinger, UnknownHostsLongHostsTimeoutsAndErrorStatus) {
       "1 ui dialog combo far\n"
       "1 ui dialog edit2 100\n"
       "1 ui dialog click Пинг\n");
-  std::vector<AfterPing> seen;
-  watchPings(lan.form(), seen);
+  std::vector<MemoAndList> seen;
+  recordAfterBranch(lan.form().dialogBranches.ping, lan.form().currentDialog,
+                    seen);
   lan.runUntil(2);
   ASSERT_EQ(seen.size(), 4u);
-  EXPECT_EQ(seen[0].results, "NOHOST not found\r\n");
+  EXPECT_EQ(seen[0].memo, "NOHOST not found\r\n");
   // Twenty characters do not fit the host's buffer.
-  EXPECT_EQ(seen[1].results,
+  EXPECT_EQ(seen[1].memo,
             "NOHOST not found\r\nABCDEFGHIJKLMNOPQRST not found\r\n");
   // A status in the reply ends the series at its first echo.
-  EXPECT_EQ(seen[2].results.substr(seen[1].results.size()),
+  EXPECT_EQ(seen[2].memo.substr(seen[1].memo.size()),
             "Pinging 10.0.0.7 [10.0.0.7]\r\n"
             "Ошибка при пинговании хоста\r\n"
             "Error: icmpEcho.Status=11003\r\n");
   // An address that never answers: four failed echoes.
   std::string timedOut = "Pinging FAR [10.0.0.8]\r\n";
   for (int n = 0; n < 4; ++n) timedOut += "Ошибка при пинговании хоста\r\n";
-  EXPECT_EQ(seen[3].results.substr(seen[2].results.size()), timedOut);
+  EXPECT_EQ(seen[3].memo.substr(seen[2].memo.size()), timedOut);
   EXPECT_EQ(lan.calls("IcmpSendEcho").size(), 5u);
 }
 

@@ -140,6 +140,14 @@ void runAfterBranch(std::function<void()>& branch, std::function<void()> then) {
   };
 }
 
+void recordAfterBranch(std::function<void()>& branch,
+                       const admin::CurrentDialog& dialog,
+                       std::vector<MemoAndList>& seen) {
+  runAfterBranch(branch, [&dialog, &seen] {
+    seen.push_back({dialog.memo->text(), dialog.combo->items()});
+  });
+}
+
 std::vector<std::string> gridRow(const ui::StringGrid& grid, int row) {
   std::vector<std::string> cells;
   for (int col = 0; col < grid.colCount(); ++col)

@@ -94,6 +94,16 @@ class LanForm {
 // that throws: a test reads the open dialog there.
 void runAfterBranch(std::function<void()>& branch, std::function<void()> then);
 
+// What the open dialog's memo and combo box show.
+struct MemoAndList {
+  std::string memo;
+  std::vector<std::string> list;
+};
+// Records them after each run of the branch, even one that throws.
+void recordAfterBranch(std::function<void()>& branch,
+                       const admin::CurrentDialog& dialog,
+                       std::vector<MemoAndList>& seen);
+
 // What the user sees of the controls.
 std::vector<std::string> gridRow(const ui::StringGrid& grid, int row);
 std::vector<std::string> listItems(const ui::ListBox& list);
