@@ -6,6 +6,7 @@
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -45,6 +46,10 @@ const fs::path& MillionLineLog() {
                         fileNumber % 40, fileNumber);
       std::fwrite(line, 1, length, file);
     }
+    // Written back to disk before timing starts: the kernel's later
+    // writeback would otherwise share the cores with the programs timed.
+    std::fflush(file);
+    fsync(fileno(file));
     std::fclose(file);
     return log;
   }();
