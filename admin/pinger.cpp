@@ -81,12 +81,20 @@ void PingHost(const PingerContext& context, std::string_view hostText,
     case IcmpPort::Library::withoutProcedures:
       appendLine(results, "Error getting ICMP proc address");
       return;
+    case IcmpPort::Library::notAllowed:
+      appendLine(results,
+                 "Could not open an ICMP socket: not allowed "
+                 "(net.ipv4.ping_group_range)");
+      return;
     case IcmpPort::Library::loaded:
       break;
   }
   Sockets& sockets = context.sockets;
-  if (const int error = sockets.WSAStartup(kWinsock11)) {
+  uint16_t granted = 0;
+  if (const int error = sockets.WSAStartup(kWinsock11, granted)) {
     appendLine(results, "WSAStartup() error: " + std::to_string(error));
+  } else if (granted != kWinsock11) {
+    appendLine(results, "WinSock version 1.1 not supported");
   } else if (const std::optional<HostEnt> entry = resolve(sockets, host);
              !entry || entry->h_addr_list.empty()) {
     appendLine(results, host + " not found");

@@ -13,7 +13,8 @@ constexpr std::size_t kHostNameChars = 255;
 }  // namespace
 
 std::string ReadLocalHostName(Sockets& sockets) {
-  if (sockets.WSAStartup(kWinsockVersion) != 0) return "";
+  uint16_t granted = 0;
+  if (sockets.WSAStartup(kWinsockVersion, granted) != 0) return "";
   const std::optional<std::string> name = sockets.gethostname();
   sockets.WSACleanup();
   return name ? monitor::latinUpper(utf8Cut(*name, kHostNameChars)) : "";

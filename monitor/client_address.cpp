@@ -20,7 +20,8 @@ std::string resolveClientAddress(Sockets& sockets,
                                  std::string_view clientName) {
   // Without a started Windows Sockets no name resolves, and there is
   // nothing to clean up.
-  if (sockets.WSAStartup(kWinsockVersion) != 0)
+  uint16_t granted = 0;
+  if (sockets.WSAStartup(kWinsockVersion, granted) != 0)
     return std::string(kUnresolvedAddress);
   const auto host = lookUp(sockets, clientName);
   sockets.WSACleanup();

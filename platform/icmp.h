@@ -23,7 +23,9 @@ struct ICMP_ECHO_REPLY {
 
 class IcmpPort {
  public:
-  enum class Library { loaded, missing, withoutProcedures };
+  // notAllowed: a system without ICMP.DLL refuses this program its echo
+  // sockets.
+  enum class Library { loaded, missing, withoutProcedures, notAllowed };
   using Handle = uintptr_t;
 
   virtual ~IcmpPort() = default;

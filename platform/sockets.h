@@ -19,8 +19,9 @@ struct HostEnt {
 class Sockets {
  public:
   virtual ~Sockets() = default;
-  // Returns 0 on success, as WSAStartup does.
-  virtual int WSAStartup(uint16_t version) = 0;
+  // Returns 0 on success, as WSAStartup does; `granted` is then the
+  // version the layer grants (WSADATA's wVersion).
+  virtual int WSAStartup(uint16_t version, uint16_t& granted) = 0;
   virtual int WSACleanup() = 0;
   // Empty when the text is not a dotted IPv4 address.
   virtual std::optional<InAddr> inet_addr(std::string_view text) = 0;

@@ -196,13 +196,14 @@ void checkCounters(const ScenarioEvent& e) {
 }
 
 void checkPing(const ScenarioEvent& e) {
-  const auto a = args(e, {"ADDR", "timeout"}, 1);
+  const auto a = args(e, {"ADDR", "ANSWER"}, 1);
   a.address(0);
-  a.word(1, {"timeout"});
+  a.word(1, {"timeout", "machine"});
   checkOptions(e, {{"rtt", ValueKind::Integer},
                    {"ttl", ValueKind::Integer, 0, 255},
                    {"status", ValueKind::Integer}});
-  if (a.has(1) && !e.options.empty()) fail("ping: 'timeout' takes no options");
+  if (a.has(1) && !e.options.empty())
+    fail("ping: '" + a.at(1) + "' takes no options");
   if (e.option("status") && (e.option("rtt") || e.option("ttl")))
     fail("ping: status= does not go with rtt= or ttl=");
 }
@@ -210,6 +211,16 @@ void checkPing(const ScenarioEvent& e) {
 void checkService(const ScenarioEvent& e) {
   const auto a = args(e, {"STATE"}, 1);
   if (a.at(0) != "deny") checkInteger("STATE", a.at(0), 1, 7);
+}
+
+void checkWinsock(const ScenarioEvent& e) {
+  const auto a = args(e, {"VERSION"}, 1);
+  const std::string& version = a.at(0);
+  const std::size_t dot = version.find('.');
+  if (dot == std::string::npos)
+    fail("winsock: VERSION must be MAJOR.MINOR, not " + quoted(version));
+  checkInteger("MAJOR", version.substr(0, dot), 0, 255);
+  checkInteger("MINOR", version.substr(dot + 1), 0, 255);
 }
 
 void checkStats(const ScenarioEvent& e) {
@@ -341,6 +352,7 @@ const std::vector<VerbShape>& verbShapes() {
       {"counters", true, checkCounters},
       {"ping", true, checkPing},
       {"service", false, checkService},
+      {"winsock", false, checkWinsock},
       {"stats", true, checkStats},
       {"batch", false,
        [](auto& e) { args(e, {"N"}, 1).integer(0, 1, kUInt32Max); }},

@@ -4,9 +4,15 @@
 
 namespace ov::sim {
 
+IcmpPort::Library SimIcmp::LoadIcmpLibrary() {
+  // The machine's refusal is the one the user would meet.
+  if (machine_ && world_.pingsMachine()) return machine_->LoadIcmpLibrary();
+  return Library::loaded;
+}
+
 uint32_t SimIcmp::IcmpSendEcho(Handle, InAddr destination,
                                std::string_view requestData,
-                               const IP_OPTION_INFORMATION&,
+                               const IP_OPTION_INFORMATION& options,
                                ICMP_ECHO_REPLY& reply, uint32_t timeoutMs) {
   journal_.write("IcmpSendEcho",
                  {inet_ntoa(destination), static_cast<long long>(timeoutMs),
@@ -19,6 +25,14 @@ uint32_t SimIcmp::IcmpSendEcho(Handle, InAddr destination,
     case PingAnswer::Kind::Status:
       reply.Status = answer.status;
       return 0;
+    case PingAnswer::Kind::Machine: {
+      if (!machine_) return 0;
+      const Handle echoes = machine_->IcmpCreateFile();
+      const uint32_t replies = machine_->IcmpSendEcho(
+          echoes, destination, requestData, options, reply, timeoutMs);
+      machine_->IcmpCloseHandle(echoes);
+      return replies;
+    }
     default:
       return 0;
   }

@@ -49,7 +49,7 @@ class SimLan {
   SimProcess& processes() { return processes_; }
   SimServices& services() { return services_; }
   MailslotPort& mailslots() { return mailslots_; }
-  IcmpPort& icmp() { return icmp_; }
+  SimIcmp& icmp() { return icmp_; }
   ScenarioPlayer& player() { return player_; }
 
  private:

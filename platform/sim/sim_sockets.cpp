@@ -4,7 +4,8 @@
 
 namespace ov::sim {
 
-int SimSockets::WSAStartup(uint16_t) {
+int SimSockets::WSAStartup(uint16_t version, uint16_t& granted) {
+  granted = world_.winsockGranted().value_or(version);
   return static_cast<int>(world_.failures().take("WSAStartup").value_or(0));
 }
 

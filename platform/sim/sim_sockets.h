@@ -9,7 +9,7 @@ class SimSockets : public Sockets {
  public:
   explicit SimSockets(World& world) : world_(world) {}
 
-  int WSAStartup(uint16_t version) override;
+  int WSAStartup(uint16_t version, uint16_t& granted) override;
   int WSACleanup() override;
   std::optional<InAddr> inet_addr(std::string_view text) override;
   std::optional<HostEnt> gethostbyname(std::string_view name) override;

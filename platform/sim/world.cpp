@@ -79,6 +79,13 @@ bool World::isDirectory(std::string_view path) const {
          directories_.end();
 }
 
+bool World::pingsMachine() const {
+  return std::any_of(pingAnswers_.begin(), pingAnswers_.end(),
+                     [](const auto& entry) {
+                       return entry.second.kind == PingAnswer::Kind::Machine;
+                     });
+}
+
 PingAnswer World::pingAnswer(InAddr address) const {
   const auto found = pingAnswers_.find(address);
   return found == pingAnswers_.end() ? PingAnswer{} : found->second;

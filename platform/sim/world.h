@@ -40,7 +40,8 @@ struct Interface {
 };
 
 struct PingAnswer {
-  enum class Kind { Reply, Timeout, Status };
+  // Machine: the echo goes to the real machine's echo service.
+  enum class Kind { Reply, Timeout, Status, Machine };
   Kind kind = Kind::Timeout;
   uint32_t rttMs = 1;
   uint32_t ttl = 128;
@@ -92,6 +93,8 @@ class World {
   std::vector<Interface>& interfaces() { return interfaces_; }
   std::map<InAddr, PingAnswer>& pingAnswers() { return pingAnswers_; }
   PingAnswer pingAnswer(InAddr address) const;
+  // Whether an address is echoed by the real machine.
+  bool pingsMachine() const;
   ServiceState& service() { return service_; }
   std::map<std::string, int64_t>& serverStats() { return serverStats_; }
   std::map<std::string, int64_t>& workstationStats() {
@@ -99,6 +102,8 @@ class World {
   }
   std::optional<uint32_t>& batchSize() { return batchSize_; }
   FailureTable& failures() { return failures_; }
+  // What WSAStartup grants; by default the version asked for.
+  std::optional<uint16_t>& winsockGranted() { return winsockGranted_; }
   std::map<std::string, bool>& mailslots() {
     return mailslots_;
   }  // by folded name
@@ -124,6 +129,7 @@ class World {
   std::vector<Interface> interfaces_;
   std::map<InAddr, PingAnswer> pingAnswers_;
   ServiceState service_;
+  std::optional<uint16_t> winsockGranted_;
   std::map<std::string, int64_t> serverStats_;
   std::map<std::string, int64_t> workstationStats_;
   std::optional<uint32_t> batchSize_;

@@ -125,7 +125,8 @@ void counters(World& w, const ScenarioEvent& e) {
 void ping(World& w, const ScenarioEvent& e) {
   PingAnswer answer;
   if (e.args.size() > 1) {
-    answer.kind = PingAnswer::Kind::Timeout;
+    answer.kind = e.args[1] == "machine" ? PingAnswer::Kind::Machine
+                                         : PingAnswer::Kind::Timeout;
   } else if (const auto status = e.option("status")) {
     answer.kind = PingAnswer::Kind::Status;
     answer.status = number(*status);
@@ -142,6 +143,14 @@ void service(World& w, const ScenarioEvent& e) {
     w.service().managerDenied = true;
   else
     w.service().state = number(e.args[0]);
+}
+
+void winsock(World& w, const ScenarioEvent& e) {
+  const std::string& version = e.args[0];
+  const std::size_t dot = version.find('.');
+  // Major in the low byte, as MAKEWORD puts it.
+  w.winsockGranted() = static_cast<uint16_t>(
+      number(version.substr(0, dot)) | number(version.substr(dot + 1)) << 8);
 }
 
 void stats(World& w, const ScenarioEvent& e) {
@@ -180,6 +189,7 @@ const std::vector<std::pair<std::string_view, Apply>>& verbs() {
       {"counters", counters},
       {"ping", ping},
       {"service", service},
+      {"winsock", winsock},
       {"stats", stats},
       {"batch",
        [](World& w, const ScenarioEvent& e) {

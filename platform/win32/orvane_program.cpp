@@ -166,6 +166,8 @@ int runProgram(const std::vector<std::string>& args) {
   WinIcmp icmp;
   // With /sim the report programs still run for real.
   lan.processes().setRealProcesses(&processes);
+  // So do the echoes the scenario gives to this machine.
+  lan.icmp().setMachineEchoes(&icmp);
   const std::string file = programFile();
   Services services =
       mode.simulated

@@ -25,9 +25,11 @@ std::optional<HostEnt> copied(const hostent* host) {
 
 }  // namespace
 
-int WinSockets::WSAStartup(uint16_t version) {
-  WSADATA data;
-  return ::WSAStartup(version, &data);
+int WinSockets::WSAStartup(uint16_t version, uint16_t& granted) {
+  WSADATA data{};
+  const int error = ::WSAStartup(version, &data);
+  granted = data.wVersion;
+  return error;
 }
 
 int WinSockets::WSACleanup() { return ::WSACleanup(); }

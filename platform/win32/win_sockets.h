@@ -6,7 +6,7 @@ namespace ov::win32 {
 
 class WinSockets : public Sockets {
  public:
-  int WSAStartup(uint16_t version) override;
+  int WSAStartup(uint16_t version, uint16_t& granted) override;
   int WSACleanup() override;
   std::optional<InAddr> inet_addr(std::string_view text) override;
   std::optional<HostEnt> gethostbyname(std::string_view name) override;

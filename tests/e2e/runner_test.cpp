@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "platform/posix/posix_icmp.h"
 #include "scenario_run.h"
 
 namespace ov::e2e {
@@ -182,6 +183,42 @@ TEST(Runner, TheWorldOfTimeZeroIsThereBeforeStartUp) {
   const std::string log = run.read("files.log");
   EXPECT_EQ(log.find("a.txt"), std::string::npos) << log;
   EXPECT_NE(log.find("[PC2] C:\\b.txt\r\n"), std::string::npos) << log;
+}
+
+TEST(Runner, AnAddressGivenToTheMachineIsPingedForReal) {
+  ScenarioRun run;
+  ASSERT_EQ(run.run("0 ping 127.0.0.1 machine\n"
+                    "1 ui click mnu_pinger\n"
+                    "1 ui dialog combo 127.0.0.1\n"
+                    "1 ui dialog edit2 1000\n"
+                    "1 ui dialog click Пинг\n",
+                    {"--run-for", "2", "--dump", "end.json"}),
+            0)
+      << run.errors();
+  const std::string dump = run.read("end.json");
+  if (posix::PosixIcmp().LoadIcmpLibrary() == IcmpPort::Library::notAllowed) {
+    EXPECT_TRUE(contains(dump,
+                         R"("text": "Could not open an ICMP socket: )"
+                         R"(not allowed (net.ipv4.ping_group_range)\r\n")"))
+        << dump;
+    return;
+  }
+  // Four real replies from the loopback, each after its journaled request.
+  const std::string reply = "Reply from 127.0.0.1  Time=";
+  std::size_t replies = 0;
+  for (std::size_t at = dump.find(reply); at != std::string::npos;
+       at = dump.find(reply, at + 1))
+    ++replies;
+  EXPECT_TRUE(contains(dump, R"("text": "Pinging 127.0.0.1 [127.0.0.1]\r\n)"))
+      << dump;
+  // Once in the memo's text and once among its lines.
+  EXPECT_EQ(replies, 8u) << dump;
+  const std::string echo = journalLine(
+      "1.000", "IcmpSendEcho", R"("127.0.0.1", 1000, "--- Orvane Pinger ---")");
+  std::vector<std::string> echoes;
+  for (const std::string& line : run.journal())
+    if (contains(line, "IcmpSendEcho")) echoes.push_back(line);
+  EXPECT_EQ(echoes, (std::vector<std::string>{echo, echo, echo, echo}));
 }
 
 }  // namespace

@@ -110,5 +110,95 @@ TEST(Pinger, UnknownHostsLongHostsTimeoutsAndErrorStatus) {
   EXPECT_EQ(lan.calls("IcmpSendEcho").size(), 5u);
 }
 
+TEST(Pinger, SocketsThatFailOrGrantAnotherVersionSendNothing) {
+  LanForm lan(
+      "0 fail WSAStartup 10091\n"
+      "0 ping 10.0.0.5\n"
+      "1 ui click mnu_pinger\n"
+      "1 ui dialog combo 10.0.0.5\n"
+      "1 ui dialog click Пинг\n"
+      "2 winsock 2.0\n"
+      "2 ui dialog click Пинг\n");
+  std::vector<MemoAndList> seen;
+  recordAfterBranch(lan.form().dialogBranches.ping, lan.form().currentDialog,
+                    seen);
+  lan.runUntil(3);
+  ASSERT_EQ(seen.size(), 2u);
+  EXPECT_EQ(seen[1].memo,
+            "WSAStartup() error: 10091\r\n"
+            "WinSock version 1.1 not supported\r\n");
+  EXPECT_TRUE(lan.calls("IcmpSendEcho").empty());
+}
+
+// This machine's echo port as the sim sees it: it answers each echo with
+// the reply given, or refuses its sockets.
+class MachineEchoes : public IcmpPort {
+ public:
+  explicit MachineEchoes(Library library) : library_(library) {}
+  Library LoadIcmpLibrary() override { return library_; }
+  void FreeIcmpLibrary() override {}
+  Handle IcmpCreateFile() override { return ++opened; }
+  uint32_t IcmpSendEcho(Handle, InAddr destination, std::string_view data,
+                        const IP_OPTION_INFORMATION& options,
+                        ICMP_ECHO_REPLY& reply, uint32_t timeoutMs) override {
+    sent.push_back(inet_ntoa(destination) + " " + std::string(data) + " " +
+                   std::to_string(options.Ttl) + " " +
+                   std::to_string(timeoutMs));
+    reply = {destination, 0, 7, 64};
+    return 1;
+  }
+  void IcmpCloseHandle(Handle) override { ++closed; }
+
+  std::vector<std::string> sent;
+  Handle opened = 0;
+  Handle closed = 0;
+
+ private:
+  Library library_;
+};
+
+constexpr char kPingTheMachine[] =
+    "0 ping 127.0.0.1 machine\n"
+    "1 ui click mnu_pinger\n"
+    "1 ui dialog combo 127.0.0.1\n"
+    "1 ui dialog click Пинг\n";
+
+TEST(Pinger, AnAddressGivenToTheMachineGoesToItsOwnEchoPort) {
+  LanForm lan(kPingTheMachine);
+  MachineEchoes machine(IcmpPort::Library::loaded);
+  lan.icmp().setMachineEchoes(&machine);
+  std::vector<MemoAndList> seen;
+  recordAfterBranch(lan.form().dialogBranches.ping, lan.form().currentDialog,
+                    seen);
+  lan.runUntil(2);
+  std::string replies = "Pinging 127.0.0.1 [127.0.0.1]\r\n";
+  for (int n = 0; n < 4; ++n)
+    replies += "Reply from 127.0.0.1  Time=7ms  TTL=64\r\n";
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].memo, replies);
+  const std::string request = "127.0.0.1 --- Orvane Pinger --- 255 5000";
+  EXPECT_EQ(machine.sent, (Calls{request, request, request, request}));
+  // Every handle opened for an echo is closed again.
+  EXPECT_EQ(machine.opened, 4u);
+  EXPECT_EQ(machine.closed, 4u);
+  EXPECT_EQ(lan.calls("IcmpSendEcho").size(), 4u);
+}
+
+TEST(Pinger, AMachineThatRefusesItsEchoSocketsSaysSo) {
+  LanForm lan(kPingTheMachine);
+  MachineEchoes machine(IcmpPort::Library::notAllowed);
+  lan.icmp().setMachineEchoes(&machine);
+  std::vector<MemoAndList> seen;
+  recordAfterBranch(lan.form().dialogBranches.ping, lan.form().currentDialog,
+                    seen);
+  lan.runUntil(2);
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].memo,
+            "Could not open an ICMP socket: not allowed "
+            "(net.ipv4.ping_group_range)\r\n");
+  EXPECT_TRUE(machine.sent.empty());
+  EXPECT_TRUE(lan.calls("IcmpSendEcho").empty());
+}
+
 }  // namespace
 }  // namespace ov::test

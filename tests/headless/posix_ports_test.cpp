@@ -1,5 +1,6 @@
 // The Linux ports the runner uses for real: the interface table from
-// /proc/net/dev and the report programs started and waited for.
+// /proc/net/dev, echoes through an ICMP socket and the report programs
+// started and waited for.
 #include <gtest/gtest.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -8,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/posix/posix_icmp.h"
 #include "platform/posix/posix_process.h"
 #include "platform/posix/proc_net_dev.h"
 
@@ -79,6 +81,34 @@ TEST(ProcNetDev, TheLoopbackCountsTrafficSentThroughIt) {
   const IfRow after = lo();
   EXPECT_GE(after.inOctets - before.inOctets, 100000u);
   EXPECT_GE(after.outOctets - before.outOctets, 100000u);
+}
+
+TEST(PosixIcmp, TheLoopbackAnswersWhereTheSystemLetsThisProgramPing) {
+  PosixIcmp icmp;
+  const InAddr loopback = htonl(INADDR_LOOPBACK);
+  // An odd length of data checks the padding of the checksum.
+  const std::string_view data = "--- Orvane Pinger ---";
+  const IP_OPTION_INFORMATION options;
+  ICMP_ECHO_REPLY reply;
+  if (icmp.LoadIcmpLibrary() == IcmpPort::Library::notAllowed) {
+    // Refused sockets leave no handle, and nothing is sent without one.
+    EXPECT_EQ(icmp.IcmpCreateFile(), 0u);
+    EXPECT_EQ(icmp.IcmpSendEcho(0, loopback, data, options, reply, 100), 0u);
+    return;
+  }
+  ASSERT_EQ(icmp.LoadIcmpLibrary(), IcmpPort::Library::loaded);
+  const IcmpPort::Handle handle = icmp.IcmpCreateFile();
+  ASSERT_NE(handle, 0u);
+  for (int echo = 0; echo < 2; ++echo) {
+    reply = {};
+    ASSERT_EQ(icmp.IcmpSendEcho(handle, loopback, data, options, reply, 1000),
+              1u);
+    EXPECT_EQ(reply.Address, loopback);
+    EXPECT_EQ(reply.Status, 0u);
+    EXPECT_GT(reply.Ttl, 0);
+    EXPECT_LT(reply.RoundTripTime, 1000u);
+  }
+  icmp.IcmpCloseHandle(handle);
 }
 
 TEST(PosixProcess, QuotedItemsStayWholeAndAMissingProgramDoesNotStart) {

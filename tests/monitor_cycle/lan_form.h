@@ -64,6 +64,7 @@ class LanForm {
   headless::WindowSystem& windows() { return windows_; }
   sim::SimRegistry& registry() { return lan_.registry(); }
   sim::SimServices& serviceManager() { return lan_.services(); }
+  sim::SimIcmp& icmp() { return lan_.icmp(); }
 
   // The argument lists of the journal's lines of one call, as written:
   // R"(["Подключился:", "PC1 (ivan)", 5000])".

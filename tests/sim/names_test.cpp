@@ -16,7 +16,9 @@ TEST(SimNames, HostLinesResolveBothWaysUnlessNoreverse) {
       "0 host LAPTOP 192.168.1.35 noreverse\n");
   run.runTo(0);
   Sockets& net = run.lan.sockets();
-  EXPECT_EQ(net.WSAStartup(0x0202), 0);
+  uint16_t granted = 0;
+  EXPECT_EQ(net.WSAStartup(0x0202, granted), 0);
+  EXPECT_EQ(granted, 0x0202);
 
   const auto buh = net.gethostbyname("buh-1");
   ASSERT_TRUE(buh);
@@ -60,8 +62,9 @@ TEST(SimNames, LocalHostNameAndFailingSocketCalls) {
   run.runTo(0);
   Sockets& net = run.lan.sockets();
   EXPECT_EQ(net.gethostname(), "SERVER1");
-  EXPECT_EQ(net.WSAStartup(0x0202), 10091);
-  EXPECT_EQ(net.WSAStartup(0x0202), 0);
+  uint16_t granted = 0;
+  EXPECT_EQ(net.WSAStartup(0x0202, granted), 10091);
+  EXPECT_EQ(net.WSAStartup(0x0202, granted), 0);
   EXPECT_FALSE(net.gethostbyname("SERVER1"));
   EXPECT_FALSE(net.gethostbyname("SERVER1"));
   EXPECT_TRUE(net.gethostbyaddr(*net.inet_addr("10.0.0.1")));

@@ -123,6 +123,15 @@ TEST(ScenarioReader, NamesFileLineAndReason) {
             "lan.scn:1: bad count '0' (a number from 1 to 4294967295)");
   EXPECT_EQ(errorOf("0 ping 10.0.0.1 timeout rtt=5"),
             "lan.scn:1: ping: 'timeout' takes no options");
+  EXPECT_EQ(errorOf("0 winsock 2"),
+            "lan.scn:1: winsock: VERSION must be MAJOR.MINOR, not '2'");
+  EXPECT_EQ(errorOf("0 winsock 1.256"),
+            "lan.scn:1: bad MINOR '256' (a number from 0 to 255)");
+  EXPECT_EQ(errorOf("0 ping 10.0.0.1 machine ttl=5"),
+            "lan.scn:1: ping: 'machine' takes no options");
+  EXPECT_EQ(errorOf("0 ping 10.0.0.1 often"),
+            "lan.scn:1: ping: ANSWER must be 'timeout' or 'machine', not "
+            "'often'");
   EXPECT_EQ(errorOf("0 counters eth0 in=5"),
             "lan.scn:1: counters: missing out=");
   EXPECT_EQ(errorOf("0 dir C:\\a\"b"),

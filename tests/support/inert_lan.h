@@ -97,7 +97,10 @@ class InertShell : public ShellPort {
 
 class InertSockets : public Sockets {
  public:
-  int WSAStartup(uint16_t) override { return 0; }
+  int WSAStartup(uint16_t version, uint16_t& granted) override {
+    granted = version;
+    return 0;
+  }
   int WSACleanup() override { return 0; }
   std::optional<InAddr> inet_addr(std::string_view) override { return {}; }
   std::optional<HostEnt> gethostbyname(std::string_view) override { return {}; }

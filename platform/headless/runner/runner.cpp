@@ -11,6 +11,7 @@
 #include "platform/headless/user_events.h"
 #include "platform/headless/virtual_clock.h"
 #include "platform/headless/window_system.h"
+#include "platform/posix/posix_icmp.h"
 #include "platform/posix/posix_process.h"
 #include "platform/posix/proc_net_dev.h"
 #include "platform/sim/sim_lan.h"
@@ -65,7 +66,8 @@ class Run {
             lan_.processes(),
             lan_.services(),
             lan_.mailslots(),
-            lan_.icmp()},
+            options.scenario.empty() ? static_cast<IcmpPort&>(machineIcmp_)
+                                     : lan_.icmp()},
         events_(windows_,
                 {[this] { ended_ = true; }, [this] { ended_ = quit_ = true; }},
                 {&tray_, &lan_.hotKeys()}),
@@ -73,6 +75,8 @@ class Run {
     windows_.setJournal(&journal_);
     // The report programs really run, after the journal has them.
     lan_.processes().setRealProcesses(&realProcesses_);
+    // So do the echoes the scenario gives to this machine.
+    lan_.icmp().setMachineEchoes(&machineIcmp_);
     // The tray menu's exit ends the run with nothing saved.
     windows_.onTerminate = [this] { ended_ = quit_ = true; };
   }
@@ -141,6 +145,7 @@ class Run {
 
   posix::PosixProcess realProcesses_;
   posix::ProcNetDev machineInterfaces_;
+  posix::PosixIcmp machineIcmp_;
   VirtualClock clock_;
   Journal journal_;
   sim::SimLan lan_;

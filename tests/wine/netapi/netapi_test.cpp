@@ -236,7 +236,9 @@ TEST_F(NetApiTest, StatisticsOfBothServicesComeInFieldOrder) {
 
 TEST(WinSocketsTest, NamesResolveForReal) {
   WinSockets sockets;
-  ASSERT_EQ(sockets.WSAStartup(0x0202), 0);
+  uint16_t granted = 0;
+  ASSERT_EQ(sockets.WSAStartup(0x0202, granted), 0);
+  EXPECT_EQ(granted, 0x0202);
   const auto name = sockets.gethostname();
   ASSERT_TRUE(name.has_value());
   EXPECT_FALSE(name->empty());
