@@ -16,5 +16,7 @@ ensure_packages() {
 }
 
 BUILD_PACKAGES=(cmake g++ make googletest libgtest-dev libgmock-dev libbenchmark-dev
-  g++-mingw-w64-x86-64-posix)
-WINE_PACKAGES=(wine wine64 xvfb xauth imagemagick x11-utils xdotool)
+  g++-mingw-w64-x86-64-posix fp-utils)
+# Without the fonts Wine draws the caption buttons as the letters "0 1 r".
+WINE_PACKAGES=(wine wine64 xvfb xauth imagemagick x11-utils xdotool fonts-wine
+  fonts-liberation)
