@@ -37,6 +37,13 @@ wine_use_prefix() {
     wineboot -i >/dev/null 2>&1
     wineserver -w
   fi
+  # Wine looks for its own fonts (Marlett draws the caption buttons) only
+  # in the prefix's Fonts folder, where Debian's fonts-wine does not put
+  # them.
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  if [ -d /usr/share/wine/fonts ] && [ ! -f "$fonts/marlett.ttf" ]; then
+    mkdir -p "$fonts" && cp /usr/share/wine/fonts/* "$fonts/"
+  fi
 }
 
 # The stand-in netapi32.dll beside the program instead of Wine's own, which

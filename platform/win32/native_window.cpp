@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include "platform/win32/gui_style.h"
+#include "platform/win32/tray_icons.h"
 #include "platform/win32/window_text.h"
 
 namespace ov::win32 {
@@ -122,10 +123,12 @@ void registerWindowClasses() {
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.style = CS_DBLCLKS;
-  wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+  wc.hIcon = programIcon(false);
+  wc.hIconSm = programIcon(true);
   wc.lpszClassName = kFormClass;
   RegisterClassExW(&wc);
   wc.hIcon = nullptr;
+  wc.hIconSm = nullptr;
   wc.lpszClassName = kPanelClass;
   RegisterClassExW(&wc);
   // The grid paints every pixel itself.

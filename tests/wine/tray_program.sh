@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Orvane.exe under Wine as the user meets it: it starts with no visible
-# window, Alt+F11 (its show/hide hot key, pressed through the X server)
+# window and its idle icon in the notification area, Alt+F11 (its show/hide hot key, pressed through the X server)
 # shows the window, and the main menu's exit (Ctrl+X) closes it and writes
 # "OV.CFG". The network calls reach the stand-in netapi32.dll with nobody
 # connected. Exits 77 (skipped) when Wine, Xvfb, xdotool or the Windows
@@ -40,9 +40,22 @@ if [ -n "$(visible)" ]; then
   exit 1
 fi
 
+# The notification area shows the idle icon: the grey of its screen,
+# which only our icon has, fills a 12 by 6 patch.
+tray=$(xdotool search --onlyvisible --name '^Wine System Tray$' | head -n 1)
+[ -n "$tray" ] || { echo "no notification area"; exit 1; }
+import -window "$tray" tray.png 2>/dev/null || { echo "no tray screenshot"; exit 1; }
+# Below the window's caption, whose lettering holds greys too.
+grey=$(convert tray.png -alpha off -gravity south -crop x22+0+0 +repage \
+  -fuzz 4% -fill '#FF00FF' -opaque '#96A0AC' -fill black +opaque '#FF00FF' \
+  -fill white -opaque '#FF00FF' -format '%[fx:round(mean*w*h)]' info:)
+if [ "${grey:-0}" -lt 60 ]; then
+  echo "the tray does not show the idle icon ($grey grey pixels); see $PWD/tray.png"
+  exit 1
+fi
+
 # Wine hands a hot key to the program when one of its windows has the X
 # focus: the notification area's window stands in for the desktop.
-tray=$(xdotool search --onlyvisible --name '^Wine System Tray$' | head -n 1)
 [ -n "$tray" ] && xdotool windowfocus --sync "$tray" 2>/dev/null
 xdotool key alt+F11
 window=
@@ -67,4 +80,4 @@ if kill -0 $program 2>/dev/null; then
   exit 1
 fi
 [ -f OV.CFG ] || { echo "OV.CFG was not written at exit"; exit 1; }
-echo "hidden at start, shown by Alt+F11, closed by Ctrl+X with OV.CFG written"
+echo "hidden at start with the idle icon in the tray, shown by Alt+F11, closed by Ctrl+X with OV.CFG written"

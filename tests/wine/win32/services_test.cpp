@@ -106,6 +106,17 @@ TEST(TrayIconsTest, OneIconPerState) {
   EXPECT_EQ(trayIcon(TrayIconImage::idle), idle);
   EXPECT_NE(trayIcon(TrayIconImage::connected), idle);
   EXPECT_NE(trayIcon(TrayIconImage::files), trayIcon(TrayIconImage::userless));
+  // From the resources, at the small size the notification area shows.
+  ICONINFO info{};
+  ASSERT_TRUE(GetIconInfo(trayIcon(TrayIconImage::files), &info));
+  BITMAP colour{};
+  GetObjectW(info.hbmColor, sizeof colour, &colour);
+  EXPECT_EQ(colour.bmWidth, GetSystemMetrics(SM_CXSMICON));
+  EXPECT_EQ(colour.bmBitsPixel, 32);
+  DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+  // The windows carry the program's icon.
+  EXPECT_NE(programIcon(false), LoadIconW(nullptr, IDI_APPLICATION));
 }
 
 }  // namespace
