@@ -3,6 +3,7 @@
 #include "admin/open_folder.h"
 #include "app/form1.h"
 #include "app/grid_selection.h"
+#include "app/program_path.h"
 
 namespace ov {
 
@@ -15,7 +16,10 @@ void TForm1::N27Click() {
 }
 
 void TForm1::mnu_helpClick() {
-  services_.shell.ShellExecute("open", "help.chm");
+  // From the program's folder: started at logon or from a shortcut, the
+  // program's working folder is not where it was installed.
+  services_.shell.ShellExecute(
+      "open", ProgramFilePath(services_.programDir, "help.chm"));
 }
 
 void TForm1::N9Click() {

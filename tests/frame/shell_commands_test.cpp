@@ -30,13 +30,14 @@ TEST(ShellCommands, ComputersFoldersLogsAndHelpGoToTheShell) {
               "6 ui click mnu_help\n");
   lan.runUntil(6);
   const std::string traffic = (lan.programDir() / "traffic.log").string();
+  const std::string help = (lan.programDir() / "help.chm").string();
   EXPECT_EQ(
       lan.calls("ShellExecute"),
       (Strings{R"([null, "\\\\PC2"])",
                R"(["explore", "C:\\Общие папки\\Отчёты\\"])",
                R"([null, "netfiles.log"])", R"([null, "d:\\logs\\files.log"])",
                "[null, \"" + traffic + "\"]", "[null, \"" + traffic + "\"]",
-               R"(["open", "help.chm"])"}));
+               "[\"open\", \"" + help + "\"]"}));
 }
 
 TEST(ShellCommands, NothingIsOpenedForAnEmptyRowOrAFolderTooLong) {
