@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Orvane.exe under Wine on the simulated LAN: a screenshot of every page of
-# the main window, of the open "&Инструменты" menu and of the about window.
+# Orvane.exe under Wine on the simulated LAN: a screenshot of the tray's
+# balloon, of every page of the main window, of the open "&Инструменты"
+# menu and of the about window.
 # The scenario switches the pages and writes a dump after each switch; the
 # dump is the signal that the page is up. Exits 77 (skipped) when Wine,
 # Xvfb, xdotool or the Windows build is missing.
@@ -26,6 +27,11 @@ program=$!
 wait_for_dump() { wait_for_file "$1.json" $program && sleep 0.5; }
 
 fail() { echo "$1; see $work/wine.log"; exit 1; }
+
+# The balloon stands by the notification area, in the screen's corner.
+wait_for_dump balloon || fail "no dump while the balloon shows"
+screenshot screen.png && convert screen.png -crop 360x140+0+0 +repage balloon.png &&
+  rm screen.png || fail "no screenshot of the balloon"
 
 for page in 0 1 2 3 4 5; do
   wait_for_dump "page$page" || fail "no dump after switching to page $page"
