@@ -10,14 +10,12 @@ constexpr const char* kUsage =
     "tallyrep - program for generation statistical logs based of Orvane "
     "logs.\nVersion 1.0.\nUsing: tallyrep [input_file] [output]\n";
 
-// Static, so the 7 MB of tables never sit on the stack.
-TrafficTables run_tables;
-
 }  // namespace
 
-std::string ReportFromLog(std::FILE* log, TrafficTables& tables,
-                          ReportDate today) {
-  ReduceTrafficLog(log, tables);
+std::string ReportFromLog(std::FILE* log, const std::string& path,
+                          ReportDate today, uint64_t halves_from) {
+  TrafficTables tables;
+  ReduceTrafficLogFile(log, path, tables, halves_from);
   SumUp(tables.in);
   SumUp(tables.out);
   SumUp(tables.sum);
@@ -25,7 +23,6 @@ std::string ReportFromLog(std::FILE* log, TrafficTables& tables,
 }
 
 int RunTallyrep(int argc, const char* const* argv, ReportDate today) {
-  ClearTables(run_tables);
   if (argc < 2) {
     std::fputs(kUsage, stdout);
     return 1;
@@ -42,7 +39,7 @@ int RunTallyrep(int argc, const char* const* argv, ReportDate today) {
     std::fputs("Unable to create result file.\n", stdout);
     return 1;
   }
-  std::string report = ReportFromLog(input.get(), run_tables, today);
+  std::string report = ReportFromLog(input.get(), argv[1], today);
   input.reset();
   std::fwrite(report.data(), 1, report.size(), output.get());
   output.reset();

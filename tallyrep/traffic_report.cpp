@@ -59,11 +59,12 @@ void AddBarLine(Cp1251Text& text, uint64_t kilobytes, uint64_t largest) {
 }
 
 // Returns the unit the block is printed in.
-const Unit& AddMonthBlock(Cp1251Text& text, const MonthBlock& month, int m) {
+const Unit& AddMonthBlock(Cp1251Text& text, const TrafficTable& table, int m) {
+  const uint32_t* days = table.day[m];
   uint32_t largest = 0;
   uint32_t smallest = UINT32_MAX;
   for (int d = 1; d <= 31; ++d) {
-    uint32_t total = month.day[d].total;
+    uint32_t total = days[d];
     if (total > largest) largest = total;
     if (total < smallest) smallest = total;
   }
@@ -75,12 +76,13 @@ const Unit& AddMonthBlock(Cp1251Text& text, const MonthBlock& month, int m) {
       .Add("\n");
   AddAmountLine(text, "Максимум за день: ", largest, unit);
   AddAmountLine(text, "Минимум за день: ", smallest, unit);
-  AddAmountLine(text, "Среднее за день: ", month.total / kDaysInMonth[m], unit);
+  AddAmountLine(text, "Среднее за день: ", table.month[m] / kDaysInMonth[m],
+                unit);
   text.Add("\n");
   for (int d = 1; d <= kDaysInMonth[m]; ++d) {
     text.Add("Число ").AddRight(d, 3).Add(" - ");
-    AddAmount(text, month.day[d].total, unit, 10);
-    AddBarLine(text, month.day[d].total, largest);
+    AddAmount(text, days[d], unit, 10);
+    AddBarLine(text, days[d], largest);
   }
   return unit;
 }
@@ -90,7 +92,7 @@ void AddMonthSummary(Cp1251Text& text, const TrafficTable& table,
   uint64_t largest = 0;
   uint64_t smallest = UINT64_MAX;
   for (int m = 1; m <= 12; ++m) {
-    uint64_t total = table.month[m].total;
+    uint64_t total = table.month[m];
     if (total > largest) largest = total;
     if (total < smallest) smallest = total;
   }
@@ -101,8 +103,8 @@ void AddMonthSummary(Cp1251Text& text, const TrafficTable& table,
   AddAmountLine(text, "Минимум за месяц: ", smallest, unit);
   for (int m = 1; m <= last_month; ++m) {
     text.AddRight(kMonthNames[m], 9).Add(" - ");
-    AddAmount(text, table.month[m].total, unit, 10);
-    AddBarLine(text, table.month[m].total, largest);
+    AddAmount(text, table.month[m], unit, 10);
+    AddBarLine(text, table.month[m], largest);
   }
 }
 
@@ -110,8 +112,7 @@ void AddSection(Cp1251Text& text, std::string_view title,
                 const TrafficTable& table, int last_month) {
   text.Add(kDashLine).Add(title);
   const Unit* unit = &kUnits[0];
-  for (int m = 1; m <= last_month; ++m)
-    unit = &AddMonthBlock(text, table.month[m], m);
+  for (int m = 1; m <= last_month; ++m) unit = &AddMonthBlock(text, table, m);
   // The summary keeps the unit of the last month shown.
   AddMonthSummary(text, table, last_month, *unit);
 }

@@ -1,22 +1,14 @@
 #include "tallyrep/traffic_tables.h"
 
-#include <cstring>
-
-void ClearTables(TrafficTables& tables) {
-  std::memset(&tables, 0, sizeof tables);
+void AddDays(const TrafficTable& from, TrafficTable& to) {
+  for (int month = 0; month < 13; ++month)
+    for (int day = 0; day < 32; ++day)
+      to.day[month][day] += from.day[month][day];
 }
 
 void SumUp(TrafficTable& table) {
-  for (MonthBlock& month : table.month) {
-    month.total = 0;
-    for (DayBlock& day : month.day) {
-      uint32_t running = 0;
-      for (HourBlock& hour : day.hour) {
-        for (uint32_t cell : hour.minute) running += cell;
-        hour.running_sum = running;
-      }
-      day.total = running;
-      month.total += running;
-    }
+  for (int month = 0; month < 13; ++month) {
+    table.month[month] = 0;
+    for (uint32_t total : table.day[month]) table.month[month] += total;
   }
 }

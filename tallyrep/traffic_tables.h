@@ -2,29 +2,14 @@
 
 #include <cstdint>
 
-// Kilobytes of one kind of traffic, by month, day, hour and minute, as the
-// traffic log dates them. Index 0 of months and days exists but no valid log
-// line reaches it.
-struct HourBlock {
-  uint32_t minute[60];
-  uint32_t running_sum;  // the day's minutes up to the end of this hour
-};
-
-struct DayBlock {
-  HourBlock hour[24];
-  uint32_t total;  // modulo 2^32
-};
-
-struct MonthBlock {
-  DayBlock day[32];
-  uint64_t total;
-};
-
+// Kilobytes of one kind of traffic by the month and the day the traffic log
+// dates them. A day's total is kept modulo 2^32, as the sum of its minutes
+// always was. Index 0 of months and days exists but no valid log line
+// reaches it.
 struct TrafficTable {
-  MonthBlock month[13];
+  uint32_t day[13][32];
+  uint64_t month[13];  // the sum of the month's day totals
 };
-
-static_assert(sizeof(TrafficTable) == 2'437'864);
 
 struct TrafficTables {
   TrafficTable in;
@@ -32,7 +17,8 @@ struct TrafficTables {
   TrafficTable sum;
 };
 
-void ClearTables(TrafficTables& tables);
+// Adds the day totals of `from` to those of `to` (modulo 2^32).
+void AddDays(const TrafficTable& from, TrafficTable& to);
 
-// Fills the hour slots, day totals and month totals from the minute cells.
+// Fills the month totals from the day totals.
 void SumUp(TrafficTable& table);

@@ -15,8 +15,7 @@ std::string ReportFor(std::string_view log_bytes, ReportDate today) {
   std::string path = TestFilePath("traffic.log");
   WriteFile(path, log_bytes);
   std::FILE* log = std::fopen(path.c_str(), "rb");
-  auto tables = std::make_unique<TrafficTables>();
-  std::string report = ReportFromLog(log, *tables, today);
+  std::string report = ReportFromLog(log, path, today);
   std::fclose(log);
   return report;
 }
