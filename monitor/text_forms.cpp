@@ -1,17 +1,14 @@
 #include "monitor/text_forms.h"
 
 #include <array>
-#include <cstdio>
 #include <utility>
+
+#include "platform/text/clock_text.h"
 
 namespace ov::monitor {
 
 std::string durationText(uint32_t seconds) {
-  char text[32];
-  std::snprintf(
-      text, sizeof text, "%i:%02i:%02i", static_cast<int>(seconds / 3600),
-      static_cast<int>(seconds / 60 % 60), static_cast<int>(seconds % 60));
-  return text;
+  return clockText(seconds / 3600, seconds / 60 % 60, seconds % 60);
 }
 
 std::string protocolName(std::string_view transport) {

@@ -2,14 +2,13 @@
 
 #include <cstdio>
 
+#include "platform/text/clock_text.h"
 #include "platform/text/upper_case.h"
 
 namespace ov::headless {
 
 std::string HeadlessLocale::longTime(const LocalDateTime& t) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%d:%02d:%02d", t.hour, t.minute, t.second);
-  return text;
+  return clockText(t.hour, t.minute, t.second);
 }
 
 std::string HeadlessLocale::shortDate(const LocalDateTime& t) {

@@ -88,6 +88,14 @@ TEST(TallyrepReading, FieldsAreReadByPosition) {
   dotted[57] = ':';
   EXPECT_EQ(ParseLogLine(dotted).in_kb, 123u);
   EXPECT_EQ(ParseLogLine(dotted).out_kb, 98u);
+  // Eight digits and more at once, modulo 2^32; digits up to the end.
+  const LogLine wide = ParseLogLine(
+      TrafficLogLine("1:00:00", 1, 1, 25, 12345678, 123456789012, 7));
+  EXPECT_EQ(wide.in_kb, 12345678u);
+  EXPECT_EQ(wide.out_kb, 3197704724u);  // 123,456,789,012 mod 2^32
+  std::string ending = TrafficLogLine("1:00:00", 1, 1, 25, 1, 2, 0);
+  ending = ending.substr(0, 69) + "1234567890123";
+  EXPECT_EQ(ParseLogLine(ending).run_id, 1912276171u);  // mod 2^32
   // A field with no digits reads as 0.
   LogLine junk = ParseLogLine(std::string(80, 'x'));
   EXPECT_EQ(junk.in_kb + junk.run_id + junk.month + junk.day, 0u);
