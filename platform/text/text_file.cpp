@@ -8,9 +8,9 @@
 namespace ov {
 namespace {
 
-bool storeBytes(std::string_view utf8Path, std::string_view bytes,
+bool storeBytes(const std::filesystem::path& path, std::string_view bytes,
                 std::ios::openmode mode) {
-  std::ofstream out(pathFromUtf8(utf8Path), std::ios::binary | mode);
+  std::ofstream out(path, std::ios::binary | mode);
   if (!out) return false;
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   out.close();
@@ -59,7 +59,17 @@ std::optional<std::string> readTextFile(std::string_view utf8Path) {
 }
 
 bool writeTextFile(std::string_view utf8Path, std::string_view text) {
-  return storeBytes(utf8Path, utf8ToCp1251(toCrLf(text)), std::ios::trunc);
+  // The new text goes beside the file and takes its place only when whole:
+  // a full disk or a failed write leaves the old file as it was.
+  const std::filesystem::path target = pathFromUtf8(utf8Path);
+  std::filesystem::path written = target;
+  written += ".new";
+  std::error_code error;
+  const bool replaced =
+      storeBytes(written, utf8ToCp1251(toCrLf(text)), std::ios::trunc) &&
+      (std::filesystem::rename(written, target, error), !error);
+  if (!replaced) std::filesystem::remove(written, error);
+  return replaced;
 }
 
 bool appendTextFile(std::string_view utf8Path, std::string_view text) {
@@ -67,7 +77,7 @@ bool appendTextFile(std::string_view utf8Path, std::string_view text) {
 }
 
 bool appendFileBytes(std::string_view utf8Path, std::string_view bytes) {
-  return storeBytes(utf8Path, bytes, std::ios::app);
+  return storeBytes(pathFromUtf8(utf8Path), bytes, std::ios::app);
 }
 
 }  // namespace ov

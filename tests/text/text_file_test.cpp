@@ -7,6 +7,8 @@
 #include <iterator>
 #include <string>
 
+#include "tests/support/full_disk.h"
+
 namespace ov {
 namespace {
 
@@ -54,6 +56,21 @@ TEST_F(TextFileTest, WritesCp1251WithCrLfAndReadsBack) {
 
   ASSERT_TRUE(writeTextFile(path, "Ёж"));
   EXPECT_EQ(bytesOf(path), "\xA8\xE6");
+}
+
+TEST_F(TextFileTest, AFailedWriteLeavesTheOldFileWhole) {
+  const std::string path = pathOf("OV.CFG");
+  ASSERT_TRUE(writeTextFile(path, "[Log]\nUse=1\n"));
+  const std::string old = bytesOf(path);
+  // The disk takes 20 bytes more, not a kilobyte.
+  EXPECT_FALSE(test::writesOnFullDisk(
+      20, [&] { return writeTextFile(path, std::string(1000, 'x')); }));
+  EXPECT_EQ(bytesOf(path), old);
+  EXPECT_FALSE(fs::exists(pathFromUtf8(path + ".new")));
+  // Where it fits, the new text replaces the old.
+  EXPECT_TRUE(
+      test::writesOnFullDisk(20, [&] { return writeTextFile(path, "a\n"); }));
+  EXPECT_EQ(bytesOf(path), "a\r\n");
 }
 
 TEST_F(TextFileTest, ReadsLfOnlyFiles) {

@@ -1,4 +1,7 @@
 // Timers, clock, locale and the notification-area icon on the real system.
+#include <filesystem>
+
+#include "platform/text/text_file.h"
 #include "platform/win32/message_timers.h"
 #include "platform/win32/shell_tray.h"
 #include "platform/win32/system_clock.h"
@@ -97,6 +100,19 @@ TEST(ShellTrayTest, IconAndMouseNotices) {
   EXPECT_EQ(recreated, 1);
 
   EXPECT_TRUE(tray.Shell_NotifyIcon(NotifyCommand::remove, data));
+}
+
+TEST(TextFileTest, ANewTextTakesTheOldFilesPlace) {
+  // Windows renames onto an existing file only when asked to replace it.
+  const std::filesystem::path path =
+      std::filesystem::temp_directory_path() / "ov_replaced.cfg";
+  ASSERT_TRUE(writeTextFile(path.string(), "old\n"));
+  ASSERT_TRUE(writeTextFile(path.string(), "новый\n"));
+  EXPECT_EQ(readTextFile(path.string()), "новый\n");
+  std::filesystem::path beside = path;
+  beside += ".new";
+  EXPECT_FALSE(std::filesystem::exists(beside));
+  std::filesystem::remove(path);
 }
 
 TEST(TrayIconsTest, OneIconPerState) {
