@@ -99,9 +99,9 @@ class ArgCheck {
 
 void checkOptions(const ScenarioEvent& e, std::span<const OptionRule> rules) {
   for (const auto& [name, value] : e.options) {
-    const auto rule =
-        std::find_if(rules.begin(), rules.end(),
-                     [&](const OptionRule& r) { return r.name == name; });
+    const auto rule = std::find_if(
+        rules.begin(), rules.end(),
+        [&name = name](const OptionRule& r) { return r.name == name; });
     if (rule == rules.end())
       fail("unknown option " + quoted(name) + " for " + e.verb);
     switch (rule->kind) {

@@ -26,9 +26,9 @@ std::filesystem::path pathFromUtf8(std::string_view utf8Path) {
 std::string toCrLf(std::string_view text) {
   std::string out;
   out.reserve(text.size() + text.size() / 16);
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) out += '\r';
-    out += text[i];
+  for (const char c : text) {
+    if (c == '\n') out += '\r';
+    out += c;
   }
   return out;
 }

@@ -11,7 +11,8 @@ namespace ov {
 // A path from UTF-8 text, read the same way on Windows (MinGW) and POSIX.
 std::filesystem::path pathFromUtf8(std::string_view utf8Path);
 
-// "\n" becomes "\r\n"; a "\r\n" already there stays as it is.
+// Every "\n" becomes "\r\n", as a text-mode write makes it: a "\r" before
+// it is the text's own and is read back.
 std::string toCrLf(std::string_view text);
 
 // "\r\n" becomes "\n"; a lone "\r" stays.

