@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "monitor/net_enum.h"
 #include "platform/text/text_file.h"
 #include "platform/text/upper_case.h"
 #include "platform/text/utf8.h"
@@ -37,7 +38,8 @@ std::vector<ShareRecord> listShares(const ShareListSource& source,
                                     ui::ListView& list) {
   std::vector<ShareRecord> shares;
   uint32_t resume = 0;
-  for (;;) {
+  for (std::size_t batches = 0; batches < monitor::kMaxEnumerationBatches;
+       ++batches) {
     const NetApi::ShareBatch batch = source.net.NetShareEnum(
         source.server, source.level, MAX_PREFERRED_LENGTH, resume);
     if (batch.status != NERR_Success && batch.status != ERROR_MORE_DATA) break;

@@ -85,5 +85,30 @@ TEST(EnumerateAllTest, WorksOnSessionBatches) {
   EXPECT_EQ(clients, (std::vector<std::string>{"PC1", "PC2"}));
 }
 
+TEST(EnumerateAllTest, AServerThatNeverEndsItIsLeft) {
+  // More data, one entry at a time, forever.
+  std::size_t calls = 0;
+  std::size_t handled = 0;
+  const NetStatus endless = enumerateAll(
+      [&](uint32_t&) {
+        ++calls;
+        return filesBatch(ERROR_MORE_DATA, {"again"});
+      },
+      [&](const NetBatch<FILE_INFO_3>& batch) {
+        handled += batch.entries.size();
+      });
+  EXPECT_EQ(endless, ERROR_MORE_DATA);
+  EXPECT_EQ(calls, kMaxEnumerationBatches);
+  EXPECT_EQ(handled, kMaxEnumerationBatches);
+
+  // More data with nothing in it ends it at once.
+  ScriptedFiles empty{.answers = {filesBatch(ERROR_MORE_DATA, {"a"}),
+                                  filesBatch(ERROR_MORE_DATA, {}),
+                                  filesBatch(NERR_Success, {"never"})}};
+  NetStatus result = NERR_Success;
+  EXPECT_EQ(readAll(empty, result), std::vector<std::string>{"a"});
+  EXPECT_EQ(result, ERROR_MORE_DATA);
+}
+
 }  // namespace
 }  // namespace ov::monitor
