@@ -43,11 +43,13 @@ void Journal::write(std::string_view call,
     line += argText(args[i]);
   }
   line += "]}";
+  // A run's journal goes to its file only: a long run must not keep it.
   if (out_.is_open()) {
     out_ << line << '\n';
     out_.flush();
+  } else {
+    lines_.push_back(std::move(line));
   }
-  lines_.push_back(std::move(line));
 }
 
 }  // namespace ov

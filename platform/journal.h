@@ -18,7 +18,7 @@ class Journal {
  public:
   // elapsedMs gives the time stamp of each line.
   explicit Journal(std::function<uint64_t()> elapsedMs);
-  // Lines go to the file; without a file the journal only counts.
+  // Lines go to the file; without one they are kept for lines().
   bool open(const std::string& path);
   void write(std::string_view call, const std::vector<JournalArg>& args);
   const std::vector<std::string>& lines() const { return lines_; }
