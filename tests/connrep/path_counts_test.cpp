@@ -1,11 +1,12 @@
 // The file table: every path counted under its own bytes, through the
 // table's growth, whatever the length of the path.
+#include "connrep/path_counts.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
 #include <string>
 
-#include "connrep/path_counts.h"
 #include "connrep/short_keys.h"
 
 namespace connrep {

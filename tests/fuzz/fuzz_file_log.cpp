@@ -44,8 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   // The first bytes, up to a line end, are the text searched for, typed
   // into the dialog as they read in Windows-1251.
-  const std::string text = cp1251ToUtf8(
-      bytes.substr(0, std::min<std::size_t>(bytes.find('\n'), 8)));
+  const std::string text =
+      cp1251ToUtf8(bytes.substr(0, std::min<std::size_t>(bytes.find('\n'), 8)));
   for (const std::string& found : admin::SearchLog(path, text))
     fuzz::expect(found.find(text) != std::string::npos);
   return 0;
