@@ -6,7 +6,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace ov;
-  const std::string& path = fuzz::asFile(fuzz::textOf(data, size), "config");
+  const std::string path = fuzz::asFile(fuzz::textOf(data, size), "config");
   // Cut to the buffer's characters, not bytes.
   fuzz::expect(utf8Length(GetPrivateProfileString(
                    "Log", "Files", "netfiles.log", 256, path)) < 256);

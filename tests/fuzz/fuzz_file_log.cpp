@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     start = end + 1;
   }
 
-  const std::string& path = fuzz::asFile(bytes, "netfiles");
+  const std::string path = fuzz::asFile(bytes, "netfiles");
   connrep::ConnectionTally whole, halves;
   fuzz::expect(connrep::TallyLogFile(path, whole, UINT64_MAX));
   fuzz::expect(connrep::TallyLogFile(path, halves, 1));

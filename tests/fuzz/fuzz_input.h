@@ -16,10 +16,9 @@ inline std::string_view textOf(const uint8_t* data, std::size_t size) {
   return {reinterpret_cast<const char*>(data), size};
 }
 
-// The input written to a file of this process's own; its path.
-inline const std::string& asFile(std::string_view bytes,
-                                 const char* name = "input") {
-  static const std::string path =
+// The input written to the file `name` of this process's own; its path.
+inline std::string asFile(std::string_view bytes, const char* name) {
+  const std::string path =
       "/tmp/ov_fuzz_" + std::string(name) + "_" + std::to_string(getpid());
   std::FILE* file = std::fopen(path.c_str(), "wb");
   if (!file) std::abort();

@@ -6,7 +6,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace ov;
-  const std::string& path = fuzz::asFile(fuzz::textOf(data, size), "users");
+  const std::string path = fuzz::asFile(fuzz::textOf(data, size), "users");
   headless::ListBox names(ui::ControlArgs{});
   LoadListBox(names, path, 100);
   fuzz::expect(names.count() <= 100);

@@ -25,7 +25,7 @@ class ThreeShares : public ov::InertNetApi {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace ov;
-  const std::string& path = fuzz::asFile(fuzz::textOf(data, size), "shares");
+  const std::string path = fuzz::asFile(fuzz::textOf(data, size), "shares");
   ThreeShares server;
   ui::ListViewArgs args;
   args.checkBoxes = true;

@@ -7,7 +7,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace ov;
-  const std::string& path = fuzz::asFile(fuzz::textOf(data, size), "traffic");
+  const std::string path = fuzz::asFile(fuzz::textOf(data, size), "traffic");
   std::string reports[2];
   const uint64_t halvesFrom[2] = {UINT64_MAX, 1};
   for (int run = 0; run < 2; ++run) {

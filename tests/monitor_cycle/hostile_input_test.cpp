@@ -36,8 +36,7 @@ std::vector<std::string> logLines(const LanForm& lan) {
   return lines;
 }
 
-// The text of a journal argument list's string at `index`, unquoted
-// roughly: enough to measure it.
+// The length of the longest of the journal's argument lists.
 std::size_t longestArgument(const std::vector<std::string>& calls) {
   std::size_t longest = 0;
   for (const std::string& call : calls)
