@@ -3,7 +3,8 @@
 // "netapi_fixture.txt" in the current folder, read at every call, and
 // appends every call it receives, with its arguments, to "netapi_calls.log".
 //
-// Fixture lines, fields separated by tabs; "-" stands for a null string:
+// Fixture lines, fields separated by tabs; "-" stands for a null string and
+// "{U+XXXX}" in a text for that UTF-16 word as it is, lone surrogates too:
 //   batch N                                    entries per call
 //   fail CALL STATUS                           CALL returns STATUS
 //   session CLIENT USER CLTYPE TRANSPORT TIME IDLE OPENS
@@ -73,12 +74,38 @@ std::string utf8(LPCWSTR wide) {
   return out;
 }
 
-std::wstring wide(const std::string& text) {
+std::wstring wideFromUtf8(const std::string& text) {
   const int size =
       MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, nullptr, 0);
   std::wstring out(size > 0 ? size - 1 : 0, L'\0');
   MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, out.data(), size);
   return out;
+}
+
+// The word of a "{U+XXXX}" at text[at], or -1.
+long escapedWord(const std::string& text, std::size_t at) {
+  if (text.compare(at, 3, "{U+") != 0 || at + 8 > text.size() ||
+      text[at + 7] != '}')
+    return -1;
+  const std::string digits = text.substr(at + 3, 4);
+  if (digits.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
+    return -1;
+  return std::stol(digits, nullptr, 16);
+}
+
+std::wstring wide(const std::string& text) {
+  std::wstring out;
+  std::size_t plain = 0;
+  for (std::size_t at = text.find("{U+"); at != std::string::npos;
+       at = text.find("{U+", at + 1)) {
+    const long word = escapedWord(text, at);
+    if (word < 0) continue;
+    out += wideFromUtf8(text.substr(plain, at - plain));
+    out += static_cast<wchar_t>(word);
+    plain = at + 8;
+    at += 7;
+  }
+  return out + wideFromUtf8(text.substr(plain));
 }
 
 void logCall(const std::string& line) {

@@ -132,6 +132,31 @@ TEST_F(NetApiTest, OpenFilesAndConnectionsComeInBatches) {
             Lines{"NetConnectionEnum\tnull\t\\\\БУХГАЛТЕРИЯ\t1\t2048\t0"});
 }
 
+// What a server may send: unpaired surrogates, control characters and
+// names of ten thousand characters all come out as valid UTF-8, whole.
+TEST_F(NetApiTest, StrangeTextFromTheServerComesOutAsValidText) {
+  const std::string huge(10'000, 'N');
+  setFixture("session\tPC{U+D800}X\t{U+DC00}\tOS{U+DE00}{U+D83D}\t" + huge +
+             "\t1\t1\t1\n"
+             "file\t5\t1\t0\t\x01user{U+D83D}{U+DE00}\tC:\\" +
+             huge + "{U+DBFF}\n");
+  uint32_t resume = 0;
+  const auto sessions =
+      net.NetSessionEnum("", 502, MAX_PREFERRED_LENGTH, resume);
+  ASSERT_EQ(sessions.info502.size(), 1u);
+  EXPECT_EQ(sessions.info502[0].sesi502_cname, "PC?X");
+  EXPECT_EQ(sessions.info502[0].sesi502_username, "?");
+  // A pair in the wrong order is two unpaired halves.
+  EXPECT_EQ(sessions.info502[0].sesi502_cltype_name, "OS??");
+  EXPECT_EQ(sessions.info502[0].sesi502_transport, huge);
+
+  resume = 0;
+  const auto files = net.NetFileEnum("", 3, MAX_PREFERRED_LENGTH, resume);
+  ASSERT_EQ(files.entries.size(), 1u);
+  EXPECT_EQ(files.entries[0].fi3_username, "\x01user\xF0\x9F\x98\x80");
+  EXPECT_EQ(files.entries[0].fi3_pathname, "C:\\" + huge + "?");
+}
+
 TEST_F(NetApiTest, FailuresReturnTheirStatusAndNoEntries) {
   setFixture(std::string(kOffice) +
              "fail\tNetSessionEnum\t5\nfail\tNetFileEnum\t53\n");
