@@ -75,7 +75,10 @@ void ListView::deleteItem(int index) {
   NativeControl::deleteItem(index);
   Pushing pushing(pushing_);
   ListView_DeleteItem(hwnd(), index);
-  showSelection();
+  // Setting the selection touches every row: a history list dropping its
+  // oldest row at each new one would crawl.
+  if (ListView_GetNextItem(hwnd(), -1, LVNI_SELECTED) != selected())
+    showSelection();
 }
 
 void ListView::clear() {

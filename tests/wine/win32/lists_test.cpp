@@ -107,6 +107,11 @@ TEST_F(ListViewTest, UserChecksAndSelectsRows) {
   EXPECT_TRUE(ListView_GetCheckState(hwnd, 0));
   shares.setChecked(0, false);
   EXPECT_FALSE(ListView_GetCheckState(hwnd, 0));
+  // Deleting the selected row leaves no row selected, in both.
+  shares.addItem({"Extra", {"", ""}, false});
+  shares.deleteItem(0);
+  EXPECT_EQ(shares.selected(), -1);
+  EXPECT_EQ(ListView_GetNextItem(hwnd, -1, LVNI_SELECTED), -1);
 
   int doubleClicks = 0;
   shares.onDblClick = [&] { ++doubleClicks; };

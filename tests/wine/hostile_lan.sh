@@ -1,0 +1,102 @@
+#!/usr/bin/env bash
+# Orvane.exe under Wine on what a hostile or broken server may send through
+# the real network port (the stand-in netapi32.dll): unpaired surrogates and
+# control characters in names, names of ten thousand characters, 200
+# sessions, 5,000 open files, then a server that answers "more data" with
+# nothing, forever. The program shows valid text, logs every opening once,
+# does not hang, serves a client who comes afterwards and exits when told.
+# Exits 77 (skipped) when Wine, Xvfb or the Windows build is missing.
+# Usage: hostile_lan.sh ORVANE_EXE NETAPI_DLL WORK_DIR
+set -u
+exe=$1 dll=$2 work=$3
+. "$(dirname "$0")/../../scripts/wine-env.sh"
+
+wine_skip_unless_ready "$exe"
+wine_skip_unless_ready "$dll"
+
+mkdir -p "$work" && cd "$work" || exit 1
+rm -rf app && mkdir app && cp "$exe" "$dll" app/ && cd app || exit 1
+tab=$'\t'
+huge=$(printf 'N%.0s' $(seq 1 10000))
+{
+  echo "batch${tab}500"
+  echo "session${tab}PC{U+D800}X${tab}{U+DC00}${tab}OS$(printf '\001\033')${tab}TCP${tab}9${tab}1${tab}1"
+  echo "session${tab}$huge${tab}$huge${tab}$huge${tab}$huge${tab}9${tab}1${tab}1"
+  for i in $(seq 1 200); do
+    echo "session${tab}PC$i${tab}u$i${tab}Windows XP${tab}TCP${tab}9${tab}1${tab}25"
+  done
+  echo "file${tab}1${tab}1${tab}0${tab}{U+DC00}${tab}C:\\bad{U+D800}$(printf '\001').doc"
+  echo "file${tab}2${tab}1${tab}0${tab}$huge${tab}C:\\$huge"
+  for i in $(seq 3 5000); do
+    echo "file${tab}$i${tab}1${tab}0${tab}u$((i % 200 + 1))${tab}C:\\Share\\f$i.doc"
+  done
+} >hostile_fixture.txt
+cp hostile_fixture.txt netapi_fixture.txt
+printf '[Log]\r\nUse=1\r\nDenyFiles=0\r\nFiles=files.log\r\n[Timer]\r\nRefresh=1000\r\n' >OV.CFG
+cat >user.scn <<'SCRIPT'
+1 ui tray dblclick
+20 dump before.json
+40 dump silent.json
+60 dump after.json
+61 exit
+SCRIPT
+
+xvfb_start
+trap 'wine_stop; xvfb_stop' EXIT
+wine_use_prefix "$work/wineprefix"
+wine_use_stand_in_netapi
+timeout 200 wine Orvane.exe /ui user.scn >wine.log 2>&1 &
+program=$!
+
+wait_for() {  # FILE: waits until the program has written it
+  for _ in $(seq 1 120); do
+    [ -s "$1" ] && return 0
+    kill -0 $program 2>/dev/null || return 1
+    sleep 1
+  done
+  return 1
+}
+failed=0
+# Then the server answers "more data" with no entries to every listing.
+wait_for before.json &&
+  printf 'fail\tNetSessionEnum\t234\nfail\tNetFileEnum\t234\n' >netapi_fixture.txt
+# And at last one more client comes.
+wait_for silent.json &&
+  printf 'session\tLATE\tlate\tWindows XP\tTCP\t1\t0\t1\nfile\t9001\t1\t0\tlate\tC:\\after.doc\n' \
+    >netapi_fixture.txt
+wait $program
+status=$?
+wineserver -w
+[ $status -eq 0 ] || { echo "Orvane.exe ended with $status"; failed=1; }
+
+expect() {  # FILE TEXT: the file holds the text
+  if ! grep -qF -- "$2" "$1" 2>/dev/null; then
+    echo "missing in $1: ${2:0:80}"
+    failed=1
+  fi
+}
+expect before.json '"PC?X", "?", '
+expect before.json '"OS\u0001\u001b"'
+expect before.json "\"$huge\""
+expect before.json '"PC200"'
+expect after.json '"LATE"'
+# One line per opening, the strange and the huge ones too, in Windows-1251.
+expect files.log "] [PC?X] C:\\bad?"
+# The huge one cut to the log's limits.
+grep -qE '\] \[N+\] C:\\NNNN' files.log || { echo "no line for the huge path"; failed=1; }
+longest=$(awk '{ if (length($0) > n) n = length($0) } END { print n }' files.log)
+[ "$longest" -le 1100 ] || { echo "a line of $longest characters"; failed=1; }
+expect files.log "] [PC1] C:\\Share\\f5000.doc"
+# Its opening is logged; it comes while the 50 sessions of before still
+# fill the table, so it is logged without a computer.
+expect files.log "] [] C:\\after.doc"
+lines=$(wc -l <files.log)
+[ "$lines" -eq 5001 ] || { echo "files.log has $lines lines, not 5001"; failed=1; }
+repeated=$(sed 's/^[^]]*\] //' files.log | sort | uniq -d | head -n 3)
+[ -z "$repeated" ] || { echo "logged twice: $repeated"; failed=1; }
+allocated=$(grep -c '^NetApiBufferAllocate$' netapi_calls.log)
+freed=$(grep -c '^NetApiBufferFree$' netapi_calls.log)
+[ "$allocated" -eq "$freed" ] ||
+  { echo "buffers: $allocated allocated, $freed freed"; failed=1; }
+[ $failed -eq 0 ] && echo "strange names shown and logged, no hang, later client served"
+exit $failed
