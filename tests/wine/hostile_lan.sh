@@ -10,12 +10,12 @@
 set -u
 exe=$1 dll=$2 work=$3
 . "$(dirname "$0")/../../scripts/wine-env.sh"
+. "$(dirname "$0")/stand_in_lan.sh"
 
 wine_skip_unless_ready "$exe"
 wine_skip_unless_ready "$dll"
 
-mkdir -p "$work" && cd "$work" || exit 1
-rm -rf app && mkdir app && cp "$exe" "$dll" app/ && cd app || exit 1
+stand_in_app "$exe" "$dll" "$work"
 tab=$'\t'
 huge=$(printf 'N%.0s' $(seq 1 10000))
 {
@@ -69,12 +69,6 @@ status=$?
 wineserver -w
 [ $status -eq 0 ] || { echo "Orvane.exe ended with $status"; failed=1; }
 
-expect() {  # FILE TEXT: the file holds the text
-  if ! grep -qF -- "$2" "$1" 2>/dev/null; then
-    echo "missing in $1: ${2:0:80}"
-    failed=1
-  fi
-}
 expect before.json '"PC?X", "?", '
 expect before.json '"OS\u0001\u001b"'
 expect before.json "\"$huge\""
@@ -94,9 +88,6 @@ lines=$(wc -l <files.log)
 [ "$lines" -eq 5001 ] || { echo "files.log has $lines lines, not 5001"; failed=1; }
 repeated=$(sed 's/^[^]]*\] //' files.log | sort | uniq -d | head -n 3)
 [ -z "$repeated" ] || { echo "logged twice: $repeated"; failed=1; }
-allocated=$(grep -c '^NetApiBufferAllocate$' netapi_calls.log)
-freed=$(grep -c '^NetApiBufferFree$' netapi_calls.log)
-[ "$allocated" -eq "$freed" ] ||
-  { echo "buffers: $allocated allocated, $freed freed"; failed=1; }
+expect_buffers_freed
 [ $failed -eq 0 ] && echo "strange names shown and logged, no hang, later client served"
 exit $failed

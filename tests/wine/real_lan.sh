@@ -8,12 +8,12 @@
 set -u
 exe=$1 dll=$2 work=$3
 . "$(dirname "$0")/../../scripts/wine-env.sh"
+. "$(dirname "$0")/stand_in_lan.sh"
 
 wine_skip_unless_ready "$exe"
 wine_skip_unless_ready "$dll"
 
-mkdir -p "$work" && cd "$work" || exit 1
-rm -rf app && mkdir app && cp "$exe" "$dll" app/ && cd app || exit 1
+stand_in_app "$exe" "$dll" "$work"
 tab=$'\t'
 cat >netapi_fixture.txt <<FIXTURE
 session${tab}localhost${tab}ivan${tab}Windows XP${tab}TCP${tab}100${tab}5${tab}2
@@ -41,12 +41,6 @@ timeout 120 wine Orvane.exe /ui user.scn >wine.log 2>&1
 wineserver -w
 
 failed=0
-expect() {  # FILE TEXT: the file holds the text
-  if ! grep -qF -- "$2" "$1" 2>/dev/null; then
-    echo "missing in $1: $2"
-    failed=1
-  fi
-}
 for cell in '"localhost"' '"ivan"' '"127.0.0.1"' '"petr"' \
   '"C:\\Docs\\plan.doc"' '"C:\\Docs\\budget.xls"' '"C:\\Pub\\notes.txt"' \
   '"TCP-IP"' '"NETBIOS"' '"R/W"'; do
@@ -59,10 +53,7 @@ expect files.log "] [localhost] C:\\Docs\\plan.doc"
 expect files.log "] [localhost] C:\\Docs\\budget.xls"
 expect files.log "] [127.0.0.1] C:\\Pub\\notes.txt"
 [ "$(wc -l <files.log)" -eq 3 ] || { echo "files.log:"; cat files.log; failed=1; }
-allocated=$(grep -c '^NetApiBufferAllocate$' netapi_calls.log)
-freed=$(grep -c '^NetApiBufferFree$' netapi_calls.log)
-[ "$allocated" -eq "$freed" ] ||
-  { echo "buffers: $allocated allocated, $freed freed"; failed=1; }
+expect_buffers_freed
 [ -f after.json ] || { echo "no dump after the kick"; failed=1; }
 # Every network-management call the program makes is imported from NETAPI32.
 if command -v x86_64-w64-mingw32-objdump >/dev/null; then
