@@ -48,4 +48,12 @@ std::string utf16ToUtf8(std::u16string_view utf16) {
   return out;
 }
 
+std::size_t utf16CutLength(std::u16string_view text, std::size_t limit) {
+  if (text.size() <= limit) return text.size();
+  if (limit > 0 && isHighSurrogate(text[limit - 1]) &&
+      isLowSurrogate(text[limit]))
+    return limit - 1;
+  return limit;
+}
+
 }  // namespace ov

@@ -13,6 +13,10 @@ std::u16string utf8ToUtf16(std::string_view utf8);
 // An unpaired surrogate becomes "?".
 std::string utf16ToUtf8(std::u16string_view utf16);
 
+// How many of text's first units fit in limit units without splitting a
+// surrogate pair.
+std::size_t utf16CutLength(std::u16string_view text, std::size_t limit);
+
 #if WCHAR_MAX == 0xFFFF
 // Where wchar_t is UTF-16 (Windows), the W functions' own string type.
 inline std::wstring utf8ToWide(std::string_view utf8) {

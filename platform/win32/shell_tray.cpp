@@ -1,21 +1,21 @@
 #include "platform/win32/shell_tray.h"
 
 #include <algorithm>
-#include <cwchar>
 
+#include "platform/text/utf16.h"
 #include "platform/win32/tray_icons.h"
-#include "platform/win32/window_text.h"
 
 namespace ov::win32 {
 
 namespace {
 
-// Cuts the text to the shell's field, which counts UTF-16 units.
+// Cuts the text to the shell's field, which counts UTF-16 units; a
+// character of two units goes whole or not at all.
 template <size_t N>
 void copyText(wchar_t (&field)[N], const std::string& utf8) {
-  const std::wstring wide = wideText(utf8);
-  const size_t length = std::min(wide.size(), N - 1);
-  wmemcpy(field, wide.data(), length);
+  const std::u16string wide = utf8ToUtf16(utf8);
+  const size_t length = utf16CutLength(wide, N - 1);
+  std::copy_n(wide.data(), length, field);
   field[length] = L'\0';
 }
 

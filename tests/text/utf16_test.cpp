@@ -27,6 +27,18 @@ TEST(Utf16, BrokenInputBecomesQuestionMarks) {
   EXPECT_EQ(utf16ToUtf8(std::u16string{0xD83D}), "?");
 }
 
+TEST(Utf16, ACutNeverSplitsAPair) {
+  const std::u16string text = {u'a', 0xD83D, 0xDE00, u'b'};
+  EXPECT_EQ(utf16CutLength(text, 0), 0u);
+  EXPECT_EQ(utf16CutLength(text, 1), 1u);
+  EXPECT_EQ(utf16CutLength(text, 2), 1u);  // the pair goes whole
+  EXPECT_EQ(utf16CutLength(text, 3), 3u);
+  EXPECT_EQ(utf16CutLength(text, 9), 4u);
+  // Unpaired halves are single units.
+  EXPECT_EQ(utf16CutLength(std::u16string{0xD800, u'x'}, 1), 1u);
+  EXPECT_EQ(utf16CutLength(std::u16string{u'x', 0xDC00, 0xDC00}, 2), 2u);
+}
+
 TEST(Utf16, EveryScalarValueRoundTrips) {
   std::string all;
   std::size_t characters = 0;
