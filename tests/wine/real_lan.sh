@@ -10,9 +10,6 @@ exe=$1 dll=$2 work=$3
 . "$(dirname "$0")/../../scripts/wine-env.sh"
 . "$(dirname "$0")/stand_in_lan.sh"
 
-wine_skip_unless_ready "$exe"
-wine_skip_unless_ready "$dll"
-
 stand_in_app "$exe" "$dll" "$work"
 tab=$'\t'
 cat >netapi_fixture.txt <<FIXTURE

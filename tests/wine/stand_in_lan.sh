@@ -1,8 +1,11 @@
 # What the tests of Orvane.exe on the stand-in netapi32.dll share; sourced.
 # The checks set failed=1 and say what is wrong.
 
-# Copies the program and the DLL into WORK/app and goes there.
+# Skips unless both are built and Wine is ready, then copies the program
+# and the DLL into WORK/app and goes there.
 stand_in_app() {  # EXE DLL WORK
+  wine_skip_unless_ready "$1"
+  wine_skip_unless_ready "$2"
   mkdir -p "$3" && cd "$3" || exit 1
   rm -rf app && mkdir app && cp "$1" "$2" app/ && cd app || exit 1
 }

@@ -11,8 +11,6 @@ exe=$1 dll=$2 work=$3
 . "$(dirname "$0")/../../scripts/wine-env.sh"
 . "$(dirname "$0")/stand_in_lan.sh"
 
-wine_skip_unless_ready "$exe"
-wine_skip_unless_ready "$dll"
 command -v xdotool >/dev/null || { echo "xdotool is not installed"; exit 77; }
 
 stand_in_app "$exe" "$dll" "$work"
