@@ -12,6 +12,9 @@ namespace {
 
 constexpr int kDesignWidth = 598;
 constexpr int kDesignHeight = 363;
+// Below this a setting or a drag would leave a window nobody can use.
+constexpr int kSmallestWidth = 400;
+constexpr int kSmallestHeight = 100;
 constexpr uint32_t kTrayIconId = 1007;
 
 }  // namespace
@@ -22,6 +25,7 @@ TForm1::TForm1(Services& services)
   ui::WindowSystem& ws = services_.windows;
   Form1 = &ws.createForm(
       {"Form1", {0, 0, kDesignWidth, kDesignHeight}, "Orvane", ""});
+  Form1->setSmallestSize(kSmallestWidth, kSmallestHeight);
   buildMainMenu();
   const ui::Rect client = Form1->clientRect();
   stranichki = &ws.createPageControl(

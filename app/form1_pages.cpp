@@ -10,6 +10,8 @@ namespace {
 
 constexpr int kStatusBarHeight = 19;
 constexpr int kGraphWidth = 124;  // the activity graph beside st_files
+// The path column of a narrow window: the grid scrolls to show the rest.
+constexpr int kSmallestPathColumn = 64;
 
 // Room a list view keeps beside its columns, for the scroll bar.
 constexpr int kListMargin = 20;
@@ -108,7 +110,8 @@ void TForm1::FormResize() {
   st_files->setBounds(files);
   int shownBefore = 0;
   for (int col = 0; col < 4; ++col) shownBefore += st_files->colWidth(col);
-  st_files->setColWidth(4, files.width - shownBefore - 25);
+  st_files->setColWidth(
+      4, std::max(files.width - shownBefore - 25, kSmallestPathColumn));
   ui::Rect graph = Image1->bounds();
   graph.top = conns.height + 10;
   graph.left = files.width + 10;

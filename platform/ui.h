@@ -90,6 +90,9 @@ class Form : public Container {
   virtual WindowState windowState() const = 0;
   virtual void setMainMenu(Menu& menu) = 0;
   virtual Rect clientRect() const = 0;
+  // The smallest outer size the window takes, whoever sizes it: the user,
+  // the program or a damaged setting.
+  virtual void setSmallestSize(int width, int height) = 0;
   // Closes the window as its main menu's exit does: the close query runs,
   // and when it agrees the window is gone and the program ends.
   virtual void close() = 0;

@@ -85,7 +85,19 @@ ui::Rect Form::clientRect() const {
           std::max(0, outer.height - kFrameHeight)};
 }
 
+void Form::setSmallestSize(int width, int height) {
+  smallest_ = {width, height};
+  setBounds(bounds());
+}
+
+ui::Rect Form::withSmallestSize(ui::Rect bounds) const {
+  bounds.width = std::max(bounds.width, smallest_.x);
+  bounds.height = std::max(bounds.height, smallest_.y);
+  return bounds;
+}
+
 void Form::setBounds(ui::Rect bounds) {
+  bounds = withSmallestSize(bounds);
   const ui::Rect old = this->bounds();
   ControlState::setBounds(bounds);
   if ((old.width != bounds.width || old.height != bounds.height) && onResize)

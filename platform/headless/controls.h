@@ -81,11 +81,17 @@ class Form : public CaptionedState<ui::Form> {
   void setMainMenu(ui::Menu& menu) override { mainMenu_ = &menu; }
   ui::Rect clientRect() const override;
   void setBounds(ui::Rect bounds) override;
+  void setSmallestSize(int width, int height) override;
   void close() override;
   bool closed() const override { return closed_; }
   void closeBox() override;
 
+ protected:
+  ui::Rect withSmallestSize(ui::Rect bounds) const;
+  ui::Point smallestSize() const { return smallest_; }
+
  private:
+  ui::Point smallest_;
   bool closed_ = false;
   ui::WindowState state_ = ui::WindowState::normal;
   ui::Menu* mainMenu_ = nullptr;

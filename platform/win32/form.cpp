@@ -9,8 +9,6 @@ namespace ov::win32 {
 
 namespace {
 
-constexpr POINT kSmallestSize{400, 100};
-
 ui::Rect centredOnScreen(ui::Rect bounds) {
   RECT work;
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
@@ -55,6 +53,7 @@ void Form::setVisible(bool visible) {
 }
 
 void Form::setBounds(ui::Rect bounds) {
+  bounds = withSmallestSize(bounds);
   // The window's own size notice passes the new size to the in-memory form.
   MoveWindow(hwnd(), bounds.left, bounds.top, bounds.width, bounds.height,
              TRUE);
@@ -127,7 +126,8 @@ bool Form::onMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
       takeWindowRect();
       return false;
     case WM_GETMINMAXINFO:
-      reinterpret_cast<MINMAXINFO*>(lp)->ptMinTrackSize = kSmallestSize;
+      reinterpret_cast<MINMAXINFO*>(lp)->ptMinTrackSize = {smallestSize().x,
+                                                           smallestSize().y};
       return true;
     case WM_CLOSE:
       headless::Form::close();

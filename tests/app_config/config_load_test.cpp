@@ -217,6 +217,34 @@ TEST_F(ConfigTest, ANumberWithASignDoesNotStartWithADigitAndReadsAsZero) {
   EXPECT_NE(bytes.find("T1W0=0\r\n"), std::string::npos) << bytes;
 }
 
+TEST_F(ConfigTest, TheWindowNeverGetsSmallerThan400By100) {
+  const auto savedSize = [this] {
+    const std::string bytes = configBytes();
+    const auto from = bytes.find("Width=");
+    return bytes.substr(from, bytes.find("\r\nHideOnClose") - from);
+  };
+  putConfig("[Window]\r\nWidth=100\r\nHeigth=50\r\n");
+  TForm1* form = &start().form;
+  EXPECT_EQ(form->window().bounds().width, 400);
+  EXPECT_EQ(form->window().bounds().height, 100);
+  // The path column keeps a width a user can widen.
+  EXPECT_GT(form->st_files->colWidth(4), 0);
+  exitProgram();
+  EXPECT_EQ(savedSize(), "Width=400\r\nHeigth=100");
+
+  putConfig("[Window]\r\nWidth=abc\r\nHeigth=-5\r\n");
+  form = &start().form;
+  EXPECT_EQ(form->window().bounds().width, 400);
+  EXPECT_EQ(form->window().bounds().height, 100);
+  // A drag below the smallest size stops at it.
+  form->window().setBounds({10, 20, 150, 30});
+  EXPECT_EQ(form->window().bounds().width, 400);
+  EXPECT_EQ(form->window().bounds().height, 100);
+  form->window().setBounds({10, 20, 700, 500});
+  exitProgram();
+  EXPECT_EQ(savedSize(), "Width=700\r\nHeigth=500");
+}
+
 TEST_F(ConfigTest, HotKeyFieldsShowTheValuesAndTheValuesFollowTheFields) {
   putConfig("[HotKey]\r\nKey=75\r\nMod=3\r\nKickKey=123\r\nKickMod=5\r\n");
   TForm1& form = start().form;
