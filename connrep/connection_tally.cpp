@@ -57,8 +57,8 @@ void ConnectionTally::Merge(const ConnectionTally& other) {
     files_.Count(file.path, HashKey(file.path), file.count);
 }
 
-LogPart TallyFileLog(std::FILE* log, ConnectionTally& tally, uint64_t limit) {
-  TextModeLineReader reader(log, limit);
+bool TallyFileLog(std::FILE* log, ConnectionTally& tally, uint64_t limit) {
+  TextModeLineReader reader(log, limit, TextModeLineReader::CtrlZ::isDamage);
   bool overLong = false;
   FileLogLineParser parser;
   FileLogLine line;
@@ -71,13 +71,12 @@ LogPart TallyFileLog(std::FILE* log, ConnectionTally& tally, uint64_t limit) {
     }
     if (piece.back() == '\n') piece.remove_suffix(1);
     if (piece.empty()) continue;  // a blank line is no damage
-    // A NUL is damage: the program never writes one.
     if (!reader.HasNul() && parser.Parse(piece, line))
       tally.Add(line);
     else
       tally.AddSkipped();
   }
-  return {std::ferror(log) == 0, reader.MetCtrlZ()};
+  return std::ferror(log) == 0;
 }
 
 }  // namespace connrep

@@ -69,16 +69,12 @@ class ConnectionTally {
   int lastDayNumber_ = 0;
 };
 
-struct LogPart {
-  bool read = false;      // false when reading the file failed
-  bool metCtrlZ = false;  // the text of the file ended in this part
-};
-
 // Reads the log, opened in binary mode, into the tally: from where it
 // stands, at most `limit` bytes, which should end with a line. Lines that
-// are damaged or longer than the reader's 1,023 characters are counted as
-// skipped.
-LogPart TallyFileLog(std::FILE* log, ConnectionTally& tally,
-                     uint64_t limit = UINT64_MAX);
+// are damaged (a NUL or a Ctrl-Z among them: the program writes neither) or
+// longer than the reader's 1,023 characters are counted as skipped. False
+// when reading the file failed.
+bool TallyFileLog(std::FILE* log, ConnectionTally& tally,
+                  uint64_t limit = UINT64_MAX);
 
 }  // namespace connrep

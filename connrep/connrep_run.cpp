@@ -1,5 +1,6 @@
 #include "connrep/connrep_run.h"
 
+#include <filesystem>
 #include <string>
 
 #include "connrep/connection_tally.h"
@@ -16,6 +17,7 @@ constexpr int kDone = 0;
 constexpr int kBadCommandLine = 1;
 constexpr int kLogUnreadable = 2;
 constexpr int kReportUnwritable = 3;
+constexpr int kReportIsLog = 4;
 
 constexpr const char* kUsage =
     "connrep - report of file openings from the Orvane file log.\n"
@@ -42,13 +44,20 @@ constexpr const char* kHelp =
     "  - openings per day for the 31 days up to the latest date in the log\n"
     "    (fewer if the log is shorter), oldest first, with a bar of up to 50\n"
     "    \"#\" scaled to the busiest of those days.\n"
-    "Damaged lines (no bracket pairs, a date that does not exist, a NUL,\n"
+    "Damaged lines (no bracket pairs, a date that does not exist, a NUL or\n"
     "no path) and lines longer than 1,022 characters are skipped and\n"
     "counted in the report's line of skipped lines; blank lines are\n"
     "ignored.\n"
     "\n"
     "Exit codes: 0 report written, 1 bad command line, 2 log missing or\n"
-    "unreadable, 3 report not written.\n";
+    "unreadable, 3 report not written, 4 report_file is the log itself\n"
+    "(under this or another name; the log is left as it was).\n";
+
+// The same file under any spelling, link or case the system allows.
+bool SameFile(const std::string& first, const std::string& second) {
+  std::error_code notBoth;
+  return std::filesystem::equivalent(first, second, notBoth);
+}
 
 int Usage(const char* message) {
   if (*message != '\0') std::fprintf(stderr, "%s\n", message);
@@ -68,6 +77,10 @@ int RunConnrep(int argc, const char* const* argv, std::FILE* standardOutput) {
   if (!arguments.error.empty()) return Usage(arguments.error.c_str());
   if (arguments.log.empty()) return Usage("");
 
+  if (arguments.output && SameFile(arguments.log, *arguments.output)) {
+    std::fprintf(stderr, "The report file is the log file; nothing written.\n");
+    return kReportIsLog;
+  }
   ConnectionTally tally;
   if (!TallyLogFile(arguments.log, tally)) {
     std::fprintf(stderr, "Unable to read source file.\n");

@@ -13,17 +13,16 @@ bool TallyLogFile(const std::string& path, ConnectionTally& tally,
   if (!first) return false;
   std::optional<SecondHalf> second =
       OpenSecondHalf(path, first.get(), halvesFrom);
-  if (!second) return TallyFileLog(first.get(), tally).read;
+  if (!second) return TallyFileLog(first.get(), tally);
 
   ConnectionTally secondTally;
-  LogPart secondPart;
+  bool secondRead = false;
   std::thread secondReader(
-      [&] { secondPart = TallyFileLog(second->file.get(), secondTally); });
-  const LogPart firstPart = TallyFileLog(first.get(), tally, second->start);
+      [&] { secondRead = TallyFileLog(second->file.get(), secondTally); });
+  const bool firstRead = TallyFileLog(first.get(), tally, second->start);
   secondReader.join();
-  // After a Ctrl-Z in the first half the second is no longer the text.
-  if (!firstPart.metCtrlZ) tally.Merge(secondTally);
-  return firstPart.read && (firstPart.metCtrlZ || secondPart.read);
+  tally.Merge(secondTally);
+  return firstRead && secondRead;
 }
 
 }  // namespace connrep

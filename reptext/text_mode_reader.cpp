@@ -24,8 +24,14 @@ bool TextModeLineReader::Fill() {
       static_cast<std::size_t>(std::min<std::uint64_t>(sizeof raw_, unread_));
   size_ = ended_ || wanted == 0 ? 0 : std::fread(raw_, 1, wanted, file_);
   unread_ -= size_;
-  // A Ctrl-Z ends the file: nothing after it is read.
-  if (const void* stop = std::memchr(raw_, kCtrlZ, size_)) {
+  if (ctrl_z_ == CtrlZ::isDamage) {
+    // Turned into the NUL that marks a damaged line.
+    char* const end = raw_ + size_;
+    for (char* at = raw_;
+         (at = static_cast<char*>(std::memchr(at, kCtrlZ, end - at)));)
+      *at++ = '\0';
+  } else if (const void* stop = std::memchr(raw_, kCtrlZ, size_)) {
+    // A Ctrl-Z ends the file: nothing after it is read.
     size_ = static_cast<const char*>(stop) - raw_;
     ended_ = true;
     met_ctrl_z_ = true;

@@ -13,9 +13,15 @@ class TextModeLineReader {
  public:
   static constexpr std::size_t kMaxLine = 1023;
 
+  enum class CtrlZ {
+    endsText,  // as a text-mode read sees it
+    isDamage,  // in a file the program wrote: the line holding it is damaged
+  };
+
   // Reads from where the file stands, at most `limit` bytes.
-  explicit TextModeLineReader(std::FILE* file, std::uint64_t limit = UINT64_MAX)
-      : file_(file), unread_(limit) {}
+  explicit TextModeLineReader(std::FILE* file, std::uint64_t limit = UINT64_MAX,
+                              CtrlZ ctrlZ = CtrlZ::endsText)
+      : file_(file), unread_(limit), ctrl_z_(ctrlZ) {}
 
   // The next line or piece of a line, with its line feed if it had one; NUL
   // bytes are left in. The view holds until the next call. False at the end
@@ -25,7 +31,8 @@ class TextModeLineReader {
   // Whether the piece Next gave last ends its line: with a line feed, or
   // as the end of the file.
   bool LineEnded() const { return line_ended_; }
-  // Whether that piece holds a NUL byte.
+  // Whether that piece holds a NUL byte; a Ctrl-Z read as damage is
+  // given as a NUL.
   bool HasNul() const { return has_nul_; }
   // Whether a Ctrl-Z was met: the text ended there.
   bool MetCtrlZ() const { return met_ctrl_z_; }
@@ -42,6 +49,7 @@ class TextModeLineReader {
 
   std::FILE* file_;
   std::uint64_t unread_;
+  CtrlZ ctrl_z_;
   bool ended_ = false;
   bool met_ctrl_z_ = false;
   bool line_ended_ = true;

@@ -106,5 +106,24 @@ TEST_F(ConnrepProgram, BadCommandLinesAndFilesEndWithTheirMessagesAndCodes) {
   EXPECT_EQ(unwritable.err, "Unable to write result file.\n");
 }
 
+TEST_F(ConnrepProgram, AReportThatWouldOverwriteItsLogIsRefused) {
+  fs::create_directories(dir_ / "sub");
+  fs::create_hard_link(dir_ / "netfiles.log", dir_ / "linked.log");
+  for (const std::string arguments :
+       {"'netfiles.log>netfiles.log'", "netfiles.log '>./sub/../netfiles.log'",
+        "'netfiles.log>linked.log'", "\"$PWD/netfiles.log\" '>netfiles.log'"}) {
+    const Outcome outcome = Run(arguments);
+    EXPECT_EQ(outcome.exitCode, 4) << arguments;
+    EXPECT_EQ(outcome.err,
+              "The report file is the log file; nothing written.\n")
+        << arguments;
+    EXPECT_EQ(Read(dir_ / "netfiles.log"), kLog) << arguments;
+  }
+  // Another file of the same content is no reason to refuse.
+  std::ofstream(dir_ / "copy.log", std::ios::binary) << kLog;
+  EXPECT_EQ(Run("'netfiles.log>copy.log'").exitCode, 0);
+  EXPECT_EQ(Read(dir_ / "copy.log"), ReportOfLog(kLog));
+}
+
 }  // namespace
 }  // namespace connrep

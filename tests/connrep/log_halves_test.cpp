@@ -59,7 +59,7 @@ TEST(LogHalves, MakeTheReportOfOnePass) {
   EXPECT_EQ(ReportInHalves(unended), ReportOfLog(unended));
 }
 
-TEST(LogHalves, ACtrlZInTheFirstHalfEndsTheText) {
+TEST(LogHalves, ACtrlZInEitherHalfSkipsOnlyItsLine) {
   std::string first;
   for (int n = 0; n < 50; ++n) first += Opening(1, "PC1", "C:\\before");
   std::string second;
@@ -67,8 +67,9 @@ TEST(LogHalves, ACtrlZInTheFirstHalfEndsTheText) {
   const std::string log = first + "\x1a" + second;
   const std::string report = ReportInHalves(log);
   EXPECT_EQ(report, ReportOfLog(log));
-  EXPECT_EQ(report.find("PC2"), std::string::npos);
-  // One after the middle ends only the second half.
+  EXPECT_NE(report.find("        59       1  PC2\r\n"), std::string::npos)
+      << report;
+  EXPECT_NE(report.find(Cp1251("Пропущено строк: 1")), std::string::npos);
   const std::string late = first + second + "\x1a" + first;
   EXPECT_EQ(ReportInHalves(late), ReportOfLog(late));
 }

@@ -16,7 +16,7 @@ inline std::string ReportOfLog(std::string_view bytes,
   std::fwrite(bytes.data(), 1, bytes.size(), file);
   std::rewind(file);
   ConnectionTally tally;
-  const bool read = TallyFileLog(file, tally).read;
+  const bool read = TallyFileLog(file, tally);
   std::fclose(file);
   return read ? FormatConnectionsReport(tally, logName) : "(unreadable)";
 }

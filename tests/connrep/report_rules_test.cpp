@@ -83,14 +83,24 @@ TEST(ConnectionsReport, LinesTooLongToReadAreSkippedWhole) {
   longest.insert(longest.size() - 2, 1022 - (longest.size() - 2), 'y');
   std::string tooLong = longest;
   tooLong.insert(tooLong.size() - 2, "y");
-  // A Ctrl-Z ends the file, even inside a long line.
   const std::string report =
-      ReportOfLog(good + megabyte + longest + tooLong + good +
-                  megabyte.substr(0, megabyte.size() - 2) + "\x1a" + good);
+      ReportOfLog(good + megabyte + longest + tooLong + good + megabyte);
   EXPECT_NE(report.find(Cp1251("Открытий файлов: 3\n")), std::string::npos);
   EXPECT_NE(report.find(Cp1251("Пропущено строк: 3\n")), std::string::npos);
   EXPECT_EQ(report.find("PC9"), std::string::npos);
   EXPECT_NE(report.find("         1       1  PC2\r\n"), std::string::npos);
+}
+
+TEST(ConnectionsReport, ACtrlZIsDamageAndTheLinesAfterItAreRead) {
+  const std::string good = Opening(5, 3, 2006, "PC1", "C:\\a.doc");
+  const std::string report =
+      ReportOfLog(good + "[12:00:00  05.03.06] [PC9] C:\\cut\x1ahere.doc\r\n" +
+                  good + "\x1a\r\n" + good + "\x1a");
+  EXPECT_NE(report.find(Cp1251("Открытий файлов: 3\n")), std::string::npos)
+      << report;
+  EXPECT_NE(report.find(Cp1251("Пропущено строк: 3\n")), std::string::npos);
+  EXPECT_EQ(report.find("PC9"), std::string::npos);
+  EXPECT_EQ(report.find("cut"), std::string::npos);
 }
 
 TEST(ConnectionsReport, ControlCharactersInNamesCannotBreakTheReport) {
