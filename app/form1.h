@@ -3,6 +3,7 @@
 // them, and its event handlers.
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -269,7 +270,8 @@ class TForm1 {
   void TrOkClick();  // the traffic settings' "Ok"
   std::string TrafficLogPath() const;
   // Starts a report program and waits for it; says so when it cannot.
-  void RunModuleAndWait(const std::string& commandLine);
+  // The program's exit code; nothing when it could not be started.
+  std::optional<int> RunModuleAndWait(const std::string& commandLine);
 
  private:
   std::string ConfigPath() const;

@@ -7,6 +7,8 @@ namespace ov {
 namespace {
 
 constexpr uint32_t kMessageBoxWarning = 0x30;
+// connrep's answer to a report file that is the log itself.
+constexpr int kConnrepReportIsLog = 4;
 
 // A path as one item of a command line: its short form where the platform
 // has one, and quoted where blanks remain.
@@ -20,14 +22,17 @@ std::string commandItem(ProcessPort& processes, const std::string& path) {
 
 }  // namespace
 
-void TForm1::RunModuleAndWait(const std::string& commandLine) {
-  if (services_.processes.CreateProcess(commandLine)) return;
+std::optional<int> TForm1::RunModuleAndWait(const std::string& commandLine) {
+  const std::optional<int> exitCode =
+      services_.processes.CreateProcess(commandLine);
+  if (exitCode) return exitCode;
   services_.windows.messageBox(Form1,
                                "Невозможно обратиться к модулю статистики",
                                "Ошибка", kMessageBoxWarning);
   // The start call's result, which is 0 when it failed.
   services_.windows.messageBox(
       nullptr, "Ошибка обращения к внешнему приложению0", "Ошибка", ui::MB_OK);
+  return std::nullopt;
 }
 
 void TForm1::N31Click() {
@@ -47,7 +52,15 @@ void TForm1::mnu_reportClick() {
   line += "connrep.exe\" ";
   line += commandItem(services_.processes, t_log->text());
   line += ">report.txt";
-  RunModuleAndWait(line);
+  if (RunModuleAndWait(line) == kConnrepReportIsLog) {
+    // The file log is "report.txt" itself: it stays as it is, and opening
+    // it would pass it off as the report.
+    services_.windows.messageBox(
+        Form1,
+        "Отчет не построен: лог файлов и report.txt - один и тот же файл.",
+        "Ошибка", kMessageBoxWarning);
+    return;
+  }
   services_.shell.ShellExecute(std::nullopt, "report.txt");
 }
 

@@ -48,20 +48,21 @@ std::string nativeProgram(const std::string& program) {
 
 }  // namespace
 
-bool PosixProcess::CreateProcess(std::string_view commandLine) {
+std::optional<int> PosixProcess::CreateProcess(std::string_view commandLine) {
   std::vector<std::string> items = splitCommandLine(commandLine);
-  if (items.empty()) return false;
+  if (items.empty()) return std::nullopt;
   items[0] = nativeProgram(items[0]);
   std::vector<char*> argv;
   for (std::string& item : items) argv.push_back(item.data());
   argv.push_back(nullptr);
   pid_t child = 0;
   if (posix_spawn(&child, argv[0], nullptr, nullptr, argv.data(), environ) != 0)
-    return false;
+    return std::nullopt;
   int status = 0;
   while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
   }
-  return true;
+  // A program ended by a signal gives what Windows gives a killed one.
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 1;
 }
 
 }  // namespace ov::posix

@@ -8,7 +8,7 @@ namespace ov::posix {
 
 class PosixProcess : public ProcessPort {
  public:
-  bool CreateProcess(std::string_view commandLine) override;
+  std::optional<int> CreateProcess(std::string_view commandLine) override;
   std::optional<std::string> ShortPath(std::string_view) override {
     return std::nullopt;
   }

@@ -2,10 +2,10 @@
 
 namespace ov::sim {
 
-bool SimProcess::CreateProcess(std::string_view commandLine) {
+std::optional<int> SimProcess::CreateProcess(std::string_view commandLine) {
   journal_.write("CreateProcess", {std::string(commandLine)});
-  if (world_.failures().take("CreateProcess")) return false;
-  return real_ ? real_->CreateProcess(commandLine) : true;
+  if (world_.failures().take("CreateProcess")) return std::nullopt;
+  return real_ ? real_->CreateProcess(commandLine) : 0;
 }
 
 }  // namespace ov::sim

@@ -1,7 +1,8 @@
 #pragma once
 // The scenario's machine starting a program: the command line goes to the
 // journal, then to the real machine's process port when there is one (the
-// runner really runs the report programs); without one the start works.
+// runner really runs the report programs); without one the start works and
+// the program ends with 0.
 // "fail CreateProcess STATUS" makes a start fail.
 #include "platform/journal.h"
 #include "platform/process.h"
@@ -14,7 +15,7 @@ class SimProcess : public ProcessPort {
   SimProcess(World& world, Journal& journal)
       : world_(world), journal_(journal) {}
   void setRealProcesses(ProcessPort* real) { real_ = real; }
-  bool CreateProcess(std::string_view commandLine) override;
+  std::optional<int> CreateProcess(std::string_view commandLine) override;
   // No short forms: the program quotes a path with blanks instead.
   std::optional<std::string> ShortPath(std::string_view) override {
     return std::nullopt;

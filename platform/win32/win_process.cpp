@@ -7,7 +7,7 @@
 
 namespace ov::win32 {
 
-bool WinProcess::CreateProcess(std::string_view commandLine) {
+std::optional<int> WinProcess::CreateProcess(std::string_view commandLine) {
   std::wstring line = wideText(commandLine);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
@@ -16,12 +16,14 @@ bool WinProcess::CreateProcess(std::string_view commandLine) {
   PROCESS_INFORMATION process{};
   if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE,
                       CREATE_NEW_CONSOLE, nullptr, nullptr, &startup, &process))
-    return false;
+    return std::nullopt;
   // Only a process that exists is waited for and released.
   WaitForSingleObject(process.hProcess, INFINITE);
+  DWORD exitCode = 0;
+  GetExitCodeProcess(process.hProcess, &exitCode);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
-  return true;
+  return static_cast<int>(exitCode);
 }
 
 std::optional<std::string> WinProcess::ShortPath(std::string_view path) {

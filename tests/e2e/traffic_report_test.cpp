@@ -137,6 +137,41 @@ TEST(TrafficReport, TheConnectionsReportIsMadeByConnrepBesideTheProgram) {
   EXPECT_TRUE(contains(report, "         1  C:\\Docs\\b.doc\r\n")) << report;
 }
 
+TEST(TrafficReport, AFileLogNamedLikeTheReportIsKeptAndTheRefusalShown) {
+  ScenarioRun run;
+  const auto folder = run.dir() / "program";
+  std::filesystem::create_directories(folder);
+  std::filesystem::copy_file(CONNREP_BIN, folder / "connrep");
+  std::ofstream(folder / "OV.CFG", std::ios::binary)
+      << "[Log]\r\nUse=1\r\nFiles=report.txt\r\n";
+  ASSERT_EQ(run.run("0 host PC1 10.0.0.11\n"
+                    "2 connect PC1 ivan\n"
+                    "3 open 1 PC1 ivan C:\\Docs\\a.doc\n"
+                    "5 ui click mnu_report\n",
+                    {"--dir", folder.string() + "/", "--start",
+                     "2006-03-05 09:05:00", "--run-for", "6"}),
+            0)
+      << run.errors();
+  const auto journal = run.journal();
+  const auto started = std::find_if(
+      journal.begin(), journal.end(),
+      [](const std::string& line) { return contains(line, "CreateProcess"); });
+  ASSERT_NE(started, journal.end());
+  ASSERT_NE(started + 1, journal.end());
+  EXPECT_EQ(*(started + 1),
+            journalLine("5.000", "MessageBox",
+                        "\"Ошибка\", \"Отчет не построен: лог файлов и "
+                        "report.txt - один и тот же файл.\", 48"));
+  // Nothing passes the log off as the report.
+  EXPECT_EQ(std::find_if(started, journal.end(),
+                         [](const std::string& line) {
+                           return contains(line, "ShellExecute");
+                         }),
+            journal.end());
+  EXPECT_EQ(run.read("report.txt"),
+            "[ 9:05:03  05.03.06] [PC1] C:\\Docs\\a.doc\r\n");
+}
+
 TEST(TrafficReport,
      AMissingReportProgramIsReportedTwiceAndTheReportStillOpened) {
   ScenarioRun run;

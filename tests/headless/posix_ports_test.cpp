@@ -114,18 +114,22 @@ TEST(PosixIcmp, TheLoopbackAnswersWhereTheSystemLetsThisProgramPing) {
 TEST(PosixProcess, QuotedItemsStayWholeAndAMissingProgramDoesNotStart) {
   const auto dir = freshFolder("ov_posix_process");
   const auto script = dir / "report tool";
-  put(script, "#!/bin/sh\nprintf '%s|' \"$@\" > \"$(dirname \"$0\")/args\"\n");
+  put(script,
+      "#!/bin/sh\nprintf '%s|' \"$@\" > \"$(dirname \"$0\")/args\"\nexit 4\n");
   std::filesystem::permissions(script, std::filesystem::perms::owner_all);
   PosixProcess processes;
   // A Windows program name runs as the native program of that name.
-  EXPECT_TRUE(processes.CreateProcess("\"" + script.string() +
-                                      ".exe\"  \"a b\" c>report.txt"));
+  // Its exit code comes back.
+  EXPECT_EQ(processes.CreateProcess("\"" + script.string() +
+                                    ".exe\"  \"a b\" c>report.txt"),
+            4);
   std::ifstream in(dir / "args");
   std::string args;
   std::getline(in, args);
   EXPECT_EQ(args, "a b|c>report.txt|");
-  EXPECT_FALSE(
-      processes.CreateProcess("\"" + (dir / "none.exe").string() + "\" x"));
+  EXPECT_EQ(
+      processes.CreateProcess("\"" + (dir / "none.exe").string() + "\" x"),
+      std::nullopt);
   std::filesystem::remove_all(dir);
 }
 

@@ -125,7 +125,7 @@ class InertInterfaces : public InterfaceTable {
 // Every program starts, and ends at once.
 class InertProcesses : public ProcessPort {
  public:
-  bool CreateProcess(std::string_view) override { return true; }
+  std::optional<int> CreateProcess(std::string_view) override { return 0; }
   std::optional<std::string> ShortPath(std::string_view) override {
     return std::nullopt;
   }
