@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include "platform/win32/gui_style.h"
+#include "platform/win32/handler_errors.h"
 #include "platform/win32/tray_icons.h"
 #include "platform/win32/window_text.h"
 
@@ -57,6 +58,16 @@ bool reflect(NativeWindow& child, UINT msg, WPARAM wp, LPARAM lp,
   }
 }
 
+// The wrapper's handling of the message; false when it left the message to
+// the default handling, or raised an error, which has been shown.
+bool dispatchGuarded(NativeWindow& self, HWND hwnd, UINT msg, WPARAM wp,
+                     LPARAM lp, LRESULT& result) {
+  bool handled = false;
+  return runGuarded(hwnd,
+                    [&] { handled = self.dispatch(msg, wp, lp, result); }) &&
+         handled;
+}
+
 HWND createWindow(const CreateArgs& args, void* createParam) {
   const std::wstring text = wideText(args.text);
   return CreateWindowExW(args.exStyle, args.className, text.c_str(), args.style,
@@ -75,7 +86,7 @@ LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   }
   NativeWindow* self = NativeWindow::from(hwnd);
   LRESULT result = 0;
-  if (self && self->dispatch(msg, wp, lp, result)) return result;
+  if (self && dispatchGuarded(*self, hwnd, msg, wp, lp, result)) return result;
   result = DefWindowProcW(hwnd, msg, wp, lp);
   if (msg == WM_NCDESTROY && self) self->unbind();
   return result;
@@ -85,7 +96,7 @@ LRESULT CALLBACK subclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp,
                               UINT_PTR, DWORD_PTR data) {
   auto* self = reinterpret_cast<NativeWindow*>(data);
   LRESULT result = 0;
-  if (self->dispatch(msg, wp, lp, result)) return result;
+  if (dispatchGuarded(*self, hwnd, msg, wp, lp, result)) return result;
   result = DefSubclassProc(hwnd, msg, wp, lp);
   if (msg == WM_NCDESTROY) {
     RemoveWindowSubclass(hwnd, subclassProc, kSubclassId);

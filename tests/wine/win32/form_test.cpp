@@ -1,5 +1,8 @@
 // The main window, its pages, status bar and menus.
+#include <stdexcept>
+
 #include "platform/win32/menu.h"
+#include "platform/win32/message_loop.h"
 #include "platform/win32/shortcut.h"
 #include "tests/wine/win32/win32_test.h"
 
@@ -7,6 +10,69 @@ namespace ov::win32 {
 namespace {
 
 using FormTest = Win32Test;
+
+// What the error boxes said; each is closed as soon as it shows, and the
+// message loop then ends when asked to.
+std::wstring errorBoxesSeen;
+bool quitAfterErrorBox = false;
+
+void CALLBACK closeErrorBox(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND box = FindWindowW(L"#32770", L"Orvane");
+  if (!box) return;
+  for (HWND child = GetWindow(box, GW_CHILD); child;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t className[32];
+    GetClassNameW(child, className, 32);
+    wchar_t text[256];
+    const int length = GetWindowTextW(child, text, 256);
+    if (std::wstring(className) == L"Static" && length > 0)
+      errorBoxesSeen += std::wstring(text, length) + L"|";
+  }
+  KillTimer(nullptr, timer);
+  SendMessageW(box, WM_COMMAND, IDOK, 0);
+  if (quitAfterErrorBox) PostQuitMessage(7);
+}
+
+TEST_F(FormTest, AnErrorInAHandlerIsShownAndTheProgramGoesOn) {
+  errorBoxesSeen.clear();
+  ui::Button& button =
+      windows.createButton(form, {"b_addrule", {5, 5, 100, 25}, "+", ""});
+  int clicks = 0;
+  button.onClick = [&] {
+    ++clicks;
+    if (clicks == 1) throw std::out_of_range("нет такой строки");
+    if (clicks == 3) throw 42;
+  };
+  SetTimer(nullptr, 0, 50, closeErrorBox);
+  SendMessageW(hwndOf(button), BM_CLICK, 0, 0);
+  EXPECT_EQ(errorBoxesSeen, L"нет такой строки|");
+  SendMessageW(hwndOf(button), BM_CLICK, 0, 0);
+  EXPECT_EQ(clicks, 2);
+
+  // A click the message loop delivers; an error of any kind.
+  quitAfterErrorBox = true;
+  SetTimer(nullptr, 0, 50, closeErrorBox);
+  PostMessageW(hwndOf(button), BM_CLICK, 0, 0);
+  EXPECT_EQ(runMessageLoop(windows), 7);
+  quitAfterErrorBox = false;
+  EXPECT_EQ(clicks, 3);
+  EXPECT_EQ(errorBoxesSeen, L"нет такой строки|Неизвестная ошибка|");
+}
+
+TEST_F(FormTest, TheWindowKeepsItsSmallestSize) {
+  form.setSmallestSize(400, 100);
+  form.setBounds({10, 20, 100, 50});
+  RECT rect;
+  GetWindowRect(hwndOf(form), &rect);
+  EXPECT_EQ(rect.right - rect.left, 400);
+  EXPECT_EQ(rect.bottom - rect.top, 100);
+  // The system asks the window how far a user may drag its frame.
+  MINMAXINFO limits{};
+  SendMessageW(hwndOf(form), WM_GETMINMAXINFO, 0,
+               reinterpret_cast<LPARAM>(&limits));
+  EXPECT_EQ(limits.ptMinTrackSize.x, 400);
+  EXPECT_EQ(limits.ptMinTrackSize.y, 100);
+}
 
 TEST_F(FormTest, CaptionSizeAndResizeNotice) {
   EXPECT_EQ(textOf(hwndOf(form)), L"Orvane");
