@@ -12,6 +12,10 @@ namespace ov::sim {
 
 namespace {
 
+// A workstation's start time is a FILETIME: 100 ns units since 1601.
+constexpr int64_t kFileTimeFrom1601To1970 = 11644473600;
+constexpr int64_t kFileTimeUnitsPerSecond = 10000000;
+
 JournalArg text(std::string_view s) { return std::string(s); }
 
 // Max uses as the scenario writes them: -1 for no limit.
@@ -251,11 +255,17 @@ NetStatus SimNetApi::NetStatisticsGet(std::string_view server,
   const Target target = reach("NetStatisticsGet", server);
   if (target.status != NERR_Success) return target.status;
   if (level != 0) return ERROR_INVALID_LEVEL;
-  // The scenario's counters by name; the ones it does not set are 0.
-  const auto value = [](const std::map<std::string, int64_t>& set,
-                        std::string_view name) {
+  // The scenario's counters by name. The ones it does not set are 0, but
+  // for the start times: the services started with the run.
+  const int64_t started = world_.startUnixTime();
+  const auto value = [started](const std::map<std::string, int64_t>& set,
+                               std::string_view name) {
     const auto found = set.find(std::string(name));
-    return found == set.end() ? int64_t{0} : found->second;
+    if (found != set.end()) return found->second;
+    if (name == "sts0_start") return started;
+    if (name == "StatisticsStartTime")
+      return (started + kFileTimeFrom1601To1970) * kFileTimeUnitsPerSecond;
+    return int64_t{0};
   };
   if (sameName(service, "LanmanServer")) {
     const auto names = serverStatFields();

@@ -63,6 +63,10 @@ class World {
   explicit World(Clock& clock) : clock_(clock) {}
 
   uint64_t nowMs() const { return clock_.tickMs(); }
+  // Seconds since 1970 when the run started: the services' start.
+  int64_t startUnixTime() const {
+    return clock_.unixTime() - static_cast<int64_t>(clock_.tickMs() / 1000);
+  }
 
   // Applies one world verb as of the event's time; the user verbs (ui, dump,
   // exit, quit) are not the world's and change nothing.

@@ -77,6 +77,14 @@ TEST(StatisticsPage, EnteringThePageFillsBothBoxesAndTheLabels) {
   EXPECT_EQ(form.l_nfiles->caption(), "0");
 }
 
+TEST(StatisticsPage, AServerWithoutAStartTimeHasRunSinceTheScenarioStarted) {
+  LanForm lan("3725 ui page 4\n", {});
+  lan.runUntil(3725.5);
+  const std::string box = lan.form().m_statsv->text();
+  EXPECT_EQ(box.substr(0, box.find("\r\n")),
+            "Служба сервера работает: 1:02:05");
+}
+
 TEST(StatisticsPage, OnlyAutomaticRefreshFollowsTheCountersOnThePage) {
   // The window is shown: a hidden one skips the second's work.
   LanForm lan(serverStats() + kWorkstationStats +

@@ -187,5 +187,19 @@ TEST(SimStatistics, CountersComeInTheRecordsFieldOrder) {
   EXPECT_EQ(run.net().NetStatisticsGet("", "LanmanServer", 0, 0, stats), 5u);
 }
 
+TEST(SimStatistics, TheServicesStartWithTheRunUnlessTheScenarioSaysOtherwise) {
+  SimRun run("0 stats server sts0_fopens=1\n");
+  run.runTo(30);
+  // The fake clock stands still at its date while its tick moves.
+  const int64_t started = UnixSecondsOf({2006, 3, 5, 9, 0, 0}) - 30;
+  NetApi::Statistics stats;
+  ASSERT_EQ(run.net().NetStatisticsGet("", "LanmanServer", 0, 0, stats), 0u);
+  EXPECT_EQ(stats.server.counters[0], static_cast<uint32_t>(started));
+  ASSERT_EQ(run.net().NetStatisticsGet("", "LanmanWorkstation", 0, 0, stats),
+            0u);
+  EXPECT_EQ(stats.workstation.largeCounters[0],
+            (started + 11644473600) * 10000000);
+}
+
 }  // namespace
 }  // namespace ov::sim::testing
