@@ -13,24 +13,37 @@ Image::Image(HWND parent, const ui::ControlArgs& args) : NativeControl(args) {
              .bounds = args.bounds});
 }
 
-Image::~Image() {
+Image::~Image() { releaseMemoryBitmap(); }
+
+void Image::releaseMemoryBitmap() {
   if (memory_ != nullptr) {
-    SelectObject(memory_, oldBitmap_);
+    if (oldBitmap_ != nullptr) SelectObject(memory_, oldBitmap_);
     DeleteDC(memory_);
   }
   if (bitmap_ != nullptr) DeleteObject(bitmap_);
+  memory_ = nullptr;
+  bitmap_ = nullptr;
+  oldBitmap_ = nullptr;
+}
+
+bool Image::makeMemoryBitmap() {
+  if (memory_ != nullptr) return true;
+  HDC screen = GetDC(hwnd());
+  memory_ = CreateCompatibleDC(screen);
+  bitmap_ = CreateCompatibleBitmap(screen, width(), height());
+  ReleaseDC(hwnd(), screen);
+  if (memory_ == nullptr || bitmap_ == nullptr) {
+    // Half of it would take the drawing without showing it: the next
+    // present tries both again.
+    releaseMemoryBitmap();
+    return false;
+  }
+  oldBitmap_ = SelectObject(memory_, bitmap_);
+  return true;
 }
 
 void Image::present() {
-  if (width() <= 0 || height() <= 0) return;
-  if (memory_ == nullptr) {
-    HDC screen = GetDC(hwnd());
-    memory_ = CreateCompatibleDC(screen);
-    bitmap_ = CreateCompatibleBitmap(screen, width(), height());
-    ReleaseDC(hwnd(), screen);
-    if (memory_ == nullptr || bitmap_ == nullptr) return;
-    oldBitmap_ = SelectObject(memory_, bitmap_);
-  }
+  if (width() <= 0 || height() <= 0 || !makeMemoryBitmap()) return;
   // 32-bit pixels top-down: 0x00RRGGBB is the DIB's own order.
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;

@@ -17,6 +17,10 @@ class Image : public NativeControl<headless::Image> {
 
  private:
   void paint();
+  // The memory DC with its bitmap selected; false when either could not be
+  // made, and then neither is kept.
+  bool makeMemoryBitmap();
+  void releaseMemoryBitmap();
 
   HDC memory_ = nullptr;
   HBITMAP bitmap_ = nullptr;
