@@ -23,4 +23,5 @@ expect() {
 expect pass ""
 expect fail day-fails
 expect fail lines-short
+expect fail grows
 exit $status
