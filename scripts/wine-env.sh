@@ -1,5 +1,5 @@
 # Helpers for running Orvane.exe under Wine on a virtual X display.
-# Sourced by scripts/run and the Wine smoke test (bash).
+# Sourced by scripts/run and the Wine tests (bash).
 
 # Says which of the programs a Wine run on a virtual display needs is
 # missing; false when all are there.

@@ -9,7 +9,8 @@ bool SimHotKeys::RegisterHotKey(int id, unsigned modifiers, unsigned vk) {
                                 [&](const Registered& r) {
                                   return r.modifiers == modifiers && r.vk == vk;
                                 });
-  const bool taken = ours || world_.hotKeyTaken(modifiers, vk);
+  const bool taken = ours || world_.hotKeyTaken(modifiers, vk) ||
+                     (real_ && !real_->RegisterHotKey(id, modifiers, vk));
   if (!taken) registered_.push_back({id, modifiers, vk});
   journal_.write("RegisterHotKey",
                  {static_cast<long long>(id), static_cast<long long>(modifiers),
@@ -18,8 +19,17 @@ bool SimHotKeys::RegisterHotKey(int id, unsigned modifiers, unsigned vk) {
 }
 
 bool SimHotKeys::UnregisterHotKey(int id) {
+  if (real_) real_->UnregisterHotKey(id);
   return std::erase_if(registered_,
                        [id](const Registered& r) { return r.id == id; }) > 0;
+}
+
+void SimHotKeys::setRealHotKeys(HotKeyPort* real) {
+  real_ = real;
+  if (real_)
+    real_->onHotKey = [this](int id) {
+      if (onHotKey) onHotKey(id);
+    };
 }
 
 }  // namespace ov::sim

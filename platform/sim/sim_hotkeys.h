@@ -1,7 +1,9 @@
 #pragma once
 // Hot keys against the scenario's world: a combination is taken when the
 // scenario says another program holds it or this program registered it;
-// registrations go to the journal.
+// registrations go to the journal. With the real machine's hot keys set
+// (Orvane.exe /sim) a free combination is registered there too, and its
+// presses reach the program.
 #include <vector>
 
 #include "platform/hotkeys.h"
@@ -16,6 +18,7 @@ class SimHotKeys : public HotKeyPort {
       : world_(world), journal_(journal) {}
   bool RegisterHotKey(int id, unsigned modifiers, unsigned vk) override;
   bool UnregisterHotKey(int id) override;
+  void setRealHotKeys(HotKeyPort* real);
 
  private:
   struct Registered {
@@ -26,6 +29,7 @@ class SimHotKeys : public HotKeyPort {
   World& world_;
   Journal& journal_;
   std::vector<Registered> registered_;
+  HotKeyPort* real_ = nullptr;
 };
 
 }  // namespace ov::sim

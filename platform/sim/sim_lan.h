@@ -42,9 +42,9 @@ class SimLan {
   Sockets& sockets() { return sockets_; }
   FileSystem& fileSystem() { return fileSystem_; }
   Sound& sound() { return sound_; }
-  HotKeyPort& hotKeys() { return hotKeys_; }
+  SimHotKeys& hotKeys() { return hotKeys_; }
   SimRegistry& registry() { return registry_; }
-  ShellPort& shell() { return shell_; }
+  SimShell& shell() { return shell_; }
   InterfaceTable& interfaces() { return interfaces_; }
   SimProcess& processes() { return processes_; }
   SimServices& services() { return services_; }

@@ -168,6 +168,11 @@ int runProgram(const std::vector<std::string>& args) {
   lan.processes().setRealProcesses(&processes);
   // So do the echoes the scenario gives to this machine.
   lan.icmp().setMachineEchoes(&icmp);
+  // The hot keys, the help and the folders are this machine's own too.
+  if (mode.simulated) {
+    lan.hotKeys().setRealHotKeys(&hotKeys);
+    lan.shell().setRealShell(&shell);
+  }
   const std::string file = programFile();
   Services services =
       mode.simulated

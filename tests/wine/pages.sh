@@ -1,21 +1,35 @@
 #!/usr/bin/env bash
 # Orvane.exe under Wine on the simulated LAN: a screenshot of the tray's
 # balloon, of every page of the main window, of the open "&Инструменты"
-# menu and of the about window.
-# The scenario switches the pages and writes a dump after each switch; the
-# dump is the signal that the page is up. Exits 77 (skipped) when Wine,
-# Xvfb, xdotool or the Windows build is missing.
-# Usage: pages.sh ORVANE_EXE SCENARIO WORK_DIR
+# menu and of the about window; then the hot key hides and shows the
+# window and F1 opens the help, as on the machine itself.
+# The tour is played together with the LAN's scenario: it switches the
+# pages and writes a dump after each switch; the dump is the signal that
+# the page is up. Exits 77 (skipped) when Wine, Xvfb, xdotool or the Windows
+# build is missing.
+# Usage: pages.sh ORVANE_EXE LAN_SCENARIO TOUR WORK_DIR
 set -u
-exe=$1 scenario=$2 work=$3
+exe=$1 lan=$2 tour=$3 work=$4
 . "$(dirname "$0")/../../scripts/wine-env.sh"
 
 wine_skip_unless_ready "$exe"
 command -v xdotool >/dev/null || { echo "xdotool is not installed"; exit 77; }
 
-exe=$(realpath "$exe") scenario=$(realpath "$scenario")
+exe=$(realpath "$exe") lan=$(realpath "$lan") tour=$(realpath "$tour")
 mkdir -p "$work" && cd "$work" || exit 1
 rm -f ./*.json ./*.png
+
+# The two scenarios as one, in time order: "+N" times made absolute, and at
+# the same moment the LAN's lines before the tour's.
+awk 'FNR == 1 { prev = 0; file++ }
+     /^[ \t]*(#|$)/ { next }
+     { t = $1; if (t ~ /^\+/) t = prev + substr(t, 2); prev = t
+       rest = $0; sub(/^[ \t]*[^ \t]+/, "", rest)
+       printf "%s\t%d\t%d\t%s\n", t, file, FNR, rest }' "$lan" "$tour" |
+  sort -t "$(printf '\t')" -k1,1g -k2,2n -k3,3n |
+  awk -F '\t' '{ rest = $0; sub(/^[^\t]*\t[^\t]*\t[^\t]*\t/, "", rest); print $1 rest }' \
+    >tour.scn || { echo "cannot merge the tour"; exit 1; }
+scenario=$PWD/tour.scn
 xvfb_start
 trap 'wine_stop; xvfb_stop' EXIT
 wine_use_prefix "$work/wineprefix"
@@ -45,6 +59,16 @@ grep -q '"Image1": {"kind": "image", [^}]*"width": 124, "height": 105' page0.jso
   fail "page 0 has no activity graph"
 grep -q '"m_statws": {[^}]*"text": "Не запущено операций: 0' page4.json ||
   fail "page 4 shows no workstation statistics"
+# Each page at work: the clients and their files, the shares, the server's
+# uptime since the run began, the director's visit in the history.
+for shown in BUH-1 SKLAD 192.168.1.35 'Баланс 2006.xls'; do
+  grep -q "$shown" page0.json || fail "page 0 does not show $shown"
+done
+grep -q 'Price List' page2.json || fail "page 2 does not show the shares"
+grep -q 'Служба сервера работает: 0:00:4' page4.json ||
+  fail "page 4 does not show the server running since the start"
+grep -q 'DIR-PC' page5.json && grep -q 'Приказ о премии.doc' page5.json ||
+  fail "page 5 does not show the director's visit"
 # The menu bar through the keyboard: F10 selects "&Файл", Right moves to
 # "&Инструменты", Down opens it.
 wait_for_dump menu || fail "no dump before the menu"
@@ -67,4 +91,28 @@ xwininfo -root -tree | grep -q '"О программе...": (' ||
 screenshot about.png || fail "no screenshot of the about window"
 wait_for_dump closed || fail "no dump after closing the about window"
 grep -q '"dialog"' closed.json && fail "the about window did not close"
+
+# Alt+F11 hides the window and shows it again: Wine hands a hot key to the
+# program when one of its windows has the X focus.
+visible() { xdotool search --onlyvisible --name '^Orvane$' 2>/dev/null | head -n 1; }
+wait_until() {
+  local _
+  for _ in $(seq 1 20); do eval "$1" && return 0; sleep 0.5; done
+  return 1
+}
+xdotool windowfocus --sync "$window" 2>/dev/null
+xdotool key alt+F11
+wait_until '[ -z "$(visible)" ]' || fail "Alt+F11 did not hide the window"
+tray=$(xdotool search --onlyvisible --name '^Wine System Tray$' | head -n 1)
+[ -n "$tray" ] || fail "no notification area"
+xdotool windowfocus --sync "$tray" 2>/dev/null
+xdotool key alt+F11
+wait_until '[ -n "$(visible)" ]' || fail "Alt+F11 did not show the window again"
+
+# F1 opens the help beside the program in the system's viewer.
+window=$(visible)
+xdotool windowfocus --sync "$window" 2>/dev/null
+xdotool key F1
+wait_until "ps -eo args | grep -qi '^C:\\\\windows\\\\hh\\.exe .*help\\.chm'" ||
+  fail "F1 did not open help.chm"
 echo "screenshots: $(ls ./*.png | tr '\n' ' ')"
