@@ -140,7 +140,7 @@ class TForm1 {
   void mnu_helpClick();     // opens "help.chm"
   void N9Click();           // a client computer's shares
   void mi_openpathClick();  // the folder of an open file
-  // The tools, not built yet.
+  // The tools menu.
   void mnu_netsendClick();
   admin::MessengerContext messengerContext();
   void mnu_pingerClick();

@@ -2,7 +2,8 @@
 # Orvane.exe and connrep.exe side by side under Wine: on the simulated LAN
 # a client opens two files, which the file log records, and the menu item
 # "&Отчет о подключениях" runs connrep.exe on the log; "report.txt" appears
-# in the working folder. Exits 77 (skipped) when Wine, Xvfb or the Windows
+# in the working folder. connrep.exe refuses to write its report over the
+# log, whatever the spelling of its name. Exits 77 (skipped) when Wine, Xvfb or the Windows
 # build is missing.
 # Usage: connections_report.sh ORVANE_EXE CONNREP_EXE WORK_DIR
 set -u
@@ -32,4 +33,11 @@ for expected in 'Отчет о подключениях' '         2       1  PC
   '         1  C:\Docs\b.doc'; do
   grep -qF "$expected" <<<"$report" || { echo "report.txt lacks: $expected"; echo "$report"; exit 1; }
 done
-echo "report.txt made by connrep.exe from netfiles.log"
+
+# The report named as the log, by another spelling: refused, the log kept.
+cp netfiles.log before.log
+timeout 60 wine connrep.exe 'netfiles.log>.\NETFILES.LOG' >>wine.log 2>&1
+status=$?
+[ $status -eq 4 ] || { echo "connrep.exe over its own log: status $status, not 4"; exit 1; }
+cmp -s netfiles.log before.log || { echo "connrep.exe changed the log"; exit 1; }
+echo "report.txt made by connrep.exe from netfiles.log; the log is never overwritten"
