@@ -18,6 +18,24 @@ std::filesystem::path freshFolder() {
   return dir;
 }
 
+// The working directory of a stretch of code, given back however it ends.
+class WorkingDirectory {
+ public:
+  explicit WorkingDirectory(const std::filesystem::path& dir)
+      : previous_(std::filesystem::current_path()) {
+    std::filesystem::current_path(dir);
+  }
+  ~WorkingDirectory() {
+    std::error_code ignored;
+    std::filesystem::current_path(previous_, ignored);
+  }
+  WorkingDirectory(const WorkingDirectory&) = delete;
+  WorkingDirectory& operator=(const WorkingDirectory&) = delete;
+
+ private:
+  std::filesystem::path previous_;
+};
+
 }  // namespace
 
 ScenarioRun::ScenarioRun() : dir_(freshFolder()) {}
@@ -40,17 +58,14 @@ int ScenarioRun::run(const std::string& scenario,
   std::string parseError;
   // The run's working directory is its folder: the file log, the sounds and
   // relative dump names land there.
-  const auto previous = std::filesystem::current_path();
-  std::filesystem::current_path(dir_);
+  const WorkingDirectory inRunFolder(dir_);
   const auto options =
       headless::parseRunnerOptions(args, dir_.string(), parseError);
   if (!options) {
-    std::filesystem::current_path(previous);
     errors_ = parseError;
     return 2;
   }
   const int status = headless::runScenario(*options, err);
-  std::filesystem::current_path(previous);
   errors_ = err.str();
   return status;
 }
