@@ -67,6 +67,35 @@ TEST(Runner, BinaryExitsWithStatusTwoOnABadCommandLineAndZeroOnTheDemo) {
   EXPECT_FALSE(folder.read("j.jsonl").empty());
 }
 
+TEST(Runner, HelpTellsEveryOptionAndAFolderThatIsNotThereIsRefused) {
+  const std::string bin = ORVANE_BIN;
+  ScenarioRun folder;
+  for (const char* asked : {"--help", "-h", "--run-for 5 --help"}) {
+    const std::string out = (folder.dir() / "out.txt").string();
+    const int status =
+        std::system((bin + " " + asked + " >" + out + " 2>&1").c_str());
+    EXPECT_EQ(WEXITSTATUS(status), 0) << asked;
+    const std::string text = folder.read("out.txt");
+    EXPECT_EQ(text.rfind("usage: orvane [--sim FILE]", 0), 0u) << text;
+    for (const char* option :
+         {"--sim FILE ", "--run-for SECONDS ", "--dir DIR ", "--journal FILE ",
+          "--dump FILE ", "--start TIME ", "--help, -h "})
+      EXPECT_NE(text.find(std::string("\n  ") + option), std::string::npos)
+          << option;
+  }
+
+  EXPECT_EQ(folder.run("0 connect PC1 ivan\n",
+                       {"--dir", (folder.dir() / "missing").string()}),
+            2);
+  EXPECT_EQ(folder.errors(), "--dir names no folder: '" +
+                                 (folder.dir() / "missing").string() + "'");
+  std::ofstream(folder.dir() / "a file") << "x";
+  EXPECT_EQ(folder.run("0 connect PC1 ivan\n",
+                       {"--dir", (folder.dir() / "a file").string()}),
+            2);
+  EXPECT_FALSE(std::filesystem::exists(folder.dir() / "missing"));
+}
+
 TEST(Runner, ExitEndsTheRunAtItsMomentAsTheMainMenuExitDoes) {
   ScenarioRun run;
   ASSERT_EQ(run.run("0 connect PC1 ivan\n12.5 exit\n30 disconnect PC1 ivan\n"),

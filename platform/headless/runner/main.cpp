@@ -19,11 +19,12 @@ int main(int argc, char** argv) {
   const auto options = ov::headless::parseRunnerOptions(
       std::vector<std::string>(argv + 1, argv + argc), defaultDir, error);
   if (!options) {
-    std::cerr << "orvane: " << error << "\n"
-              << "usage: orvane [--sim FILE] [--run-for SECONDS] [--dir DIR] "
-                 "[--journal FILE] [--dump FILE] "
-                 "[--start \"YYYY-MM-DD HH:MM:SS\"]\n";
+    std::cerr << "orvane: " << error << "\n" << ov::headless::kRunnerUsage;
     return 2;
+  }
+  if (options->help) {
+    std::cout << ov::headless::kRunnerUsage << ov::headless::kRunnerHelp;
+    return 0;
   }
   return ov::headless::runScenario(*options, std::cerr);
 }

@@ -1,6 +1,7 @@
 #include "platform/headless/runner/options.h"
 
 #include <cstdio>
+#include <filesystem>
 
 #include "platform/headless/virtual_clock.h"
 
@@ -22,6 +23,33 @@ std::string withSeparator(std::string dir) {
 }
 
 }  // namespace
+
+const char kRunnerUsage[] =
+    "usage: orvane [--sim FILE] [--run-for SECONDS] [--dir DIR] "
+    "[--journal FILE] [--dump FILE] [--start \"YYYY-MM-DD HH:MM:SS\"]\n";
+
+const char kRunnerHelp[] =
+    "The main form of Orvane without a window, on a virtual clock.\n"
+    "  --sim FILE         play the scenario FILE on the simulated LAN; "
+    "without it\n"
+    "                     nobody is on the LAN and the interfaces are this\n"
+    "                     machine's own\n"
+    "  --run-for SECONDS  end the run after that much virtual time "
+    "(default: an\n"
+    "                     hour; an exit in the scenario ends it sooner)\n"
+    "  --dir DIR          the program's folder, an existing one: OV.CFG, the "
+    "lists,\n"
+    "                     the rules and traffic.log live there (default: the\n"
+    "                     folder of this program)\n"
+    "  --journal FILE     write every effect on the world there, one JSON "
+    "line each\n"
+    "  --dump FILE        write what the form shows there at the end of the "
+    "run\n"
+    "  --start TIME       the local date and time the virtual clock starts at\n"
+    "                     (default: now)\n"
+    "  --help, -h         show this and exit\n"
+    "Exit status: 0 after a run, 2 for a mistake in the command line or the\n"
+    "scenario.\n";
 
 std::optional<LocalDateTime> parseStartTime(const std::string& text) {
   LocalDateTime t;
@@ -45,6 +73,10 @@ std::optional<RunnerOptions> parseRunnerOptions(
   options.programDir = withSeparator(defaultDir);
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& name = args[i];
+    if (name == "--help" || name == "-h") {
+      options.help = true;
+      return options;
+    }
     if (i + 1 >= args.size()) {
       error = name.rfind("--", 0) == 0 ? name + " needs a value"
                                        : "unexpected argument '" + name + "'";
@@ -60,6 +92,11 @@ std::optional<RunnerOptions> parseRunnerOptions(
         return std::nullopt;
       }
     } else if (name == "--dir") {
+      std::error_code notThere;
+      if (!std::filesystem::is_directory(value, notThere)) {
+        error = "--dir names no folder: '" + value + "'";
+        return std::nullopt;
+      }
       options.programDir = withSeparator(value);
     } else if (name == "--journal") {
       options.journal = value;

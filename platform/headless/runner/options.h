@@ -17,10 +17,16 @@ struct RunnerOptions {
   std::string journal;
   std::string dump;
   std::optional<LocalDateTime> start;
+  bool help = false;  // --help or -h: the usage is asked for, nothing runs
 };
 
+// The usage line, and what each option does.
+extern const char kRunnerUsage[];
+extern const char kRunnerHelp[];
+
 // Reads the arguments after the program name; on a mistake, error says
-// what is wrong.
+// what is wrong. A --dir that names no folder is a mistake: every save
+// would go nowhere.
 std::optional<RunnerOptions> parseRunnerOptions(
     const std::vector<std::string>& args, const std::string& defaultDir,
     std::string& error);
