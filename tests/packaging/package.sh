@@ -28,6 +28,19 @@ iconv -f CP1251 -t UTF-8 "$readme" | grep -q '^Установка' ||
   { echo "readme.txt is not Russian in Windows-1251"; status=1; }
 [ "$(grep -c $'\r$' "$readme")" = "$(wc -l <"$readme")" ] ||
   { echo "readme.txt lines do not end in CR LF"; status=1; }
-cmp -s "$work/$folder/Orvane.exe" "$build/platform/win32/Orvane.exe" ||
-  { echo "Orvane.exe in the zip is not the one built"; status=1; }
+# The programs go stripped; the build keeps them whole.
+for file in Orvane.exe tallyrep.exe connrep.exe; do
+  shipped="$work/$folder/$file" built="$build/platform/win32/$file"
+  # Stripping stamps the file with its own time: the sections must agree.
+  x86_64-w64-mingw32-strip --strip-all -o "$work/expected.exe" "$built"
+  sections() { x86_64-w64-mingw32-objdump -h "$1" | tail -n +4; }
+  [ "$(sections "$shipped")" = "$(sections "$work/expected.exe")" ] ||
+    { echo "$file in the zip is not the stripped one built"; status=1; }
+  x86_64-w64-mingw32-objdump -h "$shipped" | grep -q '\.debug' &&
+    { echo "$file in the zip has debug sections"; status=1; }
+  x86_64-w64-mingw32-objdump -h "$built" | grep -q '\.debug' ||
+    { echo "$file in the build lost its debug sections"; status=1; }
+  [ "$(stat -c %s "$shipped")" -lt "$(stat -c %s "$built")" ] ||
+    { echo "$file in the zip is no smaller than the one built"; status=1; }
+done
 exit $status
