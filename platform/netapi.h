@@ -15,8 +15,10 @@ namespace ov {
 using NetStatus = uint32_t;
 inline constexpr NetStatus NERR_Success = 0;
 inline constexpr NetStatus ERROR_ACCESS_DENIED = 5;
+inline constexpr NetStatus ERROR_NOT_SUPPORTED = 50;
 inline constexpr NetStatus ERROR_BAD_NETPATH = 53;
 inline constexpr NetStatus ERROR_INVALID_PARAMETER = 87;
+inline constexpr NetStatus ERROR_INVALID_LEVEL = 124;
 inline constexpr NetStatus ERROR_MORE_DATA = 234;
 inline constexpr NetStatus NERR_NetNameNotFound = 2310;
 inline constexpr uint32_t MAX_PREFERRED_LENGTH = 0xFFFFFFFFu;

@@ -17,6 +17,8 @@ ensure_packages() {
 
 BUILD_PACKAGES=(cmake g++ make googletest libgtest-dev libgmock-dev libbenchmark-dev
   g++-mingw-w64-x86-64-posix fp-utils)
+# orvane --server and its tests against a private smbd with real clients.
+SAMBA_PACKAGES=(pkg-config samba samba-dev smbclient python3-samba iproute2)
 # Without the fonts Wine draws the caption buttons as the letters "0 1 r".
 WINE_PACKAGES=(wine wine64 xvfb xauth imagemagick x11-utils xdotool fonts-wine
   fonts-liberation)

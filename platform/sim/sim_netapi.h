@@ -7,7 +7,6 @@
 
 namespace ov::sim {
 
-inline constexpr NetStatus ERROR_INVALID_LEVEL = 124;
 inline constexpr NetStatus NERR_DuplicateShare = 2118;
 inline constexpr NetStatus NERR_UserNotFound = 2221;
 inline constexpr NetStatus NERR_ClientNameNotFound = 2312;

@@ -76,10 +76,12 @@ TEST(Runner, HelpTellsEveryOptionAndAFolderThatIsNotThereIsRefused) {
         std::system((bin + " " + asked + " >" + out + " 2>&1").c_str());
     EXPECT_EQ(WEXITSTATUS(status), 0) << asked;
     const std::string text = folder.read("out.txt");
-    EXPECT_EQ(text.rfind("usage: orvane [--sim FILE]", 0), 0u) << text;
+    EXPECT_EQ(text.rfind("usage: orvane [--sim FILE | --server NAME", 0), 0u)
+        << text;
     for (const char* option :
-         {"--sim FILE ", "--run-for SECONDS ", "--dir DIR ", "--journal FILE ",
-          "--dump FILE ", "--start TIME ", "--help, -h "})
+         {"--sim FILE ", "--server NAME ", "--credentials FILE ", "--show ",
+          "--status FILE ", "--run-for SECONDS ", "--dir DIR ",
+          "--journal FILE ", "--dump FILE ", "--start TIME ", "--help, -h "})
       EXPECT_NE(text.find(std::string("\n  ") + option), std::string::npos)
           << option;
   }
@@ -94,6 +96,20 @@ TEST(Runner, HelpTellsEveryOptionAndAFolderThatIsNotThereIsRefused) {
                        {"--dir", (folder.dir() / "a file").string()}),
             2);
   EXPECT_FALSE(std::filesystem::exists(folder.dir() / "missing"));
+
+  // A real server is watched instead of a scenario, never beside one.
+  EXPECT_EQ(folder.run("0 connect PC1 ivan\n",
+                       {"--server", "FILESRV", "--credentials", "a.creds"}),
+            2);
+  EXPECT_EQ(folder.errors(), "--sim and --server exclude each other");
+  const std::string lonely = (folder.dir() / "out.txt").string();
+  const int status = std::system(
+      (bin + " --server FILESRV --run-for 1 >" + lonely + " 2>&1").c_str());
+  EXPECT_EQ(WEXITSTATUS(status), 2);
+  EXPECT_EQ(folder.read("out.txt").rfind(
+                "orvane: --server and --credentials go together\n", 0),
+            0u)
+      << folder.read("out.txt");
 }
 
 TEST(Runner, ExitEndsTheRunAtItsMomentAsTheMainMenuExitDoes) {

@@ -25,11 +25,13 @@ std::string withSeparator(std::string dir) {
 }  // namespace
 
 const char kRunnerUsage[] =
-    "usage: orvane [--sim FILE] [--run-for SECONDS] [--dir DIR] "
-    "[--journal FILE] [--dump FILE] [--start \"YYYY-MM-DD HH:MM:SS\"]\n";
+    "usage: orvane [--sim FILE | --server NAME --credentials FILE] "
+    "[--run-for SECONDS] [--dir DIR] [--journal FILE] [--dump FILE] "
+    "[--status FILE] [--show] [--start \"YYYY-MM-DD HH:MM:SS\"]\n";
 
 const char kRunnerHelp[] =
-    "The main form of Orvane without a window, on a virtual clock.\n"
+    "The main form of Orvane without a window: on a virtual clock against the\n"
+    "simulated LAN, or in real time against a Samba server.\n"
     "  --sim FILE         play the scenario FILE on the simulated LAN; "
     "without it\n"
     "                     nobody is on the LAN and the interfaces are this\n"
@@ -41,6 +43,21 @@ const char kRunnerHelp[] =
     "lists,\n"
     "                     the rules and traffic.log live there (default: the\n"
     "                     folder of this program)\n"
+    "  --server NAME      watch the Samba server NAME instead, in real time, "
+    "until\n"
+    "                     --run-for ends or SIGINT or SIGTERM comes, which "
+    "end it\n"
+    "                     as the main menu's exit does\n"
+    "  --credentials FILE the account for --server, in the format of "
+    "smbclient's\n"
+    "                     --authentication-file (username =, password =, "
+    "domain =)\n"
+    "  --show             show the window at start, as a double click on the "
+    "tray\n"
+    "                     icon does\n"
+    "  --status FILE      rewrite the dump there after every timer (beside "
+    "it, then\n"
+    "                     renamed)\n"
     "  --journal FILE     write every effect on the world there, one JSON "
     "line each\n"
     "  --dump FILE        write what the form shows there at the end of the "
@@ -77,6 +94,10 @@ std::optional<RunnerOptions> parseRunnerOptions(
       options.help = true;
       return options;
     }
+    if (name == "--show") {
+      options.show = true;
+      continue;
+    }
     if (i + 1 >= args.size()) {
       error = name.rfind("--", 0) == 0 ? name + " needs a value"
                                        : "unexpected argument '" + name + "'";
@@ -98,6 +119,12 @@ std::optional<RunnerOptions> parseRunnerOptions(
         return std::nullopt;
       }
       options.programDir = withSeparator(value);
+    } else if (name == "--server") {
+      options.server = value;
+    } else if (name == "--credentials") {
+      options.credentials = value;
+    } else if (name == "--status") {
+      options.status = value;
     } else if (name == "--journal") {
       options.journal = value;
     } else if (name == "--dump") {
@@ -113,6 +140,11 @@ std::optional<RunnerOptions> parseRunnerOptions(
       return std::nullopt;
     }
   }
+  if (!options.server.empty() && !options.scenario.empty())
+    error = "--sim and --server exclude each other";
+  else if (options.server.empty() != options.credentials.empty())
+    error = "--server and --credentials go together";
+  if (!error.empty()) return std::nullopt;
   return options;
 }
 

@@ -18,6 +18,11 @@ struct RunnerOptions {
   std::string dump;
   std::optional<LocalDateTime> start;
   bool help = false;  // --help or -h: the usage is asked for, nothing runs
+  // A real server watched instead of the simulated LAN, on the wall clock.
+  std::string server;
+  std::string credentials;  // smbclient's authentication file
+  bool show = false;        // the window shown at start
+  std::string status;       // the dump, rewritten after every timer
 };
 
 // The usage line, and what each option does.

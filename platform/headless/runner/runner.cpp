@@ -1,5 +1,7 @@
 #include "platform/headless/runner/runner.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <ctime>
 #include <functional>
 #include <optional>
@@ -8,6 +10,8 @@
 #include "app/form1.h"
 #include "platform/headless/headless_locale.h"
 #include "platform/headless/recording_tray.h"
+#include "platform/headless/runner/server_net.h"
+#include "platform/headless/runner/wall_clock_pacing.h"
 #include "platform/headless/user_events.h"
 #include "platform/headless/virtual_clock.h"
 #include "platform/headless/window_system.h"
@@ -21,6 +25,7 @@ namespace ov::headless {
 namespace {
 
 constexpr uint64_t kDefaultRunMs = 3600 * 1000;
+constexpr uint32_t kShowAfterMs = 500;
 // The program file as it stands in the program's folder.
 constexpr char kProgramFileName[] = "Orvane.exe";
 
@@ -39,16 +44,17 @@ LocalDateTime realLocalTime() {
   return t;
 }
 
-// Everything one run is made of, in the order it must be built.
+// Everything one run is made of, in the order it must be built. With a real
+// server's port the form watches that server, on the wall clock.
 class Run {
  public:
-  Run(const RunnerOptions& options, sim::Scenario scenario)
+  Run(const RunnerOptions& options, sim::Scenario scenario, NetApi* server)
       : clock_(options.start.value_or(realLocalTime())),
         journal_([this] { return clock_.tickMs(); }),
         lan_(clock_, journal_, std::move(scenario)),
         tray_(&journal_),
         services_{
-            lan_.netApi(),
+            server ? *server : lan_.netApi(),
             lan_.sockets(),
             lan_.fileSystem(),
             lan_.sound(),
@@ -79,6 +85,7 @@ class Run {
     lan_.icmp().setMachineEchoes(&machineIcmp_);
     // The tray menu's exit ends the run with nothing saved.
     windows_.onTerminate = [this] { ended_ = quit_ = true; };
+    if (server) pacing_.emplace();
   }
 
   bool openJournal() {
@@ -99,6 +106,7 @@ class Run {
       pump(done, err);
     };
     if (waiting_) events_.handle(waiting_->verb, waiting_->args, err);
+    if (options_.show) showAfterStart(err);
     pump([] { return false; }, err);
     finish(err);
   }
@@ -119,14 +127,40 @@ class Run {
           if (!event) break;
           events_.handle(event->verb, event->args, err);
         }
+      } else if (pacing_ &&
+                 !pacing_->waitFor(std::min(timerDue.value_or(endMs), endMs))) {
+        // SIGINT or SIGTERM: the run ends as the main menu's exit ends it.
+        ended_ = true;
       } else if (!clock_.fireNextTimer(endMs)) {
         // Time is up. The dump is taken here, so that it still sees a
         // dialog that is open at the end.
         clock_.advanceTo(endMs);
         writeEndDump(err);
         ended_ = true;
+      } else {
+        writeStatus(err);
       }
     }
+  }
+
+  // The window opens from the tray as a double click opens it, once the
+  // start-up has hidden it there.
+  void showAfterStart(std::ostream& err) {
+    showTimer_ = clock_.createTimer(kShowAfterMs, true);
+    showTimer_->onTimer = [this, &err] {
+      showTimer_->setEnabled(false);
+      events_.handle("ui", {"tray", "dblclick"}, err);
+    };
+  }
+
+  // The live dump: written beside its file and renamed over it, so a
+  // reader never sees half of one.
+  void writeStatus(std::ostream& err) {
+    if (options_.status.empty()) return;
+    const std::string fresh = options_.status + ".new";
+    if (!writeDump(fresh, windows_) ||
+        std::rename(fresh.c_str(), options_.status.c_str()) != 0)
+      err << "cannot write " << options_.status << '\n';
   }
 
   void writeEndDump(std::ostream& err) {
@@ -156,6 +190,8 @@ class Run {
   UserEvents events_;
   const RunnerOptions& options_;
   std::unique_ptr<TForm1> form_;
+  std::optional<WallClockPacing> pacing_;
+  std::unique_ptr<Timer> showTimer_;
   std::optional<sim::ScenarioEvent> waiting_;
   bool ended_ = false;
   bool quit_ = false;
@@ -178,7 +214,16 @@ int runScenario(const RunnerOptions& options, std::ostream& err) {
     if (event.verb == "ui") userEvents.push_back(event);
   const std::string fileName = scenario.fileName;
 
-  Run run(options, std::move(scenario));
+  std::unique_ptr<NetApi> server;
+  if (!options.server.empty()) {
+    std::string reason;
+    server = connectServer(options, reason);
+    if (!server) {
+      err << "orvane: " << options.server << ": " << reason << '\n';
+      return 1;
+    }
+  }
+  Run run(options, std::move(scenario), server.get());
   if (!run.openJournal()) {
     err << "cannot write the journal " << options.journal << '\n';
     return 2;

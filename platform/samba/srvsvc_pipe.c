@@ -1,0 +1,225 @@
+/* The srvsvc calls through Samba's DCE/RPC client. Samba installs the
+   interface's marshalling (ndr_table_srvsvc) but not its C records: the
+   records below are laid out as its IDL compiler lays them out, and the
+   table's own push and pull functions marshal them. */
+#include "platform/samba/srvsvc_pipe.h"
+
+#include <core/ntstatus.h>
+#include <core/werror.h>
+#include <credentials.h>
+#include <dcerpc.h>
+#include <param.h>
+#include <stdbool.h>
+#include <stdio.h>
+#include <talloc.h>
+#include <tevent.h>
+#include <util/data_blob.h>
+
+extern const struct ndr_interface_table ndr_table_srvsvc;
+
+enum {
+  kNetFileEnum = 9,
+  kNetFileClose = 11,
+  kNetSessEnum = 12,
+  kNetSessDel = 13,
+};
+
+struct srvsvc_NetSessCtr1 {
+  uint32_t count;
+  ov_session1* array; /* the same layout as srvsvc_NetSessInfo1 */
+};
+struct srvsvc_NetSessInfoCtr {
+  uint32_t level;
+  union {
+    struct srvsvc_NetSessCtr1* ctr1;
+  } ctr;
+};
+struct srvsvc_NetSessEnum {
+  struct {
+    const char* server_unc;
+    const char* client;
+    const char* user;
+    uint32_t max_buffer;
+    struct srvsvc_NetSessInfoCtr* info_ctr;
+    uint32_t* resume_handle;
+  } in;
+  struct {
+    uint32_t* totalentries;
+    struct srvsvc_NetSessInfoCtr* info_ctr;
+    uint32_t* resume_handle;
+    WERROR result;
+  } out;
+};
+
+struct srvsvc_NetFileCtr3 {
+  uint32_t count;
+  ov_file3* array; /* the same layout as srvsvc_NetFileInfo3 */
+};
+struct srvsvc_NetFileInfoCtr {
+  uint32_t level;
+  union {
+    struct srvsvc_NetFileCtr3* ctr3;
+  } ctr;
+};
+struct srvsvc_NetFileEnum {
+  struct {
+    const char* server_unc;
+    const char* path;
+    const char* user;
+    uint32_t max_buffer;
+    struct srvsvc_NetFileInfoCtr* info_ctr;
+    uint32_t* resume_handle;
+  } in;
+  struct {
+    uint32_t* totalentries;
+    struct srvsvc_NetFileInfoCtr* info_ctr;
+    uint32_t* resume_handle;
+    WERROR result;
+  } out;
+};
+
+struct srvsvc_NetSessDel {
+  struct {
+    const char* server_unc;
+    const char* client;
+    const char* user;
+  } in;
+  struct {
+    WERROR result;
+  } out;
+};
+
+struct srvsvc_NetFileClose {
+  struct {
+    const char* server_unc;
+    uint32_t fid;
+  } in;
+  struct {
+    WERROR result;
+  } out;
+};
+
+struct ov_srvsvc {
+  TALLOC_CTX* mem;
+  TALLOC_CTX* answers; /* the last call's records */
+  struct dcerpc_pipe* pipe;
+  const char* server_unc;
+};
+
+ov_srvsvc* ov_srvsvc_open(const char* server, const char* credentials_file,
+                          unsigned timeout_seconds, char* error,
+                          size_t error_size) {
+  TALLOC_CTX* mem = talloc_new(NULL);
+  ov_srvsvc* self = talloc_zero(mem, ov_srvsvc);
+  self->mem = mem;
+  struct tevent_context* events = tevent_context_init(mem);
+  struct loadparm_context* lp = loadparm_init_global(false);
+  struct cli_credentials* credentials = cli_credentials_init(mem);
+  if (!events || !lp || !credentials) {
+    snprintf(error, error_size, "out of memory");
+    talloc_free(mem);
+    return NULL;
+  }
+  cli_credentials_set_conf(credentials, lp);
+  if (!cli_credentials_parse_file(credentials, credentials_file,
+                                  CRED_SPECIFIED)) {
+    snprintf(error, error_size, "cannot read the credentials file %s",
+             credentials_file);
+    talloc_free(mem);
+    return NULL;
+  }
+  dcerpc_init();
+  const char* binding = talloc_asprintf(mem, "ncacn_np:%s", server);
+  NTSTATUS status = dcerpc_pipe_connect(
+      mem, &self->pipe, binding, &ndr_table_srvsvc, credentials, events, lp);
+  if (!NT_STATUS_IS_OK(status)) {
+    snprintf(error, error_size, "cannot reach the server service of %s: %s",
+             server, nt_errstr(status));
+    talloc_free(mem);
+    return NULL;
+  }
+  dcerpc_binding_handle_set_timeout(self->pipe->binding_handle,
+                                    timeout_seconds);
+  self->server_unc = talloc_asprintf(mem, "\\\\%s", server);
+  return self;
+}
+
+void ov_srvsvc_close(ov_srvsvc* self) {
+  if (self) talloc_free(self->mem);
+}
+
+/* A fresh context for the call's answer; the last one's records go. */
+static TALLOC_CTX* new_answer(ov_srvsvc* self) {
+  talloc_free(self->answers);
+  self->answers = talloc_new(self->mem);
+  return self->answers;
+}
+
+static uint32_t call(ov_srvsvc* self, uint32_t opnum, TALLOC_CTX* mem,
+                     void* record, const WERROR* result) {
+  NTSTATUS status = dcerpc_binding_handle_call(
+      self->pipe->binding_handle, NULL, &ndr_table_srvsvc, opnum, mem, record);
+  if (!NT_STATUS_IS_OK(status)) return OV_SRVSVC_BROKEN;
+  return W_ERROR_V(*result);
+}
+
+uint32_t ov_srvsvc_sessions(ov_srvsvc* self, const ov_session1** sessions,
+                            uint32_t* count) {
+  TALLOC_CTX* mem = new_answer(self);
+  struct srvsvc_NetSessCtr1* ctr1 = talloc_zero(mem, struct srvsvc_NetSessCtr1);
+  struct srvsvc_NetSessInfoCtr* info =
+      talloc_zero(mem, struct srvsvc_NetSessInfoCtr);
+  uint32_t total = 0;
+  uint32_t resume = 0;
+  info->level = 1;
+  info->ctr.ctr1 = ctr1;
+  struct srvsvc_NetSessEnum r = {
+      .in = {.server_unc = self->server_unc,
+             .info_ctr = info,
+             .max_buffer = 0xFFFFFFFFu,
+             .resume_handle = &resume},
+      .out = {
+          .totalentries = &total, .info_ctr = info, .resume_handle = &resume}};
+  uint32_t result = call(self, kNetSessEnum, mem, &r, &r.out.result);
+  *sessions = info->ctr.ctr1 ? info->ctr.ctr1->array : NULL;
+  *count = info->ctr.ctr1 && *sessions ? info->ctr.ctr1->count : 0;
+  return result;
+}
+
+uint32_t ov_srvsvc_files(ov_srvsvc* self, const ov_file3** files,
+                         uint32_t* count) {
+  TALLOC_CTX* mem = new_answer(self);
+  struct srvsvc_NetFileCtr3* ctr3 = talloc_zero(mem, struct srvsvc_NetFileCtr3);
+  struct srvsvc_NetFileInfoCtr* info =
+      talloc_zero(mem, struct srvsvc_NetFileInfoCtr);
+  uint32_t total = 0;
+  uint32_t resume = 0;
+  info->level = 3;
+  info->ctr.ctr3 = ctr3;
+  struct srvsvc_NetFileEnum r = {
+      .in = {.server_unc = self->server_unc,
+             .info_ctr = info,
+             .max_buffer = 0xFFFFFFFFu,
+             .resume_handle = &resume},
+      .out = {
+          .totalentries = &total, .info_ctr = info, .resume_handle = &resume}};
+  uint32_t result = call(self, kNetFileEnum, mem, &r, &r.out.result);
+  *files = info->ctr.ctr3 ? info->ctr.ctr3->array : NULL;
+  *count = info->ctr.ctr3 && *files ? info->ctr.ctr3->count : 0;
+  return result;
+}
+
+uint32_t ov_srvsvc_session_del(ov_srvsvc* self, const char* client,
+                               const char* user) {
+  TALLOC_CTX* mem = new_answer(self);
+  struct srvsvc_NetSessDel r = {
+      .in = {.server_unc = self->server_unc, .client = client, .user = user}};
+  return call(self, kNetSessDel, mem, &r, &r.out.result);
+}
+
+uint32_t ov_srvsvc_file_close(ov_srvsvc* self, uint32_t id) {
+  TALLOC_CTX* mem = new_answer(self);
+  struct srvsvc_NetFileClose r = {
+      .in = {.server_unc = self->server_unc, .fid = id}};
+  return call(self, kNetFileClose, mem, &r, &r.out.result);
+}

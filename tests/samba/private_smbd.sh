@@ -1,0 +1,105 @@
+# A private smbd for the tests, on loopback port 445: its own smb.conf and
+# folders under one work folder, one share "office", an administrator and
+# two client users. Sourced (bash); everything it starts and adds is taken
+# away by samba_stop, which the caller sets as its exit trap.
+# Needs root and the samba packages; samba_skip_unless_ready exits 77
+# without them.
+
+SAMBA_ADMIN=ovadmin SAMBA_ADMIN_PASSWORD=Admin-pass-1
+SAMBA_USERS=(ovbuh ovsklad) SAMBA_USER_PASSWORD=Client-pass-1
+SAMBA_ADMIN_GROUP=ovadmins
+
+samba_skip_unless_ready() {
+  [ "$(id -u)" -eq 0 ] || { echo "the private smbd needs root"; exit 77; }
+  local tool
+  for tool in smbd smbpasswd net smbstatus; do
+    command -v $tool >/dev/null || { echo "$tool is not installed"; exit 77; }
+  done
+  /usr/bin/python3 -c 'import samba.samba3.libsmb_samba_internal' 2>/dev/null ||
+    { echo "python3-samba is not installed"; exit 77; }
+  if ss -ltn 2>/dev/null | grep -q ':445 '; then
+    echo "port 445 is taken by another server"
+    exit 77
+  fi
+}
+
+# samba_start WORK: the server is up and answering when it returns 0.
+samba_start() {
+  SAMBA_WORK=$1
+  local w=$SAMBA_WORK
+  rm -rf "$w" && mkdir -p "$w"/{private,lock,state,cache,pid,log,ncalrpc,office} || return 1
+  chmod 777 "$w/office"
+  SAMBA_CONF=$w/smb.conf
+  cat >"$SAMBA_CONF" <<CONF
+[global]
+  server role = standalone server
+  disable netbios = yes
+  smb ports = 445
+  interfaces = lo
+  bind interfaces only = yes
+  private dir = $w/private
+  lock directory = $w/lock
+  state directory = $w/state
+  cache directory = $w/cache
+  pid directory = $w/pid
+  ncalrpc dir = $w/ncalrpc
+  log file = $w/log/%m.log
+  passdb backend = tdbsam:$w/private/passdb.tdb
+  map to guest = never
+  load printers = no
+  printing = bsd
+  printcap name = /dev/null
+[office]
+  path = $w/office
+  read only = no
+CONF
+  getent group $SAMBA_ADMIN_GROUP >/dev/null || groupadd $SAMBA_ADMIN_GROUP || return 1
+  local user
+  for user in $SAMBA_ADMIN "${SAMBA_USERS[@]}"; do
+    id $user >/dev/null 2>&1 || useradd -M -s /usr/sbin/nologin $user || return 1
+  done
+  usermod -a -G $SAMBA_ADMIN_GROUP $SAMBA_ADMIN || return 1
+  printf '%s\n%s\n' $SAMBA_ADMIN_PASSWORD $SAMBA_ADMIN_PASSWORD |
+    smbpasswd -c "$SAMBA_CONF" -s -a $SAMBA_ADMIN >/dev/null || return 1
+  for user in "${SAMBA_USERS[@]}"; do
+    printf '%s\n%s\n' $SAMBA_USER_PASSWORD $SAMBA_USER_PASSWORD |
+      smbpasswd -c "$SAMBA_CONF" -s -a $user >/dev/null || return 1
+  done
+  # smbd signals its own process group when it ends: a group of its own.
+  setsid smbd -s "$SAMBA_CONF" --foreground --no-process-group \
+    >"$w/log/smbd.out" 2>&1 </dev/null &
+  SAMBA_PID=$!
+  net -s "$SAMBA_CONF" groupmap add sid=S-1-5-32-544 \
+    unixgroup=$SAMBA_ADMIN_GROUP type=builtin >/dev/null 2>&1
+  local _
+  for _ in $(seq 1 60); do
+    ss -ltn 2>/dev/null | grep -q '127.0.0.1:445 ' && return 0
+    kill -0 $SAMBA_PID 2>/dev/null || break
+    sleep 0.25
+  done
+  echo "smbd did not start; see $w/log"
+  return 1
+}
+
+samba_stop() {
+  [ -n "${SAMBA_WORK:-}" ] || return 0
+  local pidfile pid
+  [ -n "${SAMBA_PID:-}" ] && kill "$SAMBA_PID" 2>/dev/null
+  # samba-dcerpcd comes with the first RPC call and outlives smbd.
+  for pidfile in "$SAMBA_WORK"/pid/*.pid; do
+    [ -f "$pidfile" ] || continue
+    pid=$(cat "$pidfile")
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null
+  done
+  pkill -f -- "-s $SAMBA_CONF" 2>/dev/null
+  pkill -f -- "--configfile=$SAMBA_CONF" 2>/dev/null
+  sleep 0.5
+  pkill -9 -f -- "$SAMBA_CONF" 2>/dev/null
+  local user
+  for user in $SAMBA_ADMIN "${SAMBA_USERS[@]}"; do
+    id $user >/dev/null 2>&1 && userdel $user 2>/dev/null
+  done
+  getent group $SAMBA_ADMIN_GROUP >/dev/null && groupdel $SAMBA_ADMIN_GROUP 2>/dev/null
+  rm -rf "$SAMBA_WORK"
+  SAMBA_WORK=
+}

@@ -1,0 +1,108 @@
+#!/usr/bin/env bash
+# orvane --server against a private smbd with real SMB clients: two users
+# hold five files open; the grids show both sessions and every file, the
+# file log has one line per opening in Windows-1251 with CR LF, a signal
+# ends the run as the main menu's exit does, and a wrong password or a
+# server that is not there give one clear line and no hang.
+# Exits 77 (skipped) without root or the samba packages.
+# Usage: watch.sh ORVANE WORK_DIR
+set -u
+orvane=$1 work=$2
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/private_smbd.sh"
+samba_skip_unless_ready
+
+status=0
+fail() { echo "FAIL: $*"; status=1; }
+
+rm -rf "$work" && mkdir -p "$work" || exit 1
+clients=()
+trap 'kill "${clients[@]}" 2>/dev/null; wait "${clients[@]}" 2>/dev/null; samba_stop' EXIT
+samba_start "$work/server" || exit 1
+creds=$work/admin.creds
+printf 'username = %s\npassword = %s\ndomain = WORKGROUP\n' \
+  "$SAMBA_ADMIN" "$SAMBA_ADMIN_PASSWORD" >"$creds"
+
+# A client holds its files until it is ended.
+hold() {
+  local user=$1
+  shift
+  /usr/bin/python3 "$here/hold_files.py" "$SAMBA_CONF" 127.0.0.1 office \
+    "$user" "$SAMBA_USER_PASSWORD" "$@" >"$work/$user.out" 2>&1 &
+  clients+=($!)
+  local _
+  for _ in $(seq 1 40); do
+    grep -q ready "$work/$user.out" 2>/dev/null && return 0
+    sleep 0.25
+  done
+  echo "the client $user did not open its files:"; cat "$work/$user.out"
+  exit 1
+}
+hold "${SAMBA_USERS[0]}" 'Отчёт за март.doc' smeta.xls plan.txt
+hold "${SAMBA_USERS[1]}" price.doc stock.xls
+
+dir=$work/program
+mkdir -p "$dir"
+printf '[Log]\r\nUse=1\r\nFiles=%s\r\n' "$dir/netfiles.log" >"$dir/OV.CFG"
+(cd "$dir" && timeout 60 "$orvane" --server 127.0.0.1 --credentials "$creds" \
+  --dir "$dir" --run-for 4 --show --dump "$dir/end.json") >"$work/run.out" 2>&1
+code=$?
+[ $code -eq 0 ] || fail "the watching run ended with $code: $(cat "$work/run.out")"
+
+/usr/bin/python3 - "$dir/end.json" <<'PY' || status=1
+import json, sys
+form = json.load(open(sys.argv[1]))
+conns = form["st_conns"]["rows"][1:]
+files = form["st_files"]["rows"][1:]
+users = sorted(row[1] for row in conns if row[0])
+problems = []
+# The watcher's own session to the server is there too.
+if users != ["ovadmin", "ovbuh", "ovsklad"]:
+    problems.append("sessions shown: %s" % users)
+shown = sorted((row[0], row[4].rsplit("\\", 1)[-1]) for row in files if row[0])
+wanted = sorted([("ovbuh", "Отчёт за март.doc"), ("ovbuh", "smeta.xls"),
+                 ("ovbuh", "plan.txt"), ("ovsklad", "price.doc"),
+                 ("ovsklad", "stock.xls")])
+if shown != wanted:
+    problems.append("files shown: %s" % shown)
+if any(not row[1].isdigit() for row in files if row[0]):
+    problems.append("a file without its id: %s" % files)
+for p in problems:
+    print("FAIL:", p)
+sys.exit(1 if problems else 0)
+PY
+
+log=$dir/netfiles.log
+[ "$(wc -l <"$log")" -eq 5 ] || fail "the file log has $(wc -l <"$log") lines, not 5"
+[ "$(grep -c $'\r$' "$log")" -eq 5 ] || fail "the file log's lines do not end in CR LF"
+grep -q "$(printf 'Отчёт за март.doc' | iconv -f UTF-8 -t CP1251)" "$log" ||
+  fail "the file log lacks the Cyrillic name in Windows-1251"
+
+# A signal ends the run as the main menu's exit does: the settings saved.
+rm -f "$dir/OV.CFG.saved"
+cp "$dir/OV.CFG" "$dir/OV.CFG.before"
+(cd "$dir" && exec timeout 60 "$orvane" --server 127.0.0.1 --credentials "$creds" \
+  --dir "$dir") >"$work/signal.out" 2>&1 &
+program=$!
+sleep 3
+kill -TERM $program
+wait $program
+code=$?
+[ $code -eq 0 ] || fail "SIGTERM ended the run with $code"
+grep -q '^Width=' "$dir/OV.CFG" || fail "the run ended by SIGTERM saved no display settings"
+
+# Clear failures, and no hang.
+printf 'username = %s\npassword = wrong\n' "$SAMBA_ADMIN" >"$work/wrong.creds"
+started=$SECONDS
+for attempt in "127.0.0.1 $work/wrong.creds" "127.0.0.1 $work/missing.creds" \
+  "127.0.0.2 $creds"; do
+  set -- $attempt
+  message=$(timeout 60 "$orvane" --server "$1" --credentials "$2" --dir "$dir" \
+    --run-for 2 2>&1)
+  code=$?
+  [ $code -ne 0 ] && [ $code -ne 124 ] || fail "$attempt: status $code"
+  [ "$(wc -l <<<"$message")" -eq 1 ] || fail "$attempt: not one line: $message"
+  echo "$attempt: $message"
+done
+[ $((SECONDS - started)) -lt 60 ] || fail "the failures took $((SECONDS - started)) s"
+exit $status
