@@ -1,13 +1,14 @@
 # A private smbd for the tests, on loopback port 445: its own smb.conf and
-# folders under one work folder, one share "office", an administrator and
-# two client users. Sourced (bash); everything it starts and adds is taken
+# folders under one work folder, one share "office", an administrator (in
+# BUILTIN\Administrators, and a Domain Admin, which ending sessions needs)
+# and two client users. Sourced (bash); everything it starts and adds is taken
 # away by samba_stop, which the caller sets as its exit trap.
 # Needs root and the samba packages; samba_skip_unless_ready exits 77
 # without them.
 
 SAMBA_ADMIN=ovadmin SAMBA_ADMIN_PASSWORD=Admin-pass-1
 SAMBA_USERS=(ovbuh ovsklad) SAMBA_USER_PASSWORD=Client-pass-1
-SAMBA_ADMIN_GROUP=ovadmins
+SAMBA_ADMIN_GROUP=ovadmins SAMBA_DOMAIN_ADMIN_GROUP=ovdomadm
 
 samba_skip_unless_ready() {
   [ "$(id -u)" -eq 0 ] || { echo "the private smbd needs root"; exit 77; }
@@ -53,12 +54,15 @@ samba_start() {
   path = $w/office
   read only = no
 CONF
-  getent group $SAMBA_ADMIN_GROUP >/dev/null || groupadd $SAMBA_ADMIN_GROUP || return 1
+  local group
+  for group in $SAMBA_ADMIN_GROUP $SAMBA_DOMAIN_ADMIN_GROUP; do
+    getent group $group >/dev/null || groupadd $group || return 1
+  done
   local user
   for user in $SAMBA_ADMIN "${SAMBA_USERS[@]}"; do
     id $user >/dev/null 2>&1 || useradd -M -s /usr/sbin/nologin $user || return 1
   done
-  usermod -a -G $SAMBA_ADMIN_GROUP $SAMBA_ADMIN || return 1
+  usermod -a -G $SAMBA_ADMIN_GROUP,$SAMBA_DOMAIN_ADMIN_GROUP $SAMBA_ADMIN || return 1
   printf '%s\n%s\n' $SAMBA_ADMIN_PASSWORD $SAMBA_ADMIN_PASSWORD |
     smbpasswd -c "$SAMBA_CONF" -s -a $SAMBA_ADMIN >/dev/null || return 1
   for user in "${SAMBA_USERS[@]}"; do
@@ -70,7 +74,11 @@ CONF
     >"$w/log/smbd.out" 2>&1 </dev/null &
   SAMBA_PID=$!
   net -s "$SAMBA_CONF" groupmap add sid=S-1-5-32-544 \
-    unixgroup=$SAMBA_ADMIN_GROUP type=builtin >/dev/null 2>&1
+    unixgroup=$SAMBA_ADMIN_GROUP type=builtin >/dev/null || return 1
+  local sid
+  sid=$(net -s "$SAMBA_CONF" getlocalsid | sed -n 's/.* is: //p')
+  net -s "$SAMBA_CONF" groupmap add sid="$sid-512" \
+    unixgroup=$SAMBA_DOMAIN_ADMIN_GROUP type=domain >/dev/null || return 1
   local _
   for _ in $(seq 1 60); do
     ss -ltn 2>/dev/null | grep -q '127.0.0.1:445 ' && return 0
@@ -99,7 +107,10 @@ samba_stop() {
   for user in $SAMBA_ADMIN "${SAMBA_USERS[@]}"; do
     id $user >/dev/null 2>&1 && userdel $user 2>/dev/null
   done
-  getent group $SAMBA_ADMIN_GROUP >/dev/null && groupdel $SAMBA_ADMIN_GROUP 2>/dev/null
+  local group
+  for group in $SAMBA_ADMIN_GROUP $SAMBA_DOMAIN_ADMIN_GROUP; do
+    getent group $group >/dev/null && groupdel $group 2>/dev/null
+  done
   rm -rf "$SAMBA_WORK"
   SAMBA_WORK=
 }

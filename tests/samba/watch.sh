@@ -78,6 +78,37 @@ log=$dir/netfiles.log
 grep -q "$(printf 'Отчёт за март.doc' | iconv -f UTF-8 -t CP1251)" "$log" ||
   fail "the file log lacks the Cyrillic name in Windows-1251"
 
+# What the server itself has: its sessions' users, and the number of opens.
+server_has() {
+  smbstatus -s "$SAMBA_CONF" --json 2>/dev/null | /usr/bin/python3 -c '
+import json, sys
+state = json.load(sys.stdin)
+users = sorted(s["username"] for s in state.get("sessions", {}).values())
+opens = sum(len(f["opens"]) for f in state.get("open_files", {}).values())
+print(" ".join(users), opens)'
+}
+
+# The open-file limit: with two allowed, the files beyond them are closed
+# on the server.
+printf '[Log]\r\nUse=0\r\nDenyFiles=1\r\nOpenFiles=2\r\n' >"$dir/OV.CFG"
+(cd "$dir" && timeout 60 "$orvane" --server 127.0.0.1 --credentials "$creds" \
+  --dir "$dir" --run-for 3) >"$work/limit.out" 2>&1 ||
+  fail "the run with the open-file limit failed: $(cat "$work/limit.out")"
+[ "$(server_has)" = "ovbuh ovsklad 2" ] ||
+  fail "with a limit of 2 open files the server has: $(server_has)"
+
+# A listed user is kicked: that session is gone from the server, the other
+# stays.
+printf '%s\r\n' "${SAMBA_USERS[1]}" >"$dir/usrnames"
+(cd "$dir" && timeout 60 "$orvane" --server 127.0.0.1 --credentials "$creds" \
+  --dir "$dir" --run-for 3) >"$work/kick.out" 2>&1 ||
+  fail "the run with a listed user failed: $(cat "$work/kick.out")"
+case "$(server_has)" in
+  "ovbuh "*) ;;
+  *) fail "after kicking ${SAMBA_USERS[1]} the server has: $(server_has)" ;;
+esac
+rm -f "$dir/usrnames"
+
 # A signal ends the run as the main menu's exit does: the settings saved.
 rm -f "$dir/OV.CFG.saved"
 cp "$dir/OV.CFG" "$dir/OV.CFG.before"
