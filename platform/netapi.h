@@ -20,7 +20,10 @@ inline constexpr NetStatus ERROR_BAD_NETPATH = 53;
 inline constexpr NetStatus ERROR_INVALID_PARAMETER = 87;
 inline constexpr NetStatus ERROR_INVALID_LEVEL = 124;
 inline constexpr NetStatus ERROR_MORE_DATA = 234;
+inline constexpr NetStatus NERR_UserNotFound = 2221;
 inline constexpr NetStatus NERR_NetNameNotFound = 2310;
+inline constexpr NetStatus NERR_ClientNameNotFound = 2312;
+inline constexpr NetStatus NERR_FileIdNotFound = 2314;
 inline constexpr uint32_t MAX_PREFERRED_LENGTH = 0xFFFFFFFFu;
 
 struct SESSION_INFO_502 {

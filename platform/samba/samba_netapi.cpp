@@ -54,6 +54,14 @@ ov_srvsvc* SambaNetApi::pipeTo(std::string_view server, std::string* error) {
   return pipes_.emplace(name, std::move(pipe)).first->second.get();
 }
 
+ov_srvsvc* SambaNetApi::pipeForLevel(std::string_view server, bool levelServed,
+                                     NetStatus& status) {
+  status = levelServed ? NERR_Success : ERROR_INVALID_LEVEL;
+  ov_srvsvc* pipe = levelServed ? pipeTo(server) : nullptr;
+  if (levelServed && !pipe) status = ERROR_BAD_NETPATH;
+  return pipe;
+}
+
 NetStatus SambaNetApi::outcome(std::string_view server, uint32_t result) {
   if (result != OV_SRVSVC_BROKEN) return result;
   pipes_.erase(std::string(server.empty() ? server_ : bareName(server)));
@@ -65,15 +73,9 @@ NetApi::SessionBatch SambaNetApi::NetSessionEnum(std::string_view server,
                                                  uint32_t& resumeHandle) {
   SessionBatch batch;
   resumeHandle = 0;
-  if (level != 502 && level != 10) {
-    batch.status = ERROR_INVALID_LEVEL;
-    return batch;
-  }
-  ov_srvsvc* pipe = pipeTo(server);
-  if (!pipe) {
-    batch.status = ERROR_BAD_NETPATH;
-    return batch;
-  }
+  ov_srvsvc* pipe =
+      pipeForLevel(server, level == 502 || level == 10, batch.status);
+  if (!pipe) return batch;
   const ov_session1* sessions = nullptr;
   uint32_t count = 0;
   batch.status = outcome(server, ov_srvsvc_sessions(pipe, &sessions, &count));
@@ -102,9 +104,28 @@ NetStatus SambaNetApi::NetSessionDel(std::string_view server,
   if (!pipe) return ERROR_BAD_NETPATH;
   const std::string client(uncClientName);
   const std::string userName(user.value_or(""));
-  return outcome(server,
-                 ov_srvsvc_session_del(pipe, client.c_str(),
-                                       user ? userName.c_str() : nullptr));
+  const NetStatus status =
+      outcome(server, ov_srvsvc_session_del(pipe, client.c_str(),
+                                            user ? userName.c_str() : nullptr));
+  if (status != ERROR_ACCESS_DENIED) return status;
+  return goneSessionStatus(server, bareName(uncClientName), user);
+}
+
+// Samba answers "access denied" when no session matched, too: the
+// sessions still there tell which it was.
+NetStatus SambaNetApi::goneSessionStatus(std::string_view server,
+                                         std::string_view client,
+                                         std::optional<std::string_view> user) {
+  uint32_t resume = 0;
+  const SessionBatch now = NetSessionEnum(server, 10, 0, resume);
+  if (now.status != NERR_Success) return ERROR_ACCESS_DENIED;
+  bool clientThere = false;
+  for (const SESSION_INFO_10& session : now.info10) {
+    if (session.sesi10_cname != client) continue;
+    clientThere = true;
+    if (!user || session.sesi10_username == *user) return ERROR_ACCESS_DENIED;
+  }
+  return clientThere ? NERR_UserNotFound : NERR_ClientNameNotFound;
 }
 
 NetBatch<FILE_INFO_3> SambaNetApi::NetFileEnum(std::string_view server,
@@ -112,15 +133,8 @@ NetBatch<FILE_INFO_3> SambaNetApi::NetFileEnum(std::string_view server,
                                                uint32_t& resumeHandle) {
   NetBatch<FILE_INFO_3> batch;
   resumeHandle = 0;
-  if (level != 3) {
-    batch.status = ERROR_INVALID_LEVEL;
-    return batch;
-  }
-  ov_srvsvc* pipe = pipeTo(server);
-  if (!pipe) {
-    batch.status = ERROR_BAD_NETPATH;
-    return batch;
-  }
+  ov_srvsvc* pipe = pipeForLevel(server, level == 3, batch.status);
+  if (!pipe) return batch;
   const ov_file3* files = nullptr;
   uint32_t count = 0;
   batch.status = outcome(server, ov_srvsvc_files(pipe, &files, &count));
@@ -132,9 +146,11 @@ NetBatch<FILE_INFO_3> SambaNetApi::NetFileEnum(std::string_view server,
 }
 
 NetStatus SambaNetApi::NetFileClose(std::string_view server, uint32_t fileId) {
+  constexpr NetStatus kFileNotFound = 2;  // Samba's word for a gone file
   ov_srvsvc* pipe = pipeTo(server);
   if (!pipe) return ERROR_BAD_NETPATH;
-  return outcome(server, ov_srvsvc_file_close(pipe, fileId));
+  const NetStatus status = outcome(server, ov_srvsvc_file_close(pipe, fileId));
+  return status == kFileNotFound ? NERR_FileIdNotFound : status;
 }
 
 // Not yet asked of the Samba server: the calls fail as a server without
@@ -146,10 +162,36 @@ NetBatch<CONNECTION_INFO_1> SambaNetApi::NetConnectionEnum(
   return {ERROR_NOT_SUPPORTED, {}};
 }
 
-NetApi::ShareBatch SambaNetApi::NetShareEnum(std::string_view, uint32_t,
-                                             uint32_t, uint32_t& resumeHandle) {
+NetApi::ShareBatch SambaNetApi::NetShareEnum(std::string_view server,
+                                             uint32_t level, uint32_t,
+                                             uint32_t& resumeHandle) {
+  ShareBatch batch;
   resumeHandle = 0;
-  return {ERROR_NOT_SUPPORTED, {}, {}};
+  ov_srvsvc* pipe =
+      pipeForLevel(server, level == 502 || level == 1, batch.status);
+  if (!pipe) return batch;
+  const ov_share* shares = nullptr;
+  uint32_t count = 0;
+  batch.status =
+      outcome(server, ov_srvsvc_shares(pipe, level, &shares, &count));
+  for (uint32_t i = 0; batch.status == NERR_Success && i < count; ++i) {
+    const ov_share& s = shares[i];
+    if (level == 1) {
+      batch.info1.push_back({text(s.name), s.type, text(s.comment)});
+      continue;
+    }
+    // The share's security descriptor is not read: no access mask.
+    SHARE_INFO_502 share;
+    share.shi502_netname = text(s.name);
+    share.shi502_type = s.type;
+    share.shi502_remark = text(s.comment);
+    share.shi502_permissions = s.permissions;
+    share.shi502_max_uses = s.max_users;
+    share.shi502_current_uses = s.current_users;
+    share.shi502_path = text(s.path);
+    batch.info502.push_back(std::move(share));
+  }
+  return batch;
 }
 
 NetStatus SambaNetApi::NetShareGetInfo(std::string_view, std::string_view,
@@ -170,8 +212,16 @@ NetStatus SambaNetApi::NetShareDel(std::string_view, std::string_view) {
   return ERROR_NOT_SUPPORTED;
 }
 
-NetStatus SambaNetApi::NetServerGetInfo(std::string_view, SERVER_INFO_101&) {
-  return ERROR_NOT_SUPPORTED;
+NetStatus SambaNetApi::NetServerGetInfo(std::string_view server,
+                                        SERVER_INFO_101& out) {
+  ov_srvsvc* pipe = pipeTo(server);
+  if (!pipe) return ERROR_BAD_NETPATH;
+  ov_server101 info{};
+  const NetStatus status = outcome(server, ov_srvsvc_server_info(pipe, &info));
+  if (status != NERR_Success) return status;
+  out = {info.platform_id,   text(info.name), info.version_major,
+         info.version_minor, info.type,       text(info.comment)};
+  return status;
 }
 
 NetStatus SambaNetApi::NetStatisticsGet(std::string_view, std::string_view,

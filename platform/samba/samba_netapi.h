@@ -3,7 +3,8 @@
 // service (srvsvc). One bound pipe per server is kept across calls and
 // opened again at the next call after it broke. An empty server name is
 // the server the port was made for. Samba gives sessions at level 1 only:
-// no client type, no transport, an idle time of 0.
+// no client type, no transport, an idle time of 0. Statuses keep their
+// Windows meaning: a session or file that is gone is "not found".
 #include <map>
 #include <memory>
 #include <string>
@@ -62,6 +63,12 @@ class SambaNetApi : public NetApi {
   // The bound pipe to the server, opened when there is none; null when it
   // cannot be opened.
   ov_srvsvc* pipeTo(std::string_view server, std::string* error = nullptr);
+  // The pipe for an enumeration at a level it serves; null with the
+  // failure in status otherwise.
+  ov_srvsvc* pipeForLevel(std::string_view server, bool levelServed,
+                          NetStatus& status);
+  NetStatus goneSessionStatus(std::string_view server, std::string_view client,
+                              std::optional<std::string_view> user);
   // A call's status; a broken pipe is dropped, to be opened again.
   NetStatus outcome(std::string_view server, uint32_t result);
 

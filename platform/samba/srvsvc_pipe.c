@@ -22,6 +22,8 @@ enum {
   kNetFileClose = 11,
   kNetSessEnum = 12,
   kNetSessDel = 13,
+  kNetShareEnumAll = 15,
+  kNetSrvGetInfo = 21,
 };
 
 struct srvsvc_NetSessCtr1 {
@@ -95,6 +97,64 @@ struct srvsvc_NetFileClose {
     uint32_t fid;
   } in;
   struct {
+    WERROR result;
+  } out;
+};
+
+struct srvsvc_NetShareInfo1 {
+  const char* name;
+  uint32_t type;
+  const char* comment;
+};
+struct srvsvc_NetShareInfo502 {
+  const char* name;
+  uint32_t type;
+  const char* comment;
+  uint32_t permissions;
+  uint32_t max_users;
+  uint32_t current_users;
+  const char* path;
+  const char* password;
+  struct {
+    uint32_t sd_size;
+    void* sd;
+  } sd_buf;
+};
+struct srvsvc_NetShareCtr {
+  uint32_t count;
+  void* array; /* of the level's records */
+};
+struct srvsvc_NetShareInfoCtr {
+  uint32_t level;
+  union {
+    struct srvsvc_NetShareCtr* ctr;
+  } ctr;
+};
+struct srvsvc_NetShareEnumAll {
+  struct {
+    const char* server_unc;
+    uint32_t max_buffer;
+    struct srvsvc_NetShareInfoCtr* info_ctr;
+    uint32_t* resume_handle;
+  } in;
+  struct {
+    uint32_t* totalentries;
+    struct srvsvc_NetShareInfoCtr* info_ctr;
+    uint32_t* resume_handle;
+    WERROR result;
+  } out;
+};
+
+union srvsvc_NetSrvInfo {
+  ov_server101* info101; /* the same layout as srvsvc_NetSrvInfo101 */
+};
+struct srvsvc_NetSrvGetInfo {
+  struct {
+    const char* server_unc;
+    uint32_t level;
+  } in;
+  struct {
+    union srvsvc_NetSrvInfo* info;
     WERROR result;
   } out;
 };
@@ -222,4 +282,58 @@ uint32_t ov_srvsvc_file_close(ov_srvsvc* self, uint32_t id) {
   struct srvsvc_NetFileClose r = {
       .in = {.server_unc = self->server_unc, .fid = id}};
   return call(self, kNetFileClose, mem, &r, &r.out.result);
+}
+
+uint32_t ov_srvsvc_shares(ov_srvsvc* self, uint32_t level,
+                          const ov_share** shares, uint32_t* count) {
+  TALLOC_CTX* mem = new_answer(self);
+  struct srvsvc_NetShareCtr* ctr = talloc_zero(mem, struct srvsvc_NetShareCtr);
+  struct srvsvc_NetShareInfoCtr* info =
+      talloc_zero(mem, struct srvsvc_NetShareInfoCtr);
+  uint32_t total = 0;
+  uint32_t resume = 0;
+  info->level = level;
+  info->ctr.ctr = ctr;
+  struct srvsvc_NetShareEnumAll r = {
+      .in = {.server_unc = self->server_unc,
+             .max_buffer = 0xFFFFFFFFu,
+             .info_ctr = info,
+             .resume_handle = &resume},
+      .out = {
+          .totalentries = &total, .info_ctr = info, .resume_handle = &resume}};
+  *shares = NULL;
+  *count = 0;
+  uint32_t result = call(self, kNetShareEnumAll, mem, &r, &r.out.result);
+  if (result != 0 || !info->ctr.ctr || !info->ctr.ctr->array) return result;
+  const uint32_t n = info->ctr.ctr->count;
+  ov_share* out = talloc_zero_array(mem, ov_share, n);
+  for (uint32_t i = 0; out && i < n; ++i) {
+    if (level == 502) {
+      const struct srvsvc_NetShareInfo502* s =
+          (const struct srvsvc_NetShareInfo502*)info->ctr.ctr->array + i;
+      out[i] =
+          (ov_share){s->name,      s->type,          s->comment, s->permissions,
+                     s->max_users, s->current_users, s->path};
+    } else {
+      const struct srvsvc_NetShareInfo1* s =
+          (const struct srvsvc_NetShareInfo1*)info->ctr.ctr->array + i;
+      out[i] = (ov_share){s->name, s->type, s->comment, 0, 0, 0, NULL};
+    }
+  }
+  *shares = out;
+  *count = out ? n : 0;
+  return result;
+}
+
+uint32_t ov_srvsvc_server_info(ov_srvsvc* self, ov_server101* info) {
+  TALLOC_CTX* mem = new_answer(self);
+  struct srvsvc_NetSrvGetInfo r = {
+      .in = {.server_unc = self->server_unc, .level = 101}};
+  r.out.info = talloc_zero(mem, union srvsvc_NetSrvInfo);
+  uint32_t result = call(self, kNetSrvGetInfo, mem, &r, &r.out.result);
+  if (result == 0 && r.out.info && r.out.info->info101)
+    *info = *r.out.info->info101;
+  else if (result == 0)
+    result = OV_SRVSVC_BROKEN;
+  return result;
 }

@@ -40,6 +40,32 @@ typedef struct {
   const char* user;
 } ov_file3;
 
+typedef struct {
+  const char* name;
+  uint32_t type;
+  const char* comment;
+  /* Level 502 only; 0 or NULL at level 1. */
+  uint32_t permissions;
+  uint32_t max_users;
+  uint32_t current_users;
+  const char* path;
+} ov_share;
+
+typedef struct {
+  uint32_t platform_id;
+  const char* name;
+  uint32_t version_major;
+  uint32_t version_minor;
+  uint32_t type;
+  const char* comment;
+} ov_server101;
+
+/* Every share at LEVEL 1 or 502; the server's information at level 101.
+   The records hold until the next call on the pipe. */
+uint32_t ov_srvsvc_shares(ov_srvsvc* pipe, uint32_t level,
+                          const ov_share** shares, uint32_t* count);
+uint32_t ov_srvsvc_server_info(ov_srvsvc* pipe, ov_server101* info);
+
 /* Every session at level 1 / every open file at level 3; the records hold
    until the next call on the pipe. */
 uint32_t ov_srvsvc_sessions(ov_srvsvc* pipe, const ov_session1** sessions,

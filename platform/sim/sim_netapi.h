@@ -8,9 +8,6 @@
 namespace ov::sim {
 
 inline constexpr NetStatus NERR_DuplicateShare = 2118;
-inline constexpr NetStatus NERR_UserNotFound = 2221;
-inline constexpr NetStatus NERR_ClientNameNotFound = 2312;
-inline constexpr NetStatus NERR_FileIdNotFound = 2314;
 
 class SimNetApi : public NetApi {
  public:

@@ -5,9 +5,9 @@
 # ends the run as the main menu's exit does, and a wrong password or a
 # server that is not there give one clear line and no hang.
 # Exits 77 (skipped) without root or the samba packages.
-# Usage: watch.sh ORVANE WORK_DIR
+# Usage: watch.sh ORVANE PORT_TEST WORK_DIR
 set -u
-orvane=$1 work=$2
+orvane=$1 port_test=$2 work=$3
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/private_smbd.sh"
 samba_skip_unless_ready
@@ -67,6 +67,10 @@ if shown != wanted:
     problems.append("files shown: %s" % shown)
 if any(not row[1].isdigit() for row in files if row[0]):
     problems.append("a file without its id: %s" % files)
+shares = [item[:2] for item in form["lv_shares"]["items"]]
+if not any(name == "office" and path.endswith("\\office")
+           for name, path in shares):
+    problems.append("the shares page lists: %s" % shares)
 for p in problems:
     print("FAIL:", p)
 sys.exit(1 if problems else 0)

@@ -1,0 +1,75 @@
+// The Samba port against the private smbd that watch.sh starts, named by
+// ORVANE_SAMBA_SERVER and ORVANE_SAMBA_CREDENTIALS: what it reads of the
+// server and the statuses it gives.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+
+#include "platform/samba/samba_netapi.h"
+
+namespace ov::samba {
+namespace {
+
+constexpr uint32_t SV_TYPE_SERVER = 0x2;
+constexpr uint32_t kPlatformNt = 500;
+
+class SambaPort : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const char* server = std::getenv("ORVANE_SAMBA_SERVER");
+    const char* credentials = std::getenv("ORVANE_SAMBA_CREDENTIALS");
+    if (!server || !credentials) GTEST_SKIP() << "no test server named";
+    net_ = std::make_unique<SambaNetApi>(server, credentials, 10);
+    std::string error;
+    ASSERT_TRUE(net_->connect(error)) << error;
+  }
+
+  std::unique_ptr<SambaNetApi> net_;
+};
+
+TEST_F(SambaPort, TheServerTellsItsNameSystemAndShares) {
+  SERVER_INFO_101 info;
+  ASSERT_EQ(net_->NetServerGetInfo("", info), NERR_Success);
+  EXPECT_FALSE(info.sv101_name.empty());
+  EXPECT_EQ(info.sv101_platform_id, kPlatformNt);
+  EXPECT_NE(info.sv101_type & SV_TYPE_SERVER, 0u);
+  EXPECT_NE(info.sv101_comment.find("Samba"), std::string::npos);
+
+  uint32_t resume = 0;
+  const NetApi::ShareBatch wide = net_->NetShareEnum("", 502, 0, resume);
+  ASSERT_EQ(wide.status, NERR_Success);
+  const auto office = std::find_if(
+      wide.info502.begin(), wide.info502.end(),
+      [](const SHARE_INFO_502& s) { return s.shi502_netname == "office"; });
+  ASSERT_NE(office, wide.info502.end());
+  EXPECT_EQ(office->shi502_type, 0u);
+  EXPECT_TRUE(office->shi502_path.ends_with("\\office")) << office->shi502_path;
+  EXPECT_EQ(office->shi502_max_uses, 0xFFFFFFFFu);
+  const NetApi::ShareBatch narrow = net_->NetShareEnum("", 1, 0, resume);
+  ASSERT_EQ(narrow.status, NERR_Success);
+  EXPECT_EQ(narrow.info1.size(), wide.info502.size());
+  EXPECT_EQ(net_->NetShareEnum("", 2, 0, resume).status, ERROR_INVALID_LEVEL);
+}
+
+TEST_F(SambaPort, WhatIsGoneIsNotFoundAndAnUnknownServerIsNoPath) {
+  EXPECT_EQ(net_->NetFileClose("", 12345), NERR_FileIdNotFound);
+  EXPECT_EQ(net_->NetSessionDel("", "\\\\10.9.9.9", std::nullopt),
+            NERR_ClientNameNotFound);
+  // The port's own session comes from the same address.
+  uint32_t resume = 0;
+  const auto sessions = net_->NetSessionEnum("", 10, 0, resume);
+  ASSERT_EQ(sessions.status, NERR_Success);
+  ASSERT_FALSE(sessions.info10.empty());
+  EXPECT_EQ(net_->NetSessionDel("", "\\\\" + sessions.info10[0].sesi10_cname,
+                                "nobody"),
+            NERR_UserNotFound);
+  EXPECT_EQ(net_->NetFileEnum("\\\\127.0.0.2", 3, 0, resume).status,
+            ERROR_BAD_NETPATH);
+  // The port's own server still answers.
+  EXPECT_EQ(net_->NetFileEnum("", 3, 0, resume).status, NERR_Success);
+}
+
+}  // namespace
+}  // namespace ov::samba
