@@ -69,29 +69,34 @@ CONF
     printf '%s\n%s\n' $SAMBA_USER_PASSWORD $SAMBA_USER_PASSWORD |
       smbpasswd -c "$SAMBA_CONF" -s -a $user >/dev/null || return 1
   done
-  # smbd signals its own process group when it ends: a group of its own.
-  setsid smbd -s "$SAMBA_CONF" --foreground --no-process-group \
-    >"$w/log/smbd.out" 2>&1 </dev/null &
-  SAMBA_PID=$!
   net -s "$SAMBA_CONF" groupmap add sid=S-1-5-32-544 \
     unixgroup=$SAMBA_ADMIN_GROUP type=builtin >/dev/null || return 1
   local sid
   sid=$(net -s "$SAMBA_CONF" getlocalsid | sed -n 's/.* is: //p')
   net -s "$SAMBA_CONF" groupmap add sid="$sid-512" \
     unixgroup=$SAMBA_DOMAIN_ADMIN_GROUP type=domain >/dev/null || return 1
+  samba_serve
+}
+
+# Starts the server on the set-up of samba_start (again after samba_halt).
+samba_serve() {
+  # smbd signals its own process group when it ends: a group of its own.
+  setsid smbd -s "$SAMBA_CONF" --foreground --no-process-group \
+    >>"$SAMBA_WORK/log/smbd.out" 2>&1 </dev/null &
+  SAMBA_PID=$!
   local _
   for _ in $(seq 1 60); do
     ss -ltn 2>/dev/null | grep -q '127.0.0.1:445 ' && return 0
     kill -0 $SAMBA_PID 2>/dev/null || break
     sleep 0.25
   done
-  echo "smbd did not start; see $w/log"
+  echo "smbd did not start; see $SAMBA_WORK/log"
   return 1
 }
 
-samba_stop() {
-  [ -n "${SAMBA_WORK:-}" ] || return 0
-  local pidfile pid
+# The server's processes end; its set-up stays for samba_serve.
+samba_halt() {
+  local pidfile pid _
   [ -n "${SAMBA_PID:-}" ] && kill "$SAMBA_PID" 2>/dev/null
   # samba-dcerpcd comes with the first RPC call and outlives smbd.
   for pidfile in "$SAMBA_WORK"/pid/*.pid; do
@@ -99,10 +104,21 @@ samba_stop() {
     pid=$(cat "$pidfile")
     [ -n "$pid" ] && kill "$pid" 2>/dev/null
   done
-  pkill -f -- "-s $SAMBA_CONF" 2>/dev/null
-  pkill -f -- "--configfile=$SAMBA_CONF" 2>/dev/null
-  sleep 0.5
+  pkill -f -- "$SAMBA_CONF" 2>/dev/null
+  for _ in $(seq 1 20); do
+    pgrep -f -- "$SAMBA_CONF" >/dev/null || break
+    sleep 0.25
+  done
   pkill -9 -f -- "$SAMBA_CONF" 2>/dev/null
+  for _ in $(seq 1 20); do
+    ss -ltn 2>/dev/null | grep -q '127.0.0.1:445 ' || return 0
+    sleep 0.25
+  done
+}
+
+samba_stop() {
+  [ -n "${SAMBA_WORK:-}" ] || return 0
+  samba_halt
   local user
   for user in $SAMBA_ADMIN "${SAMBA_USERS[@]}"; do
     id $user >/dev/null 2>&1 && userdel $user 2>/dev/null

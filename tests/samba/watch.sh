@@ -113,6 +113,32 @@ case "$(server_has)" in
 esac
 rm -f "$dir/usrnames"
 
+# The server goes away while the program watches, and comes back: the
+# calls fail meanwhile, the program goes on, and sees the server again.
+dumped() {
+  /usr/bin/python3 -c '
+import json, sys
+rows = json.load(open(sys.argv[1]))["st_conns"]["rows"][1:]
+print(" ".join(sorted(row[1] for row in rows if row[0])))' "$1" 2>/dev/null
+}
+(cd "$dir" && exec timeout 90 "$orvane" --server 127.0.0.1 --credentials "$creds" \
+  --dir "$dir" --show --status "$work/live.json") >"$work/away.out" 2>&1 &
+program=$!
+sleep 3
+samba_halt
+sleep 3
+kill -0 $program 2>/dev/null || fail "the program ended when the server went away"
+samba_serve || exit 1
+hold "${SAMBA_USERS[1]}" back.txt
+for _ in $(seq 1 40); do
+  [ "$(dumped "$work/live.json")" = "ovadmin ovsklad" ] && break
+  sleep 0.25
+done
+[ "$(dumped "$work/live.json")" = "ovadmin ovsklad" ] ||
+  fail "after the server came back the program shows: $(dumped "$work/live.json")"
+kill -TERM $program
+wait $program || fail "the run that saw the server go ended with $?"
+
 # A signal ends the run as the main menu's exit does: the settings saved.
 rm -f "$dir/OV.CFG.saved"
 cp "$dir/OV.CFG" "$dir/OV.CFG.before"
