@@ -1,14 +1,73 @@
-# A private smbd for the tests, on loopback port 445: its own smb.conf and
-# folders under one work folder, one share "office", an administrator (in
-# BUILTIN\Administrators, and a Domain Admin, which ending sessions needs)
-# and two client users. Sourced (bash); everything it starts and adds is taken
-# away by samba_stop, which the caller sets as its exit trap.
+# A private smbd for the tests: its own smb.conf and folders under one work
+# folder, one share "office", an administrator (in BUILTIN\Administrators,
+# and a Domain Admin, which ending sessions needs) and two client users.
+# Where network namespaces can be made, the server runs in one of its own
+# and each client user in another, joined to it by a veth pair, so every
+# client has an address of its own; else all run on loopback port 445.
+# Sourced (bash); everything it starts and adds is taken away by
+# samba_stop, which the caller sets as its exit trap.
+#   $SAMBA_AT_SERVER COMMAND   runs a command where the server is (the
+#                              watcher talks to it at 127.0.0.1)
+#   samba_client I COMMAND     runs a command where client I (0, 1) is;
+#                              SAMBA_SERVER_FOR[I] is the server's address
+#                              there, SAMBA_CLIENT_ADDRESS[I] the client's
 # Needs root and the samba packages; samba_skip_unless_ready exits 77
 # without them.
 
 SAMBA_ADMIN=ovadmin SAMBA_ADMIN_PASSWORD=Admin-pass-1
 SAMBA_USERS=(ovbuh ovsklad) SAMBA_USER_PASSWORD=Client-pass-1
 SAMBA_ADMIN_GROUP=ovadmins SAMBA_DOMAIN_ADMIN_GROUP=ovdomadm
+SAMBA_NAMESPACES=(ovsrv ovc0 ovc1)
+SAMBA_AT_SERVER=
+SAMBA_SERVER_FOR=(127.0.0.1 127.0.0.1)
+SAMBA_CLIENT_ADDRESS=(127.0.0.1 127.0.0.1)
+
+samba_client() {
+  local i=$1
+  shift
+  if [ -n "$SAMBA_AT_SERVER" ]; then
+    ip netns exec "${SAMBA_NAMESPACES[i + 1]}" "$@"
+  else
+    "$@"
+  fi
+}
+
+# The server's namespace and one per client, 10.77.N.1 on the server's
+# side of client N's pair and 10.77.N.2 on the client's. False when they
+# cannot be made; nothing is left then.
+samba_make_namespaces() {
+  command -v ip >/dev/null || return 1
+  samba_remove_namespaces  # a run that was killed may have left them
+  local ns i
+  for ns in "${SAMBA_NAMESPACES[@]}"; do
+    ip netns add $ns 2>/dev/null || { samba_remove_namespaces; return 1; }
+    ip -n $ns link set lo up || { samba_remove_namespaces; return 1; }
+  done
+  for i in 0 1; do
+    ip link add ovs$i netns ovsrv type veth peer name ovc$i netns ovc$i &&
+      ip -n ovsrv addr add 10.77.$i.1/24 dev ovs$i &&
+      ip -n ovsrv link set ovs$i up &&
+      ip -n ovc$i addr add 10.77.$i.2/24 dev ovc$i &&
+      ip -n ovc$i link set ovc$i up ||
+      { samba_remove_namespaces; return 1; }
+    SAMBA_SERVER_FOR[i]=10.77.$i.1
+    SAMBA_CLIENT_ADDRESS[i]=10.77.$i.2
+  done
+  SAMBA_AT_SERVER="ip netns exec ovsrv"
+}
+
+samba_remove_namespaces() {
+  local ns
+  for ns in "${SAMBA_NAMESPACES[@]}"; do
+    ip netns del $ns 2>/dev/null
+  done
+  SAMBA_AT_SERVER=
+}
+
+# Whether the server listens, where it runs.
+samba_listening() {
+  $SAMBA_AT_SERVER ss -ltn 2>/dev/null | grep -q '127.0.0.1:445 '
+}
 
 samba_skip_unless_ready() {
   [ "$(id -u)" -eq 0 ] || { echo "the private smbd needs root"; exit 77; }
@@ -30,13 +89,17 @@ samba_start() {
   local w=$SAMBA_WORK
   rm -rf "$w" && mkdir -p "$w"/{private,lock,state,cache,pid,log,ncalrpc,office} || return 1
   chmod 777 "$w/office"
+  local addresses=127.0.0.1/8
+  if samba_make_namespaces; then
+    addresses="127.0.0.1/8 10.77.0.1/24 10.77.1.1/24"
+  fi
   SAMBA_CONF=$w/smb.conf
   cat >"$SAMBA_CONF" <<CONF
 [global]
   server role = standalone server
   disable netbios = yes
   smb ports = 445
-  interfaces = lo
+  interfaces = $addresses
   bind interfaces only = yes
   private dir = $w/private
   lock directory = $w/lock
@@ -81,12 +144,12 @@ CONF
 # Starts the server on the set-up of samba_start (again after samba_halt).
 samba_serve() {
   # smbd signals its own process group when it ends: a group of its own.
-  setsid smbd -s "$SAMBA_CONF" --foreground --no-process-group \
+  $SAMBA_AT_SERVER setsid smbd -s "$SAMBA_CONF" --foreground --no-process-group \
     >>"$SAMBA_WORK/log/smbd.out" 2>&1 </dev/null &
   SAMBA_PID=$!
   local _
   for _ in $(seq 1 60); do
-    ss -ltn 2>/dev/null | grep -q '127.0.0.1:445 ' && return 0
+    samba_listening && return 0
     kill -0 $SAMBA_PID 2>/dev/null || break
     sleep 0.25
   done
@@ -111,7 +174,7 @@ samba_halt() {
   done
   pkill -9 -f -- "$SAMBA_CONF" 2>/dev/null
   for _ in $(seq 1 20); do
-    ss -ltn 2>/dev/null | grep -q '127.0.0.1:445 ' || return 0
+    samba_listening || return 0
     sleep 0.25
   done
 }
@@ -127,6 +190,7 @@ samba_stop() {
   for group in $SAMBA_ADMIN_GROUP $SAMBA_DOMAIN_ADMIN_GROUP; do
     getent group $group >/dev/null && groupdel $group 2>/dev/null
   done
+  samba_remove_namespaces
   rm -rf "$SAMBA_WORK"
   SAMBA_WORK=
 }

@@ -23,12 +23,13 @@ creds=$work/admin.creds
 printf 'username = %s\npassword = %s\ndomain = WORKGROUP\n' \
   "$SAMBA_ADMIN" "$SAMBA_ADMIN_PASSWORD" >"$creds"
 
-# A client holds its files until it is ended.
+# Client I holds its files, as its user, until it is ended.
 hold() {
-  local user=$1
+  local i=$1 user=${SAMBA_USERS[$1]}
   shift
-  /usr/bin/python3 "$here/hold_files.py" "$SAMBA_CONF" 127.0.0.1 office \
-    "$user" "$SAMBA_USER_PASSWORD" "$@" >"$work/$user.out" 2>&1 &
+  samba_client $i /usr/bin/python3 "$here/hold_files.py" "$SAMBA_CONF" \
+    "${SAMBA_SERVER_FOR[i]}" office "$user" "$SAMBA_USER_PASSWORD" "$@" \
+    >"$work/$user.out" 2>&1 &
   clients+=($!)
   local _
   for _ in $(seq 1 40); do
@@ -38,13 +39,13 @@ hold() {
   echo "the client $user did not open its files:"; cat "$work/$user.out"
   exit 1
 }
-hold "${SAMBA_USERS[0]}" 'Отчёт за март.doc' smeta.xls plan.txt
-hold "${SAMBA_USERS[1]}" price.doc stock.xls
+hold 0 'Отчёт за март.doc' smeta.xls plan.txt
+hold 1 price.doc stock.xls
 
 dir=$work/program
 mkdir -p "$dir"
 printf '[Log]\r\nUse=1\r\nFiles=%s\r\n' "$dir/netfiles.log" >"$dir/OV.CFG"
-(cd "$dir" && timeout 60 "$orvane" --server 127.0.0.1 --credentials "$creds" \
+(cd "$dir" && timeout 60 $SAMBA_AT_SERVER "$orvane" --server 127.0.0.1 --credentials "$creds" \
   --dir "$dir" --run-for 4 --show --dump "$dir/end.json") >"$work/run.out" 2>&1
 code=$?
 [ $code -eq 0 ] || fail "the watching run ended with $code: $(cat "$work/run.out")"
@@ -95,7 +96,7 @@ print(" ".join(users), opens)'
 # The open-file limit: with two allowed, the files beyond them are closed
 # on the server.
 printf '[Log]\r\nUse=0\r\nDenyFiles=1\r\nOpenFiles=2\r\n' >"$dir/OV.CFG"
-(cd "$dir" && timeout 60 "$orvane" --server 127.0.0.1 --credentials "$creds" \
+(cd "$dir" && timeout 60 $SAMBA_AT_SERVER "$orvane" --server 127.0.0.1 --credentials "$creds" \
   --dir "$dir" --run-for 3) >"$work/limit.out" 2>&1 ||
   fail "the run with the open-file limit failed: $(cat "$work/limit.out")"
 [ "$(server_has)" = "ovbuh ovsklad 2" ] ||
@@ -104,7 +105,7 @@ printf '[Log]\r\nUse=0\r\nDenyFiles=1\r\nOpenFiles=2\r\n' >"$dir/OV.CFG"
 # A listed user is kicked: that session is gone from the server, the other
 # stays.
 printf '%s\r\n' "${SAMBA_USERS[1]}" >"$dir/usrnames"
-(cd "$dir" && timeout 60 "$orvane" --server 127.0.0.1 --credentials "$creds" \
+(cd "$dir" && timeout 60 $SAMBA_AT_SERVER "$orvane" --server 127.0.0.1 --credentials "$creds" \
   --dir "$dir" --run-for 3) >"$work/kick.out" 2>&1 ||
   fail "the run with a listed user failed: $(cat "$work/kick.out")"
 case "$(server_has)" in
@@ -112,6 +113,29 @@ case "$(server_has)" in
   *) fail "after kicking ${SAMBA_USERS[1]} the server has: $(server_has)" ;;
 esac
 rm -f "$dir/usrnames"
+
+# A listed computer is kicked: the sessions from its address go, the other
+# client's and the watcher's stay. Only where clients have addresses of
+# their own.
+if [ -n "$SAMBA_AT_SERVER" ]; then
+  hold 1 again.txt
+  before=$(server_has)
+  [ "${before% *}" = "ovbuh ovsklad" ] ||
+    fail "before the computer kick the server has: $before"
+  printf '%s\r\n' "${SAMBA_CLIENT_ADDRESS[1]}" >"$dir/users"
+  (cd "$dir" && timeout 60 $SAMBA_AT_SERVER "$orvane" --server 127.0.0.1 \
+    --credentials "$creds" --dir "$dir" --run-for 3 --dump "$dir/kicked.json") \
+    >"$work/computer.out" 2>&1 ||
+    fail "the run with a listed computer failed: $(cat "$work/computer.out")"
+  # The kicked client's one file went with its session.
+  [ "$(server_has)" = "ovbuh $((${before##* } - 1))" ] ||
+    fail "after kicking ${SAMBA_CLIENT_ADDRESS[1]} the server has: $(server_has)"
+  grep -q "\"${SAMBA_CLIENT_ADDRESS[0]}\", \"ovbuh\"" "$dir/kicked.json" ||
+    fail "the connections grid lacks ovbuh at ${SAMBA_CLIENT_ADDRESS[0]}"
+  rm -f "$dir/users"
+else
+  echo "no network namespaces: the computer kick is not tried"
+fi
 
 # The server goes away while the program watches, and comes back: the
 # calls fail meanwhile, the program goes on, and sees the server again.
@@ -121,7 +145,7 @@ import json, sys
 rows = json.load(open(sys.argv[1]))["st_conns"]["rows"][1:]
 print(" ".join(sorted(row[1] for row in rows if row[0])))' "$1" 2>/dev/null
 }
-(cd "$dir" && exec timeout 90 "$orvane" --server 127.0.0.1 --credentials "$creds" \
+(cd "$dir" && exec timeout 90 $SAMBA_AT_SERVER "$orvane" --server 127.0.0.1 --credentials "$creds" \
   --dir "$dir" --show --status "$work/live.json") >"$work/away.out" 2>&1 &
 program=$!
 sleep 3
@@ -129,7 +153,7 @@ samba_halt
 sleep 3
 kill -0 $program 2>/dev/null || fail "the program ended when the server went away"
 samba_serve || exit 1
-hold "${SAMBA_USERS[1]}" back.txt
+hold 1 back.txt
 for _ in $(seq 1 40); do
   [ "$(dumped "$work/live.json")" = "ovadmin ovsklad" ] && break
   sleep 0.25
@@ -142,7 +166,7 @@ wait $program || fail "the run that saw the server go ended with $?"
 # A signal ends the run as the main menu's exit does: the settings saved.
 rm -f "$dir/OV.CFG.saved"
 cp "$dir/OV.CFG" "$dir/OV.CFG.before"
-(cd "$dir" && exec timeout 60 "$orvane" --server 127.0.0.1 --credentials "$creds" \
+(cd "$dir" && exec timeout 60 $SAMBA_AT_SERVER "$orvane" --server 127.0.0.1 --credentials "$creds" \
   --dir "$dir") >"$work/signal.out" 2>&1 &
 program=$!
 sleep 3
@@ -158,7 +182,7 @@ started=$SECONDS
 for attempt in "127.0.0.1 $work/wrong.creds" "127.0.0.1 $work/missing.creds" \
   "127.0.0.2 $creds"; do
   set -- $attempt
-  message=$(timeout 60 "$orvane" --server "$1" --credentials "$2" --dir "$dir" \
+  message=$(timeout 60 $SAMBA_AT_SERVER "$orvane" --server "$1" --credentials "$2" --dir "$dir" \
     --run-for 2 2>&1)
   code=$?
   [ $code -ne 0 ] && [ $code -ne 124 ] || fail "$attempt: status $code"
