@@ -11,6 +11,7 @@
 
 #include "platform/posix/posix_icmp.h"
 #include "platform/posix/posix_process.h"
+#include "platform/posix/posix_sockets.h"
 #include "platform/posix/proc_net_dev.h"
 
 namespace ov::posix {
@@ -131,6 +132,30 @@ TEST(PosixProcess, QuotedItemsStayWholeAndAMissingProgramDoesNotStart) {
       processes.CreateProcess("\"" + (dir / "none.exe").string() + "\" x"),
       std::nullopt);
   std::filesystem::remove_all(dir);
+}
+
+TEST(PosixSockets, NamesComeFromTheMachinesResolver) {
+  PosixSockets sockets;
+  uint16_t granted = 0;
+  EXPECT_EQ(sockets.WSAStartup(0x0202, granted), 0);
+  EXPECT_EQ(granted, 0x0202);
+  const auto loopback = sockets.inet_addr("127.0.0.1");
+  ASSERT_TRUE(loopback);
+  EXPECT_EQ(*loopback, htonl(INADDR_LOOPBACK));
+  EXPECT_FALSE(sockets.inet_addr("localhost"));
+  EXPECT_FALSE(sockets.inet_addr("10.0.0.256"));
+  // The hosts file knows the loopback both ways; nothing leaves the machine.
+  const auto byName = sockets.gethostbyname("localhost");
+  ASSERT_TRUE(byName);
+  ASSERT_FALSE(byName->h_addr_list.empty());
+  EXPECT_EQ(inet_ntoa(byName->h_addr_list.front()), "127.0.0.1");
+  const auto byAddress = sockets.gethostbyaddr(*loopback);
+  ASSERT_TRUE(byAddress);
+  EXPECT_FALSE(byAddress->h_name.empty());
+  EXPECT_EQ(byAddress->h_addr_list, std::vector<InAddr>{*loopback});
+  const auto self = sockets.gethostname();
+  ASSERT_TRUE(self);
+  EXPECT_FALSE(self->empty());
 }
 
 }  // namespace

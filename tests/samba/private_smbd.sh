@@ -53,6 +53,11 @@ samba_make_namespaces() {
     SAMBA_SERVER_FOR[i]=10.77.$i.1
     SAMBA_CLIENT_ADDRESS[i]=10.77.$i.2
   done
+  # The clients' names where the server is, as a LAN's name service would
+  # give them; ip netns exec lays this over /etc/hosts there.
+  mkdir -p /etc/netns/ovsrv &&
+    printf '127.0.0.1 localhost\n10.77.0.2 buh-pc\n10.77.1.2 sklad-pc\n' \
+      >/etc/netns/ovsrv/hosts || { samba_remove_namespaces; return 1; }
   SAMBA_AT_SERVER="ip netns exec ovsrv"
 }
 
@@ -60,6 +65,7 @@ samba_remove_namespaces() {
   local ns
   for ns in "${SAMBA_NAMESPACES[@]}"; do
     ip netns del $ns 2>/dev/null
+    rm -rf "/etc/netns/$ns"
   done
   SAMBA_AT_SERVER=
 }

@@ -114,27 +114,39 @@ case "$(server_has)" in
 esac
 rm -f "$dir/usrnames"
 
-# A listed computer is kicked: the sessions from its address go, the other
-# client's and the watcher's stay. Only where clients have addresses of
-# their own.
-if [ -n "$SAMBA_AT_SERVER" ]; then
-  hold 1 again.txt
+# Client 1 comes with one file, and a run of the program must end its
+# session on the server, with the file; client 0 and the watcher stay.
+ends_client1() {
+  local what=$1 before
+  hold 1 "$what.txt"
   before=$(server_has)
   [ "${before% *}" = "ovbuh ovsklad" ] ||
-    fail "before the computer kick the server has: $before"
-  printf '%s\r\n' "${SAMBA_CLIENT_ADDRESS[1]}" >"$dir/users"
+    fail "$what: before the run the server has: $before"
   (cd "$dir" && timeout 60 $SAMBA_AT_SERVER "$orvane" --server 127.0.0.1 \
-    --credentials "$creds" --dir "$dir" --run-for 3 --dump "$dir/kicked.json") \
-    >"$work/computer.out" 2>&1 ||
-    fail "the run with a listed computer failed: $(cat "$work/computer.out")"
-  # The kicked client's one file went with its session.
+    --credentials "$creds" --dir "$dir" --run-for 3 --dump "$dir/$what.json") \
+    >"$work/$what.out" 2>&1 || fail "$what: the run failed: $(cat "$work/$what.out")"
   [ "$(server_has)" = "ovbuh $((${before##* } - 1))" ] ||
-    fail "after kicking ${SAMBA_CLIENT_ADDRESS[1]} the server has: $(server_has)"
-  grep -q "\"${SAMBA_CLIENT_ADDRESS[0]}\", \"ovbuh\"" "$dir/kicked.json" ||
-    fail "the connections grid lacks ovbuh at ${SAMBA_CLIENT_ADDRESS[0]}"
+    fail "$what: after the run the server has: $(server_has)"
+  grep -q "\"${SAMBA_CLIENT_ADDRESS[0]}\", \"ovbuh\"" "$dir/$what.json" ||
+    fail "$what: the connections grid lacks ovbuh at ${SAMBA_CLIENT_ADDRESS[0]}"
+}
+
+# A listed computer is kicked, and a rule on a computer's connection acts
+# on the server. Only where clients have addresses of their own.
+if [ -n "$SAMBA_AT_SERVER" ]; then
+  printf '%s\r\n' "${SAMBA_CLIENT_ADDRESS[1]}" >"$dir/users"
+  ends_client1 computer
   rm -f "$dir/users"
+  cp "$dir/OV.CFG" "$dir/OV.CFG.norules"
+  printf '[Options]\r\nRules=1\r\n' >"$dir/OV.CFG"
+  # Connected: disconnect that address, always.
+  printf '0\r\n0\r\n%s\r\n\r\n\r\n255\r\n' "${SAMBA_CLIENT_ADDRESS[1]}" \
+    >"$dir/rules"
+  ends_client1 rule
+  mv "$dir/OV.CFG.norules" "$dir/OV.CFG"
+  rm -f "$dir/rules"
 else
-  echo "no network namespaces: the computer kick is not tried"
+  echo "no network namespaces: the computer kick and the rule are not tried"
 fi
 
 # The server goes away while the program watches, and comes back: the

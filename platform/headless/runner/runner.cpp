@@ -17,6 +17,7 @@
 #include "platform/headless/window_system.h"
 #include "platform/posix/posix_icmp.h"
 #include "platform/posix/posix_process.h"
+#include "platform/posix/posix_sockets.h"
 #include "platform/posix/proc_net_dev.h"
 #include "platform/sim/sim_lan.h"
 
@@ -55,7 +56,7 @@ class Run {
         tray_(&journal_),
         services_{
             server ? *server : lan_.netApi(),
-            lan_.sockets(),
+            server ? static_cast<Sockets&>(machineSockets_) : lan_.sockets(),
             lan_.fileSystem(),
             lan_.sound(),
             clock_,
@@ -180,6 +181,7 @@ class Run {
   posix::PosixProcess realProcesses_;
   posix::ProcNetDev machineInterfaces_;
   posix::PosixIcmp machineIcmp_;
+  posix::PosixSockets machineSockets_;
   VirtualClock clock_;
   Journal journal_;
   sim::SimLan lan_;
