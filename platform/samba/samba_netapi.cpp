@@ -199,17 +199,43 @@ NetStatus SambaNetApi::NetShareGetInfo(std::string_view, std::string_view,
   return ERROR_NOT_SUPPORTED;
 }
 
-NetStatus SambaNetApi::NetShareAdd(std::string_view, const SHARE_INFO_502&) {
-  return ERROR_NOT_SUPPORTED;
+namespace {
+
+// The share's fields as the pipe sends them; the texts stay the record's.
+ov_share pipeShare(const SHARE_INFO_502& share) {
+  return {share.shi502_netname.c_str(), share.shi502_type,
+          share.shi502_remark.c_str(),  share.shi502_permissions,
+          share.shi502_max_uses,        share.shi502_current_uses,
+          share.shi502_path.c_str()};
 }
 
-NetStatus SambaNetApi::NetShareSetInfo(std::string_view, std::string_view,
-                                       const SHARE_INFO_502&) {
-  return ERROR_NOT_SUPPORTED;
+}  // namespace
+
+// The share's access list is left to the server: Samba keeps its own.
+NetStatus SambaNetApi::NetShareAdd(std::string_view server,
+                                   const SHARE_INFO_502& share) {
+  ov_srvsvc* pipe = pipeTo(server);
+  if (!pipe) return ERROR_BAD_NETPATH;
+  const ov_share sent = pipeShare(share);
+  return outcome(server, ov_srvsvc_share_add(pipe, &sent));
 }
 
-NetStatus SambaNetApi::NetShareDel(std::string_view, std::string_view) {
-  return ERROR_NOT_SUPPORTED;
+NetStatus SambaNetApi::NetShareSetInfo(std::string_view server,
+                                       std::string_view netName,
+                                       const SHARE_INFO_502& share) {
+  ov_srvsvc* pipe = pipeTo(server);
+  if (!pipe) return ERROR_BAD_NETPATH;
+  const ov_share sent = pipeShare(share);
+  const std::string name(netName);
+  return outcome(server, ov_srvsvc_share_set(pipe, name.c_str(), &sent));
+}
+
+NetStatus SambaNetApi::NetShareDel(std::string_view server,
+                                   std::string_view netName) {
+  ov_srvsvc* pipe = pipeTo(server);
+  if (!pipe) return ERROR_BAD_NETPATH;
+  const std::string name(netName);
+  return outcome(server, ov_srvsvc_share_del(pipe, name.c_str()));
 }
 
 NetStatus SambaNetApi::NetServerGetInfo(std::string_view server,

@@ -22,7 +22,10 @@ enum {
   kNetFileClose = 11,
   kNetSessEnum = 12,
   kNetSessDel = 13,
+  kNetShareAdd = 14,
   kNetShareEnumAll = 15,
+  kNetShareSetInfo = 17,
+  kNetShareDel = 18,
   kNetSrvGetInfo = 21,
 };
 
@@ -141,6 +144,45 @@ struct srvsvc_NetShareEnumAll {
     uint32_t* totalentries;
     struct srvsvc_NetShareInfoCtr* info_ctr;
     uint32_t* resume_handle;
+    WERROR result;
+  } out;
+};
+
+union srvsvc_NetShareInfo {
+  struct srvsvc_NetShareInfo502* info502;
+};
+struct srvsvc_NetShareAdd {
+  struct {
+    const char* server_unc;
+    uint32_t level;
+    union srvsvc_NetShareInfo* info;
+    uint32_t* parm_error;
+  } in;
+  struct {
+    uint32_t* parm_error;
+    WERROR result;
+  } out;
+};
+struct srvsvc_NetShareSetInfo {
+  struct {
+    const char* server_unc;
+    const char* share_name;
+    uint32_t level;
+    union srvsvc_NetShareInfo* info;
+    uint32_t* parm_error;
+  } in;
+  struct {
+    uint32_t* parm_error;
+    WERROR result;
+  } out;
+};
+struct srvsvc_NetShareDel {
+  struct {
+    const char* server_unc;
+    const char* share_name;
+    uint32_t reserved;
+  } in;
+  struct {
     WERROR result;
   } out;
 };
@@ -336,4 +378,55 @@ uint32_t ov_srvsvc_server_info(ov_srvsvc* self, ov_server101* info) {
   else if (result == 0)
     result = OV_SRVSVC_BROKEN;
   return result;
+}
+
+/* The share as its level-502 record, without a security descriptor. */
+static union srvsvc_NetShareInfo* share502(TALLOC_CTX* mem,
+                                           const ov_share* share) {
+  struct srvsvc_NetShareInfo502* info =
+      talloc_zero(mem, struct srvsvc_NetShareInfo502);
+  union srvsvc_NetShareInfo* any = talloc_zero(mem, union srvsvc_NetShareInfo);
+  if (!info || !any) return NULL;
+  info->name = share->name;
+  info->type = share->type;
+  info->comment = share->comment;
+  info->permissions = share->permissions;
+  info->max_users = share->max_users;
+  info->current_users = share->current_users;
+  info->path = share->path;
+  any->info502 = info;
+  return any;
+}
+
+uint32_t ov_srvsvc_share_add(ov_srvsvc* self, const ov_share* share) {
+  TALLOC_CTX* mem = new_answer(self);
+  uint32_t parm_error = 0;
+  struct srvsvc_NetShareAdd r = {.in = {.server_unc = self->server_unc,
+                                        .level = 502,
+                                        .info = share502(mem, share),
+                                        .parm_error = &parm_error},
+                                 .out = {.parm_error = &parm_error}};
+  if (!r.in.info) return OV_SRVSVC_BROKEN;
+  return call(self, kNetShareAdd, mem, &r, &r.out.result);
+}
+
+uint32_t ov_srvsvc_share_set(ov_srvsvc* self, const char* name,
+                             const ov_share* share) {
+  TALLOC_CTX* mem = new_answer(self);
+  uint32_t parm_error = 0;
+  struct srvsvc_NetShareSetInfo r = {.in = {.server_unc = self->server_unc,
+                                            .share_name = name,
+                                            .level = 502,
+                                            .info = share502(mem, share),
+                                            .parm_error = &parm_error},
+                                     .out = {.parm_error = &parm_error}};
+  if (!r.in.info) return OV_SRVSVC_BROKEN;
+  return call(self, kNetShareSetInfo, mem, &r, &r.out.result);
+}
+
+uint32_t ov_srvsvc_share_del(ov_srvsvc* self, const char* name) {
+  TALLOC_CTX* mem = new_answer(self);
+  struct srvsvc_NetShareDel r = {
+      .in = {.server_unc = self->server_unc, .share_name = name}};
+  return call(self, kNetShareDel, mem, &r, &r.out.result);
 }

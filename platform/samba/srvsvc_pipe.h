@@ -66,6 +66,13 @@ uint32_t ov_srvsvc_shares(ov_srvsvc* pipe, uint32_t level,
                           const ov_share** shares, uint32_t* count);
 uint32_t ov_srvsvc_server_info(ov_srvsvc* pipe, ov_server101* info);
 
+/* A share added, changed or removed, at level 502 without a security
+   descriptor; the server runs its own share commands for them. */
+uint32_t ov_srvsvc_share_add(ov_srvsvc* pipe, const ov_share* share);
+uint32_t ov_srvsvc_share_set(ov_srvsvc* pipe, const char* name,
+                             const ov_share* share);
+uint32_t ov_srvsvc_share_del(ov_srvsvc* pipe, const char* name);
+
 /* Every session at level 1 / every open file at level 3; the records hold
    until the next call on the pipe. */
 uint32_t ov_srvsvc_sessions(ov_srvsvc* pipe, const ov_session1** sessions,

@@ -1,6 +1,7 @@
 # A private smbd for the tests: its own smb.conf and folders under one work
 # folder, one share "office", an administrator (in BUILTIN\Administrators,
-# and a Domain Admin, which ending sessions needs) and two client users.
+# a Domain Admin, which ending sessions needs, and a disk operator, which
+# share changes need; share_command.sh makes them) and two client users.
 # Where network namespaces can be made, the server runs in one of its own
 # and each client user in another, joined to it by a veth pair, so every
 # client has an address of its own; else all run on loopback port 445.
@@ -14,6 +15,7 @@
 # Needs root and the samba packages; samba_skip_unless_ready exits 77
 # without them.
 
+SAMBA_HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 SAMBA_ADMIN=ovadmin SAMBA_ADMIN_PASSWORD=Admin-pass-1
 SAMBA_USERS=(ovbuh ovsklad) SAMBA_USER_PASSWORD=Client-pass-1
 SAMBA_ADMIN_GROUP=ovadmins SAMBA_DOMAIN_ADMIN_GROUP=ovdomadm
@@ -119,6 +121,9 @@ samba_start() {
   load printers = no
   printing = bsd
   printcap name = /dev/null
+  add share command = $SAMBA_HERE/share_command.sh add
+  change share command = $SAMBA_HERE/share_command.sh change
+  delete share command = $SAMBA_HERE/share_command.sh delete
 [office]
   path = $w/office
   read only = no
@@ -144,6 +149,9 @@ CONF
   sid=$(net -s "$SAMBA_CONF" getlocalsid | sed -n 's/.* is: //p')
   net -s "$SAMBA_CONF" groupmap add sid="$sid-512" \
     unixgroup=$SAMBA_DOMAIN_ADMIN_GROUP type=domain >/dev/null || return 1
+  # Adding and changing shares.
+  net -s "$SAMBA_CONF" sam rights grant $SAMBA_ADMIN SeDiskOperatorPrivilege \
+    >/dev/null || return 1
   samba_serve
 }
 

@@ -71,5 +71,36 @@ TEST_F(SambaPort, WhatIsGoneIsNotFoundAndAnUnknownServerIsNoPath) {
   EXPECT_EQ(net_->NetFileEnum("", 3, 0, resume).status, NERR_Success);
 }
 
+TEST_F(SambaPort, ASharedFolderIsAddedChangedAndRemovedOnTheServer) {
+  const char* folder = std::getenv("ORVANE_SAMBA_FOLDER");
+  ASSERT_NE(folder, nullptr) << "no folder to share named";
+  const auto listed = [this](const std::string& name) {
+    uint32_t resume = 0;
+    const NetApi::ShareBatch all = net_->NetShareEnum("", 502, 0, resume);
+    for (const SHARE_INFO_502& share : all.info502)
+      if (share.shi502_netname == name) return share;
+    return SHARE_INFO_502{};
+  };
+  SHARE_INFO_502 share;
+  share.shi502_netname = "ovtest";
+  share.shi502_remark = "Бухгалтерия";
+  share.shi502_path = folder;
+  ASSERT_EQ(net_->NetShareAdd("", share), NERR_Success);
+  SHARE_INFO_502 added = listed("ovtest");
+  EXPECT_EQ(added.shi502_netname, "ovtest");
+  EXPECT_EQ(added.shi502_remark, "Бухгалтерия");
+  EXPECT_TRUE(added.shi502_path.ends_with(
+      std::string(folder).substr(std::string(folder).rfind('/') + 1)))
+      << added.shi502_path;
+
+  share.shi502_remark = "Склад";
+  ASSERT_EQ(net_->NetShareSetInfo("", "ovtest", share), NERR_Success);
+  EXPECT_EQ(listed("ovtest").shi502_remark, "Склад");
+
+  ASSERT_EQ(net_->NetShareDel("", "ovtest"), NERR_Success);
+  EXPECT_EQ(listed("ovtest").shi502_netname, "");
+  EXPECT_EQ(net_->NetShareDel("", "ovtest"), NERR_NetNameNotFound);
+}
+
 }  // namespace
 }  // namespace ov::samba
