@@ -235,8 +235,13 @@ ov_srvsvc* ov_srvsvc_open(const char* server, const char* credentials_file,
   NTSTATUS status = dcerpc_pipe_connect(
       mem, &self->pipe, binding, &ndr_table_srvsvc, credentials, events, lp);
   if (!NT_STATUS_IS_OK(status)) {
-    snprintf(error, error_size, "cannot reach the server service of %s: %s",
-             server, nt_errstr(status));
+    if (NT_STATUS_EQUAL(status, NT_STATUS_LOGON_FAILURE) ||
+        NT_STATUS_EQUAL(status, NT_STATUS_ACCESS_DENIED))
+      snprintf(error, error_size, "the server refuses the account in %s (%s)",
+               credentials_file, nt_errstr(status));
+    else
+      snprintf(error, error_size, "no file server answers there (%s)",
+               nt_errstr(status));
     talloc_free(mem);
     return NULL;
   }

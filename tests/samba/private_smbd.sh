@@ -178,7 +178,7 @@ samba_halt() {
   # samba-dcerpcd comes with the first RPC call and outlives smbd.
   for pidfile in "$SAMBA_WORK"/pid/*.pid; do
     [ -f "$pidfile" ] || continue
-    pid=$(cat "$pidfile")
+    pid=$(cat "$pidfile" 2>/dev/null)
     [ -n "$pid" ] && kill "$pid" 2>/dev/null
   done
   pkill -f -- "$SAMBA_CONF" 2>/dev/null

@@ -191,14 +191,22 @@ grep -q '^Width=' "$dir/OV.CFG" || fail "the run ended by SIGTERM saved no displ
 # Clear failures, and no hang.
 printf 'username = %s\npassword = wrong\n' "$SAMBA_ADMIN" >"$work/wrong.creds"
 started=$SECONDS
-for attempt in "127.0.0.1 $work/wrong.creds" "127.0.0.1 $work/missing.creds" \
-  "127.0.0.2 $creds"; do
+# Server, credentials, what the one line says.
+attempts=("127.0.0.1 $work/wrong.creds refuses the account"
+  "127.0.0.1 $work/missing.creds cannot read the credentials file"
+  "127.0.0.2 $creds no file server answers there")
+# An address on the clients' network where no computer answers.
+[ -n "$SAMBA_AT_SERVER" ] &&
+  attempts+=("10.77.0.99 $creds no file server answers there")
+for attempt in "${attempts[@]}"; do
   set -- $attempt
+  said=${attempt#* * }
   message=$(timeout 60 $SAMBA_AT_SERVER "$orvane" --server "$1" --credentials "$2" --dir "$dir" \
     --run-for 2 2>&1)
   code=$?
   [ $code -ne 0 ] && [ $code -ne 124 ] || fail "$attempt: status $code"
   [ "$(wc -l <<<"$message")" -eq 1 ] || fail "$attempt: not one line: $message"
+  [[ $message == "orvane: $1: "*"$said"* ]] || fail "$attempt: says: $message"
   echo "$attempt: $message"
 done
 [ $((SECONDS - started)) -lt 60 ] || fail "the failures took $((SECONDS - started)) s"
