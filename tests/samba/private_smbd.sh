@@ -9,9 +9,10 @@
 # samba_stop, which the caller sets as its exit trap.
 #   $SAMBA_AT_SERVER COMMAND   runs a command where the server is (the
 #                              watcher talks to it at 127.0.0.1)
-#   samba_client I COMMAND     runs a command where client I (0, 1) is;
-#                              SAMBA_SERVER_FOR[I] is the server's address
-#                              there, SAMBA_CLIENT_ADDRESS[I] the client's
+#   $(samba_at_client I) COMMAND  runs a command where client I (0, 1)
+#                              is; SAMBA_SERVER_FOR[I] is the server's
+#                              address there, SAMBA_CLIENT_ADDRESS[I] the
+#                              client's
 # Needs root and the samba packages; samba_skip_unless_ready exits 77
 # without them.
 
@@ -24,14 +25,8 @@ SAMBA_AT_SERVER=
 SAMBA_SERVER_FOR=(127.0.0.1 127.0.0.1)
 SAMBA_CLIENT_ADDRESS=(127.0.0.1 127.0.0.1)
 
-samba_client() {
-  local i=$1
-  shift
-  if [ -n "$SAMBA_AT_SERVER" ]; then
-    ip netns exec "${SAMBA_NAMESPACES[i + 1]}" "$@"
-  else
-    "$@"
-  fi
+samba_at_client() {
+  [ -n "$SAMBA_AT_SERVER" ] && echo "ip netns exec ${SAMBA_NAMESPACES[$1 + 1]}"
 }
 
 # The server's namespace and one per client, 10.77.N.1 on the server's

@@ -23,11 +23,14 @@ creds=$work/admin.creds
 printf 'username = %s\npassword = %s\ndomain = WORKGROUP\n' \
   "$SAMBA_ADMIN" "$SAMBA_ADMIN_PASSWORD" >"$creds"
 
-# Client I holds its files, as its user, until it is ended.
+# Client I holds its files, as its user, until it is ended; with
+# --reconnect it comes back whenever the server ends its session.
 hold() {
+  local again=
+  [ "$1" = --reconnect ] && again=$1 && shift
   local i=$1 user=${SAMBA_USERS[$1]}
   shift
-  samba_client $i /usr/bin/python3 "$here/hold_files.py" "$SAMBA_CONF" \
+  $(samba_at_client $i) /usr/bin/python3 "$here/hold_files.py" $again "$SAMBA_CONF" \
     "${SAMBA_SERVER_FOR[i]}" office "$user" "$SAMBA_USER_PASSWORD" "$@" \
     >"$work/$user.out" 2>&1 &
   clients+=($!)
@@ -131,11 +134,24 @@ ends_client1() {
     fail "$what: the connections grid lacks ovbuh at ${SAMBA_CLIENT_ADDRESS[0]}"
 }
 
-# A listed computer is kicked, and a rule on a computer's connection acts
-# on the server. Only where clients have addresses of their own.
+# A listed computer is kicked, also each time it comes back, and a rule on
+# a computer's connection acts on the server. Only where clients have
+# addresses of their own.
 if [ -n "$SAMBA_AT_SERVER" ]; then
   printf '%s\r\n' "${SAMBA_CLIENT_ADDRESS[1]}" >"$dir/users"
   ends_client1 computer
+  hold --reconnect 1 persistent.txt
+  (cd "$dir" && timeout 60 $SAMBA_AT_SERVER "$orvane" --server 127.0.0.1 \
+    --credentials "$creds" --dir "$dir" --run-for 5) >"$work/again.out" 2>&1 ||
+    fail "the run against a returning computer failed: $(cat "$work/again.out")"
+  comebacks=$(grep -c ready "$work/${SAMBA_USERS[1]}.out")
+  [ "$comebacks" -ge 3 ] ||
+    fail "the returning computer connected $comebacks times, not kicked again"
+  case "$(server_has)" in
+    "ovbuh "* | "ovbuh ovsklad "*) ;;
+    *) fail "after kicking the returning computer the server has: $(server_has)" ;;
+  esac
+  kill "${clients[-1]}"
   rm -f "$dir/users"
   cp "$dir/OV.CFG" "$dir/OV.CFG.norules"
   printf '[Options]\r\nRules=1\r\n' >"$dir/OV.CFG"
