@@ -153,8 +153,9 @@ NetStatus SambaNetApi::NetFileClose(std::string_view server, uint32_t fileId) {
   return status == kFileNotFound ? NERR_FileIdNotFound : status;
 }
 
-// Not yet asked of the Samba server: the calls fail as a server without
-// them fails them.
+// Samba answers the connection enumeration with one made-up connection
+// ("dummy_user" on "IPC$") whatever it is asked, and refuses the
+// statistics: both fail as on a server without them.
 NetBatch<CONNECTION_INFO_1> SambaNetApi::NetConnectionEnum(
     std::string_view, std::string_view, uint32_t, uint32_t,
     uint32_t& resumeHandle) {
