@@ -29,55 +29,32 @@ enum {
   kNetSrvGetInfo = 21,
 };
 
-struct srvsvc_NetSessCtr1 {
+/* The container every enumeration fills: the level asked for, and the
+   count and array of that level's records (ov_session1, ov_file3 and the
+   share records below have their layouts). */
+struct srvsvc_Ctr {
   uint32_t count;
-  ov_session1* array; /* the same layout as srvsvc_NetSessInfo1 */
+  void* array;
 };
-struct srvsvc_NetSessInfoCtr {
+struct srvsvc_InfoCtr {
   uint32_t level;
-  union {
-    struct srvsvc_NetSessCtr1* ctr1;
-  } ctr;
-};
-struct srvsvc_NetSessEnum {
-  struct {
-    const char* server_unc;
-    const char* client;
-    const char* user;
-    uint32_t max_buffer;
-    struct srvsvc_NetSessInfoCtr* info_ctr;
-    uint32_t* resume_handle;
-  } in;
-  struct {
-    uint32_t* totalentries;
-    struct srvsvc_NetSessInfoCtr* info_ctr;
-    uint32_t* resume_handle;
-    WERROR result;
-  } out;
+  struct srvsvc_Ctr* ctr; /* a union of pointers, one per level */
 };
 
-struct srvsvc_NetFileCtr3 {
-  uint32_t count;
-  ov_file3* array; /* the same layout as srvsvc_NetFileInfo3 */
-};
-struct srvsvc_NetFileInfoCtr {
-  uint32_t level;
-  union {
-    struct srvsvc_NetFileCtr3* ctr3;
-  } ctr;
-};
-struct srvsvc_NetFileEnum {
+/* NetSessEnum (client, user) and NetFileEnum (path, user) are the same
+   record: two filters before the container. */
+struct srvsvc_FilteredEnum {
   struct {
     const char* server_unc;
-    const char* path;
-    const char* user;
+    const char* filter1;
+    const char* filter2;
     uint32_t max_buffer;
-    struct srvsvc_NetFileInfoCtr* info_ctr;
+    struct srvsvc_InfoCtr* info_ctr;
     uint32_t* resume_handle;
   } in;
   struct {
     uint32_t* totalentries;
-    struct srvsvc_NetFileInfoCtr* info_ctr;
+    struct srvsvc_InfoCtr* info_ctr;
     uint32_t* resume_handle;
     WERROR result;
   } out;
@@ -123,26 +100,16 @@ struct srvsvc_NetShareInfo502 {
     void* sd;
   } sd_buf;
 };
-struct srvsvc_NetShareCtr {
-  uint32_t count;
-  void* array; /* of the level's records */
-};
-struct srvsvc_NetShareInfoCtr {
-  uint32_t level;
-  union {
-    struct srvsvc_NetShareCtr* ctr;
-  } ctr;
-};
 struct srvsvc_NetShareEnumAll {
   struct {
     const char* server_unc;
     uint32_t max_buffer;
-    struct srvsvc_NetShareInfoCtr* info_ctr;
+    struct srvsvc_InfoCtr* info_ctr;
     uint32_t* resume_handle;
   } in;
   struct {
     uint32_t* totalentries;
-    struct srvsvc_NetShareInfoCtr* info_ctr;
+    struct srvsvc_InfoCtr* info_ctr;
     uint32_t* resume_handle;
     WERROR result;
   } out;
@@ -270,50 +237,48 @@ static uint32_t call(ov_srvsvc* self, uint32_t opnum, TALLOC_CTX* mem,
   return W_ERROR_V(*result);
 }
 
-uint32_t ov_srvsvc_sessions(ov_srvsvc* self, const ov_session1** sessions,
-                            uint32_t* count) {
+/* An empty container for the records of LEVEL; NULL without memory. */
+static struct srvsvc_InfoCtr* new_container(TALLOC_CTX* mem, uint32_t level) {
+  struct srvsvc_InfoCtr* info = talloc_zero(mem, struct srvsvc_InfoCtr);
+  if (!info) return NULL;
+  info->level = level;
+  info->ctr = talloc_zero(mem, struct srvsvc_Ctr);
+  return info->ctr ? info : NULL;
+}
+
+/* Every record of a filtered enumeration at LEVEL, none filtered out. */
+static uint32_t filtered_enum(ov_srvsvc* self, uint32_t opnum, uint32_t level,
+                              const void** records, uint32_t* count) {
   TALLOC_CTX* mem = new_answer(self);
-  struct srvsvc_NetSessCtr1* ctr1 = talloc_zero(mem, struct srvsvc_NetSessCtr1);
-  struct srvsvc_NetSessInfoCtr* info =
-      talloc_zero(mem, struct srvsvc_NetSessInfoCtr);
+  struct srvsvc_InfoCtr* info = new_container(mem, level);
   uint32_t total = 0;
   uint32_t resume = 0;
-  info->level = 1;
-  info->ctr.ctr1 = ctr1;
-  struct srvsvc_NetSessEnum r = {
+  *records = NULL;
+  *count = 0;
+  if (!info) return OV_SRVSVC_BROKEN;
+  struct srvsvc_FilteredEnum r = {
       .in = {.server_unc = self->server_unc,
-             .info_ctr = info,
              .max_buffer = 0xFFFFFFFFu,
+             .info_ctr = info,
              .resume_handle = &resume},
       .out = {
           .totalentries = &total, .info_ctr = info, .resume_handle = &resume}};
-  uint32_t result = call(self, kNetSessEnum, mem, &r, &r.out.result);
-  *sessions = info->ctr.ctr1 ? info->ctr.ctr1->array : NULL;
-  *count = info->ctr.ctr1 && *sessions ? info->ctr.ctr1->count : 0;
+  const uint32_t result = call(self, opnum, mem, &r, &r.out.result);
+  if (info->ctr && info->ctr->array) {
+    *records = info->ctr->array;
+    *count = info->ctr->count;
+  }
   return result;
+}
+
+uint32_t ov_srvsvc_sessions(ov_srvsvc* self, const ov_session1** sessions,
+                            uint32_t* count) {
+  return filtered_enum(self, kNetSessEnum, 1, (const void**)sessions, count);
 }
 
 uint32_t ov_srvsvc_files(ov_srvsvc* self, const ov_file3** files,
                          uint32_t* count) {
-  TALLOC_CTX* mem = new_answer(self);
-  struct srvsvc_NetFileCtr3* ctr3 = talloc_zero(mem, struct srvsvc_NetFileCtr3);
-  struct srvsvc_NetFileInfoCtr* info =
-      talloc_zero(mem, struct srvsvc_NetFileInfoCtr);
-  uint32_t total = 0;
-  uint32_t resume = 0;
-  info->level = 3;
-  info->ctr.ctr3 = ctr3;
-  struct srvsvc_NetFileEnum r = {
-      .in = {.server_unc = self->server_unc,
-             .info_ctr = info,
-             .max_buffer = 0xFFFFFFFFu,
-             .resume_handle = &resume},
-      .out = {
-          .totalentries = &total, .info_ctr = info, .resume_handle = &resume}};
-  uint32_t result = call(self, kNetFileEnum, mem, &r, &r.out.result);
-  *files = info->ctr.ctr3 ? info->ctr.ctr3->array : NULL;
-  *count = info->ctr.ctr3 && *files ? info->ctr.ctr3->count : 0;
-  return result;
+  return filtered_enum(self, kNetFileEnum, 3, (const void**)files, count);
 }
 
 uint32_t ov_srvsvc_session_del(ov_srvsvc* self, const char* client,
@@ -334,13 +299,12 @@ uint32_t ov_srvsvc_file_close(ov_srvsvc* self, uint32_t id) {
 uint32_t ov_srvsvc_shares(ov_srvsvc* self, uint32_t level,
                           const ov_share** shares, uint32_t* count) {
   TALLOC_CTX* mem = new_answer(self);
-  struct srvsvc_NetShareCtr* ctr = talloc_zero(mem, struct srvsvc_NetShareCtr);
-  struct srvsvc_NetShareInfoCtr* info =
-      talloc_zero(mem, struct srvsvc_NetShareInfoCtr);
+  struct srvsvc_InfoCtr* info = new_container(mem, level);
   uint32_t total = 0;
   uint32_t resume = 0;
-  info->level = level;
-  info->ctr.ctr = ctr;
+  *shares = NULL;
+  *count = 0;
+  if (!info) return OV_SRVSVC_BROKEN;
   struct srvsvc_NetShareEnumAll r = {
       .in = {.server_unc = self->server_unc,
              .max_buffer = 0xFFFFFFFFu,
@@ -348,22 +312,20 @@ uint32_t ov_srvsvc_shares(ov_srvsvc* self, uint32_t level,
              .resume_handle = &resume},
       .out = {
           .totalentries = &total, .info_ctr = info, .resume_handle = &resume}};
-  *shares = NULL;
-  *count = 0;
   uint32_t result = call(self, kNetShareEnumAll, mem, &r, &r.out.result);
-  if (result != 0 || !info->ctr.ctr || !info->ctr.ctr->array) return result;
-  const uint32_t n = info->ctr.ctr->count;
+  if (result != 0 || !info->ctr || !info->ctr->array) return result;
+  const uint32_t n = info->ctr->count;
   ov_share* out = talloc_zero_array(mem, ov_share, n);
   for (uint32_t i = 0; out && i < n; ++i) {
     if (level == 502) {
       const struct srvsvc_NetShareInfo502* s =
-          (const struct srvsvc_NetShareInfo502*)info->ctr.ctr->array + i;
+          (const struct srvsvc_NetShareInfo502*)info->ctr->array + i;
       out[i] =
           (ov_share){s->name,      s->type,          s->comment, s->permissions,
                      s->max_users, s->current_users, s->path};
     } else {
       const struct srvsvc_NetShareInfo1* s =
-          (const struct srvsvc_NetShareInfo1*)info->ctr.ctr->array + i;
+          (const struct srvsvc_NetShareInfo1*)info->ctr->array + i;
       out[i] = (ov_share){s->name, s->type, s->comment, 0, 0, 0, NULL};
     }
   }
