@@ -3,11 +3,14 @@
 #include <fstream>
 #include <utility>
 
+#include "platform/posix/tcp_reach.h"
 #include "platform/samba/srvsvc_pipe.h"
 
 namespace ov::samba {
 
 namespace {
+
+constexpr const char* kSmbPort = "445";
 
 std::string text(const char* value) { return value ? value : ""; }
 
@@ -44,6 +47,15 @@ ov_srvsvc* SambaNetApi::pipeTo(std::string_view server, std::string* error) {
   const std::string name(server.empty() ? server_ : bareName(server));
   if (auto found = pipes_.find(name); found != pipes_.end())
     return found->second.get();
+  // Samba's own connect waits a minute on a host that drops packets.
+  if (posix::tcpReach(name, kSmbPort, timeoutSeconds_ * 1000) ==
+      posix::TcpReach::Silent) {
+    if (error)
+      *error = "no file server answers there (nothing answers on port " +
+               std::string(kSmbPort) + " within " +
+               std::to_string(timeoutSeconds_) + " s)";
+    return nullptr;
+  }
   char reason[512] = "";
   Pipe pipe(ov_srvsvc_open(name.c_str(), credentialsFile_.c_str(),
                            timeoutSeconds_, reason, sizeof reason));

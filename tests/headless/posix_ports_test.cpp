@@ -13,6 +13,7 @@
 #include "platform/posix/posix_process.h"
 #include "platform/posix/posix_sockets.h"
 #include "platform/posix/proc_net_dev.h"
+#include "platform/posix/tcp_reach.h"
 
 namespace ov::posix {
 namespace {
@@ -156,6 +157,26 @@ TEST(PosixSockets, NamesComeFromTheMachinesResolver) {
   const auto self = sockets.gethostname();
   ASSERT_TRUE(self);
   EXPECT_FALSE(self->empty());
+}
+
+TEST(TcpReach, AListenerAndARefusalAnswerAndAnUnknownNameHasNoAddress) {
+  const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
+  ASSERT_GE(listener, 0);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  ASSERT_EQ(
+      ::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address),
+      0);
+  socklen_t size = sizeof address;
+  ::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &size);
+  const std::string port = std::to_string(ntohs(address.sin_port));
+  // Bound but not listening: the port refuses, so a computer is there.
+  EXPECT_EQ(tcpReach("127.0.0.1", port, 2000), TcpReach::Answers);
+  ASSERT_EQ(::listen(listener, 1), 0);
+  EXPECT_EQ(tcpReach("127.0.0.1", port, 2000), TcpReach::Answers);
+  ::close(listener);
+  EXPECT_EQ(tcpReach("no such host", port, 2000), TcpReach::Unresolved);
 }
 
 }  // namespace

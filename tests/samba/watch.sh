@@ -211,9 +211,15 @@ started=$SECONDS
 attempts=("127.0.0.1 $work/wrong.creds refuses the account"
   "127.0.0.1 $work/missing.creds cannot read the credentials file"
   "127.0.0.2 $creds no file server answers there")
-# An address on the clients' network where no computer answers.
-[ -n "$SAMBA_AT_SERVER" ] &&
-  attempts+=("10.77.0.99 $creds no file server answers there")
+# An address on the clients' network where no computer answers, and one
+# whose packets go to a card that is not there, as to a host that drops
+# them: the connect gives up in the program's own time.
+if [ -n "$SAMBA_AT_SERVER" ]; then
+  ip -n ovsrv neigh add 10.77.0.98 lladdr 02:00:00:00:00:98 nud permanent dev ovs0 ||
+    fail "no neighbour entry for the silent host"
+  attempts+=("10.77.0.99 $creds no file server answers there"
+    "10.77.0.98 $creds nothing answers on port 445 within 10 s")
+fi
 for attempt in "${attempts[@]}"; do
   set -- $attempt
   said=${attempt#* * }
