@@ -1,5 +1,7 @@
 #include "platform/samba/samba_netapi.h"
 
+#include <algorithm>
+#include <cctype>
 #include <fstream>
 #include <utility>
 
@@ -11,6 +13,21 @@ namespace ov::samba {
 namespace {
 
 constexpr const char* kSmbPort = "445";
+
+// Samba's word for a share that is not there.
+constexpr NetStatus kBadNetName = 67;
+
+NetStatus shareStatus(NetStatus status) {
+  return status == kBadNetName ? NERR_NetNameNotFound : status;
+}
+
+// Share names are told apart without regard to ASCII case, as Samba does.
+bool sameName(std::string_view a, std::string_view b) {
+  return std::ranges::equal(a, b, [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) ==
+           std::tolower(static_cast<unsigned char>(y));
+  });
+}
 
 std::string text(const char* value) { return value ? value : ""; }
 
@@ -207,9 +224,22 @@ NetApi::ShareBatch SambaNetApi::NetShareEnum(std::string_view server,
   return batch;
 }
 
-NetStatus SambaNetApi::NetShareGetInfo(std::string_view, std::string_view,
-                                       SHARE_INFO_2&) {
-  return ERROR_NOT_SUPPORTED;
+// One share's record is the enumeration's: the same fields, one call.
+NetStatus SambaNetApi::NetShareGetInfo(std::string_view server,
+                                       std::string_view netName,
+                                       SHARE_INFO_2& out) {
+  uint32_t resume = 0;
+  const ShareBatch all = NetShareEnum(server, 502, 0, resume);
+  if (all.status != NERR_Success) return all.status;
+  for (const SHARE_INFO_502& share : all.info502)
+    if (sameName(share.shi502_netname, netName)) {
+      out = {share.shi502_netname,  share.shi502_type,
+             share.shi502_remark,   share.shi502_permissions,
+             share.shi502_max_uses, share.shi502_current_uses,
+             share.shi502_path,     share.shi502_passwd};
+      return NERR_Success;
+    }
+  return NERR_NetNameNotFound;
 }
 
 namespace {
@@ -240,7 +270,8 @@ NetStatus SambaNetApi::NetShareSetInfo(std::string_view server,
   if (!pipe) return ERROR_BAD_NETPATH;
   const ov_share sent = pipeShare(share);
   const std::string name(netName);
-  return outcome(server, ov_srvsvc_share_set(pipe, name.c_str(), &sent));
+  return shareStatus(
+      outcome(server, ov_srvsvc_share_set(pipe, name.c_str(), &sent)));
 }
 
 NetStatus SambaNetApi::NetShareDel(std::string_view server,
@@ -248,7 +279,7 @@ NetStatus SambaNetApi::NetShareDel(std::string_view server,
   ov_srvsvc* pipe = pipeTo(server);
   if (!pipe) return ERROR_BAD_NETPATH;
   const std::string name(netName);
-  return outcome(server, ov_srvsvc_share_del(pipe, name.c_str()));
+  return shareStatus(outcome(server, ov_srvsvc_share_del(pipe, name.c_str())));
 }
 
 NetStatus SambaNetApi::NetServerGetInfo(std::string_view server,

@@ -114,6 +114,7 @@ samba_start() {
   passdb backend = tdbsam:$w/private/passdb.tdb
   map to guest = never
   load printers = no
+  smbd profiling level = on
   printing = bsd
   printcap name = /dev/null
   add share command = $SAMBA_HERE/share_command.sh add

@@ -93,6 +93,12 @@ TEST_F(SambaPort, ASharedFolderIsAddedChangedAndRemovedOnTheServer) {
       std::string(folder).substr(std::string(folder).rfind('/') + 1)))
       << added.shi502_path;
 
+  SHARE_INFO_2 one;
+  ASSERT_EQ(net_->NetShareGetInfo("", "OVTEST", one), NERR_Success);
+  EXPECT_EQ(one.shi2_netname, "ovtest");
+  EXPECT_EQ(one.shi2_remark, "Бухгалтерия");
+  EXPECT_EQ(one.shi2_path, added.shi502_path);
+
   share.shi502_remark = "Склад";
   ASSERT_EQ(net_->NetShareSetInfo("", "ovtest", share), NERR_Success);
   EXPECT_EQ(listed("ovtest").shi502_remark, "Склад");
@@ -100,6 +106,8 @@ TEST_F(SambaPort, ASharedFolderIsAddedChangedAndRemovedOnTheServer) {
   ASSERT_EQ(net_->NetShareDel("", "ovtest"), NERR_Success);
   EXPECT_EQ(listed("ovtest").shi502_netname, "");
   EXPECT_EQ(net_->NetShareDel("", "ovtest"), NERR_NetNameNotFound);
+  EXPECT_EQ(net_->NetShareGetInfo("", "ovtest", one), NERR_NetNameNotFound);
+  EXPECT_EQ(net_->NetShareSetInfo("", "ovtest", share), NERR_NetNameNotFound);
 }
 
 }  // namespace

@@ -86,6 +86,15 @@ log=$dir/netfiles.log
 grep -q "$(printf 'Отчёт за март.doc' | iconv -f UTF-8 -t CP1251)" "$log" ||
   fail "the file log lacks the Cyrillic name in Windows-1251"
 
+# The port's own tests, while the clients hold their files.
+mkdir -p "$work/shared" && chmod 777 "$work/shared"
+ORVANE_SAMBA_SERVER=127.0.0.1 ORVANE_SAMBA_CREDENTIALS=$creds \
+  ORVANE_SAMBA_FOLDER=$work/shared ORVANE_SAMBA_CONF=$SAMBA_CONF \
+  timeout 60 $SAMBA_AT_SERVER "$port_test" >"$work/port.out" 2>&1 ||
+  fail "the port's tests: $(cat "$work/port.out")"
+grep -q "PASSED.* 3 tests" "$work/port.out" ||
+  fail "the port's tests did not all run: $(tail -3 "$work/port.out")"
+
 # What the server itself has: its sessions' users, and the number of opens.
 server_has() {
   smbstatus -s "$SAMBA_CONF" --json 2>/dev/null | /usr/bin/python3 -c '
