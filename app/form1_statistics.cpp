@@ -73,13 +73,13 @@ void TForm1::RefreshStatistics() {
   const bool workstationRead =
       services_.net.NetStatisticsGet("", "LanmanWorkstation", 0, 0,
                                      workstation) == NERR_Success;
-  if (workstationRead) {
+  // A failed call leaves its box as it was; the other box still shows
+  // what its service counts (a Samba server has no workstation service).
+  if (workstationRead)
     m_statws->setText(JoinLines(WorkstationLines(workstation.workstation)));
-    // A failed server call leaves its record unread and its box as it was.
-    if (serverRead)
-      m_statsv->setText(
-          JoinLines(ServerLines(server.server, services_.clock.unixTime())));
-  }
+  if (serverRead)
+    m_statsv->setText(
+        JoinLines(ServerLines(server.server, services_.clock.unixTime())));
   l_nfiles->setCaption(std::to_string(connections->fileOpeningsCounted()));
   l_nconns->setCaption(std::to_string(connections->connectionsListed()));
   traffic.SampleCounters();

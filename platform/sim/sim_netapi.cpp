@@ -252,6 +252,10 @@ NetStatus SimNetApi::NetServerGetInfo(std::string_view server,
 NetStatus SimNetApi::NetStatisticsGet(std::string_view server,
                                       std::string_view service, uint32_t level,
                                       uint32_t, Statistics& out) {
+  // "NetStatisticsGet:LanmanWorkstation" fails one service's call alone.
+  if (const auto status =
+          world_.failures().take("NetStatisticsGet:" + std::string(service)))
+    return *status;
   const Target target = reach("NetStatisticsGet", server);
   if (target.status != NERR_Success) return target.status;
   if (level != 0) return ERROR_INVALID_LEVEL;

@@ -123,6 +123,15 @@ TEST(StatisticsPage, AFailedServerCallLeavesItsBoxAndTheWatchedServerStays) {
   // the server that was entered.
   EXPECT_EQ(form.watchedServer.name(), "\\\\FILESRV");
 
+  // The workstation call failing alone leaves its box; the server's shows.
+  LanForm noWorkstation(serverStats() +
+                            "0 fail NetStatisticsGet:LanmanWorkstation 50\n"
+                            "1 ui page 4\n",
+                        {});
+  noWorkstation.runUntil(1.5);
+  EXPECT_EQ(noWorkstation.form().m_statsv->text(), kServerBox);
+  EXPECT_EQ(noWorkstation.form().m_statws->text().substr(0, 3), "1\r\n");
+
   // Both calls failing change neither box.
   LanForm failing(serverStats() + kWorkstationStats +
                       "1 fail NetStatisticsGet 5 count=always\n"
