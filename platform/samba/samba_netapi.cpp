@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cctype>
+#include <ctime>
 #include <fstream>
 #include <utility>
 
+#include "platform/posix/process_start.h"
 #include "platform/posix/tcp_reach.h"
 #include "platform/samba/srvsvc_pipe.h"
 
@@ -44,10 +46,13 @@ void SambaNetApi::PipeClose::operator()(ov_srvsvc* pipe) const {
 }
 
 SambaNetApi::SambaNetApi(std::string server, std::string credentialsFile,
-                         unsigned timeoutSeconds)
+                         unsigned timeoutSeconds,
+                         std::optional<std::string> localConfig)
     : server_(std::move(server)),
       credentialsFile_(std::move(credentialsFile)),
-      timeoutSeconds_(timeoutSeconds) {}
+      timeoutSeconds_(timeoutSeconds) {
+  if (localConfig) local_.emplace(std::move(*localConfig));
+}
 
 SambaNetApi::~SambaNetApi() = default;
 
@@ -123,7 +128,32 @@ NetApi::SessionBatch SambaNetApi::NetSessionEnum(std::string_view server,
                                .sesi502_cltype_name = {},
                                .sesi502_transport = {}});
   }
+  if (local_ && isOwnServer(server) && batch.status == NERR_Success)
+    addDialects(batch.info502);
   return batch;
+}
+
+bool SambaNetApi::isOwnServer(std::string_view server) const {
+  return server.empty() || sameName(bareName(server), server_);
+}
+
+void SambaNetApi::addDialects(std::vector<SESSION_INFO_502>& sessions) {
+  SessionDialects listed;
+  bool asked = false;
+  for (SESSION_INFO_502& session : sessions) {
+    const auto key = std::pair(session.sesi502_cname, session.sesi502_username);
+    auto known = dialects_.find(key);
+    if (known == dialects_.end() && !asked) {
+      asked = true;
+      if (const auto status = local_->read(false))
+        dialects_.merge(sessionDialects(*status));
+      known = dialects_.find(key);
+    }
+    session.sesi502_cltype_name = known != dialects_.end() ? known->second : "";
+    // Kept also when smbstatus did not tell it: not asked again each poll.
+    listed[key] = session.sesi502_cltype_name;
+  }
+  dialects_ = std::move(listed);
 }
 
 NetStatus SambaNetApi::NetSessionDel(std::string_view server,
@@ -294,9 +324,22 @@ NetStatus SambaNetApi::NetServerGetInfo(std::string_view server,
   return status;
 }
 
-NetStatus SambaNetApi::NetStatisticsGet(std::string_view, std::string_view,
-                                        uint32_t, uint32_t, Statistics&) {
-  return ERROR_NOT_SUPPORTED;
+// Only this machine's own smbd is counted, by its profile; Linux has no
+// workstation service to count.
+NetStatus SambaNetApi::NetStatisticsGet(std::string_view server,
+                                        std::string_view service,
+                                        uint32_t level, uint32_t,
+                                        Statistics& out) {
+  if (!local_ || !isOwnServer(server) || !sameName(service, "LanmanServer"))
+    return ERROR_NOT_SUPPORTED;
+  if (level != 0) return ERROR_INVALID_LEVEL;
+  const auto profile = local_->read(true);
+  // A daemon this machine cannot see shows as just started, not as 1970.
+  const int64_t started =
+      posix::oldestProcessStart("smbd").value_or(std::time(nullptr));
+  if (!profile || !serverStatistics(*profile, started, out.server))
+    return ERROR_NOT_SUPPORTED;
+  return NERR_Success;
 }
 
 }  // namespace ov::samba

@@ -4,12 +4,15 @@
 // opened again at the next call after it broke. An empty server name is
 // the server the port was made for. Samba gives sessions at level 1 only:
 // no client type, no transport, an idle time of 0. Statuses keep their
-// Windows meaning: a session or file that is gone is "not found".
+// Windows meaning: a session or file that is gone is "not found". Where
+// the server is this machine's own smbd, smbstatus adds each session's
+// protocol dialect and the server's statistics.
 #include <map>
 #include <memory>
 #include <string>
 
 #include "platform/netapi.h"
+#include "platform/samba/smb_status.h"
 
 struct ov_srvsvc;
 
@@ -17,8 +20,11 @@ namespace ov::samba {
 
 class SambaNetApi : public NetApi {
  public:
+  // LOCAL_CONFIG is set when the server is this machine's smbd: its
+  // smb.conf, or empty for smbstatus's own.
   SambaNetApi(std::string server, std::string credentialsFile,
-              unsigned timeoutSeconds);
+              unsigned timeoutSeconds,
+              std::optional<std::string> localConfig = std::nullopt);
   ~SambaNetApi() override;
 
   // Opens the pipe to the port's own server; false with the reason when it
@@ -67,6 +73,10 @@ class SambaNetApi : public NetApi {
   // failure in status otherwise.
   ov_srvsvc* pipeForLevel(std::string_view server, bool levelServed,
                           NetStatus& status);
+  bool isOwnServer(std::string_view server) const;
+  // Each session's dialect, smbstatus asked when one it has not told of
+  // is listed.
+  void addDialects(std::vector<SESSION_INFO_502>& sessions);
   NetStatus goneSessionStatus(std::string_view server, std::string_view client,
                               std::optional<std::string_view> user);
   // A call's status; a broken pipe is dropped, to be opened again.
@@ -76,6 +86,8 @@ class SambaNetApi : public NetApi {
   std::string credentialsFile_;
   unsigned timeoutSeconds_;
   std::map<std::string, Pipe, std::less<>> pipes_;
+  std::optional<SmbStatus> local_;
+  SessionDialects dialects_;
 };
 
 }  // namespace ov::samba

@@ -110,6 +110,13 @@ TEST(Runner, HelpTellsEveryOptionAndAFolderThatIsNotThereIsRefused) {
                 "orvane: --server and --credentials go together\n", 0),
             0u)
       << folder.read("out.txt");
+  const int alone = std::system(
+      (bin + " --smb-conf smb.conf --run-for 1 >" + lonely + " 2>&1").c_str());
+  EXPECT_EQ(WEXITSTATUS(alone), 2);
+  EXPECT_EQ(folder.read("out.txt").rfind(
+                "orvane: --smb-conf goes with --server\n", 0),
+            0u)
+      << folder.read("out.txt");
 }
 
 TEST(Runner, ExitEndsTheRunAtItsMomentAsTheMainMenuExitDoes) {

@@ -13,6 +13,7 @@
 #include "platform/posix/posix_process.h"
 #include "platform/posix/posix_sockets.h"
 #include "platform/posix/proc_net_dev.h"
+#include "platform/posix/process_start.h"
 #include "platform/posix/tcp_reach.h"
 
 namespace ov::posix {
@@ -157,6 +158,30 @@ TEST(PosixSockets, NamesComeFromTheMachinesResolver) {
   const auto self = sockets.gethostname();
   ASSERT_TRUE(self);
   EXPECT_FALSE(self->empty());
+}
+
+TEST(ProcessStart, TheOldestProcessOfTheNameGivesTheStart) {
+  const auto root = freshFolder("ov_process_start");
+  const long hz = ::sysconf(_SC_CLK_TCK);
+  put(root / "stat", "cpu 1 2 3\nbtime 1700000000\nprocesses 9\n");
+  // The name in parentheses may hold blanks and parentheses.
+  const auto process = [&](const std::string& pid, const std::string& name,
+                           long seconds) {
+    put(root / pid / "comm", name + "\n");
+    put(root / pid / "stat", pid + " (" + name +
+                                 ") S 1 1 1 0 -1 0 0 0 0 0 0 0 0 0 20 0 1 0 " +
+                                 std::to_string(seconds * hz) + " 0 0\n");
+  };
+  process("300", "smbd", 50);
+  process("200", "smbd", 20);
+  process("100", "smbd x (y)", 5);
+  process("150", "other", 1);
+  put(root / "self" / "comm", "smbd\n");  // not a process number
+  EXPECT_EQ(oldestProcessStart("smbd", root.string() + "/"), 1700000020);
+  EXPECT_EQ(oldestProcessStart("smbd x (y)", root.string() + "/"), 1700000005);
+  EXPECT_FALSE(oldestProcessStart("nmbd", root.string() + "/").has_value());
+  std::filesystem::remove_all(root);
+  EXPECT_FALSE(oldestProcessStart("smbd", root.string() + "/").has_value());
 }
 
 TEST(TcpReach, AListenerAndARefusalAnswerAndAnUnknownNameHasNoAddress) {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <ctime>
 #include <string>
 
 #include "platform/samba/samba_netapi.h"
@@ -69,6 +70,49 @@ TEST_F(SambaPort, WhatIsGoneIsNotFoundAndAnUnknownServerIsNoPath) {
             ERROR_BAD_NETPATH);
   // The port's own server still answers.
   EXPECT_EQ(net_->NetFileEnum("", 3, 0, resume).status, NERR_Success);
+}
+
+TEST_F(SambaPort, ThisMachinesSmbdTellsDialectsAndStatistics) {
+  const char* config = std::getenv("ORVANE_SAMBA_CONF");
+  ASSERT_NE(config, nullptr) << "no smb.conf named";
+  // Without its configuration the port does not take the server for this
+  // machine's own.
+  uint32_t resume = 0;
+  NetApi::Statistics statistics;
+  EXPECT_EQ(net_->NetStatisticsGet("", "LanmanServer", 0, 0, statistics),
+            ERROR_NOT_SUPPORTED);
+  for (const auto& session : net_->NetSessionEnum("", 502, 0, resume).info502)
+    EXPECT_EQ(session.sesi502_cltype_name, "");
+
+  SambaNetApi local(std::getenv("ORVANE_SAMBA_SERVER"),
+                    std::getenv("ORVANE_SAMBA_CREDENTIALS"), 10, config);
+  std::string error;
+  ASSERT_TRUE(local.connect(error)) << error;
+  const auto sessions = local.NetSessionEnum("", 502, 0, resume);
+  ASSERT_EQ(sessions.status, NERR_Success);
+  int clients = 0;
+  for (const auto& session : sessions.info502) {
+    if (session.sesi502_username == "ovadmin") continue;
+    ++clients;
+    EXPECT_TRUE(session.sesi502_cltype_name.starts_with("SMB"))
+        << session.sesi502_username << ": " << session.sesi502_cltype_name;
+  }
+  EXPECT_EQ(clients, 2);
+
+  ASSERT_EQ(local.NetStatisticsGet("", "LanmanServer", 0, 0, statistics),
+            NERR_Success);
+  const auto& counters = statistics.server.counters;
+  const auto now = static_cast<uint32_t>(std::time(nullptr));
+  EXPECT_LE(counters[0], now);  // sts0_start: smbd started in this test
+  EXPECT_GE(counters[0], now - 600);
+  EXPECT_GE(counters[1], 5u);  // the clients' five files at least
+  EXPECT_GT(counters[10], 0u);
+  EXPECT_GT(counters[12], 0u);
+  EXPECT_EQ(local.NetStatisticsGet("", "LanmanWorkstation", 0, 0, statistics),
+            ERROR_NOT_SUPPORTED);
+  EXPECT_EQ(
+      local.NetStatisticsGet("\\\\127.0.0.2", "LanmanServer", 0, 0, statistics),
+      ERROR_NOT_SUPPORTED);
 }
 
 TEST_F(SambaPort, ASharedFolderIsAddedChangedAndRemovedOnTheServer) {

@@ -49,7 +49,8 @@ dir=$work/program
 mkdir -p "$dir"
 printf '[Log]\r\nUse=1\r\nFiles=%s\r\n' "$dir/netfiles.log" >"$dir/OV.CFG"
 (cd "$dir" && timeout 60 $SAMBA_AT_SERVER "$orvane" --server 127.0.0.1 --credentials "$creds" \
-  --dir "$dir" --run-for 4 --show --dump "$dir/end.json") >"$work/run.out" 2>&1
+  --smb-conf "$SAMBA_CONF" --dir "$dir" --run-for 4 --show --dump "$dir/end.json") \
+  >"$work/run.out" 2>&1
 code=$?
 [ $code -eq 0 ] || fail "the watching run ended with $code: $(cat "$work/run.out")"
 
@@ -69,6 +70,10 @@ wanted = sorted([("ovbuh", "Отчёт за март.doc"), ("ovbuh", "smeta.xls
                  ("ovsklad", "stock.xls")])
 if shown != wanted:
     problems.append("files shown: %s" % shown)
+# The client system column: each client's protocol, from smbstatus.
+dialects = sorted((row[1], row[4][:3]) for row in conns if row[0])
+if dialects != [("ovadmin", "SMB"), ("ovbuh", "SMB"), ("ovsklad", "SMB")]:
+    problems.append("the clients' protocols shown: %s" % dialects)
 if any(not row[1].isdigit() for row in files if row[0]):
     problems.append("a file without its id: %s" % files)
 shares = [item[:2] for item in form["lv_shares"]["items"]]
@@ -92,7 +97,7 @@ ORVANE_SAMBA_SERVER=127.0.0.1 ORVANE_SAMBA_CREDENTIALS=$creds \
   ORVANE_SAMBA_FOLDER=$work/shared ORVANE_SAMBA_CONF=$SAMBA_CONF \
   timeout 60 $SAMBA_AT_SERVER "$port_test" >"$work/port.out" 2>&1 ||
   fail "the port's tests: $(cat "$work/port.out")"
-grep -q "PASSED.* 3 tests" "$work/port.out" ||
+grep -q "PASSED.* 4 tests" "$work/port.out" ||
   fail "the port's tests did not all run: $(tail -3 "$work/port.out")"
 
 # What the server itself has: its sessions' users, and the number of opens.

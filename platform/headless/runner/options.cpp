@@ -25,7 +25,8 @@ std::string withSeparator(std::string dir) {
 }  // namespace
 
 const char kRunnerUsage[] =
-    "usage: orvane [--sim FILE | --server NAME --credentials FILE] "
+    "usage: orvane [--sim FILE | --server NAME --credentials FILE "
+    "[--smb-conf FILE]] "
     "[--run-for SECONDS] [--dir DIR] [--journal FILE] [--dump FILE] "
     "[--status FILE] [--show] [--start \"YYYY-MM-DD HH:MM:SS\"]\n";
 
@@ -52,6 +53,12 @@ const char kRunnerHelp[] =
     "smbclient's\n"
     "                     --authentication-file (username =, password =, "
     "domain =)\n"
+    "  --smb-conf FILE    the server is this machine's smbd with that "
+    "smb.conf:\n"
+    "                     smbstatus tells the clients' protocols and the\n"
+    "                     statistics (localhost and 127.0.0.1 are this "
+    "machine's\n"
+    "                     smbd without it)\n"
     "  --show             show the window at start, as a double click on the "
     "tray\n"
     "                     icon does\n"
@@ -123,6 +130,8 @@ std::optional<RunnerOptions> parseRunnerOptions(
       options.server = value;
     } else if (name == "--credentials") {
       options.credentials = value;
+    } else if (name == "--smb-conf") {
+      options.smbConf = value;
     } else if (name == "--status") {
       options.status = value;
     } else if (name == "--journal") {
@@ -144,6 +153,8 @@ std::optional<RunnerOptions> parseRunnerOptions(
     error = "--sim and --server exclude each other";
   else if (options.server.empty() != options.credentials.empty())
     error = "--server and --credentials go together";
+  else if (options.smbConf && options.server.empty())
+    error = "--smb-conf goes with --server";
   if (!error.empty()) return std::nullopt;
   return options;
 }

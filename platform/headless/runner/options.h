@@ -21,8 +21,10 @@ struct RunnerOptions {
   // A real server watched instead of the simulated LAN, on the wall clock.
   std::string server;
   std::string credentials;  // smbclient's authentication file
-  bool show = false;        // the window shown at start
-  std::string status;       // the dump, rewritten after every timer
+  // The server is this machine's smbd with this smb.conf.
+  std::optional<std::string> smbConf;
+  bool show = false;   // the window shown at start
+  std::string status;  // the dump, rewritten after every timer
 };
 
 // The usage line, and what each option does.

@@ -9,12 +9,22 @@ namespace {
 // cannot hang the program.
 constexpr unsigned kCallTimeoutSeconds = 10;
 
+// The configuration smbstatus reads where the server is this machine's own
+// smbd; nothing where it is another computer.
+std::optional<std::string> localConfig(const RunnerOptions& options) {
+  if (options.smbConf) return options.smbConf;
+  for (const char* self : {"localhost", "127.0.0.1", "::1"})
+    if (options.server == self) return std::string();
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::unique_ptr<NetApi> connectServer(const RunnerOptions& options,
                                       std::string& error) {
   auto net = std::make_unique<samba::SambaNetApi>(
-      options.server, options.credentials, kCallTimeoutSeconds);
+      options.server, options.credentials, kCallTimeoutSeconds,
+      localConfig(options));
   if (!net->connect(error)) return nullptr;
   return net;
 }
