@@ -189,8 +189,39 @@ samba_halt() {
   done
 }
 
+# samba_hold [--reconnect] I FILE...: client I holds the files open, as its
+# user, until samba_stop ends it; with --reconnect it comes back whenever
+# the server ends its session, saying "ready" in $(samba_client_said I)
+# each time. Its pid is the last of SAMBA_CLIENTS.
+SAMBA_CLIENTS=()
+samba_client_said() { echo "$SAMBA_WORK/${SAMBA_USERS[$1]}.out"; }
+samba_hold() {
+  local again=
+  [ "$1" = --reconnect ] && again=$1 && shift
+  local i=$1 user=${SAMBA_USERS[$1]}
+  shift
+  local said
+  said=$(samba_client_said $i)
+  $(samba_at_client $i) /usr/bin/python3 "$SAMBA_HERE/hold_files.py" $again "$SAMBA_CONF" \
+    "${SAMBA_SERVER_FOR[i]}" office "$user" "$SAMBA_USER_PASSWORD" "$@" >"$said" 2>&1 &
+  SAMBA_CLIENTS+=($!)
+  local _
+  for _ in $(seq 1 40); do
+    grep -q ready "$said" 2>/dev/null && return 0
+    sleep 0.25
+  done
+  echo "the client $user did not open its files:"
+  cat "$said"
+  exit 1
+}
+
 samba_stop() {
   [ -n "${SAMBA_WORK:-}" ] || return 0
+  if [ ${#SAMBA_CLIENTS[@]} -gt 0 ]; then
+    kill "${SAMBA_CLIENTS[@]}" 2>/dev/null
+    wait "${SAMBA_CLIENTS[@]}" 2>/dev/null
+  fi
+  SAMBA_CLIENTS=()
   samba_halt
   local user
   for user in $SAMBA_ADMIN "${SAMBA_USERS[@]}"; do

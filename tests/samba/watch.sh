@@ -16,34 +16,14 @@ status=0
 fail() { echo "FAIL: $*"; status=1; }
 
 rm -rf "$work" && mkdir -p "$work" || exit 1
-clients=()
-trap 'kill "${clients[@]}" 2>/dev/null; wait "${clients[@]}" 2>/dev/null; samba_stop' EXIT
+trap samba_stop EXIT
 samba_start "$work/server" || exit 1
 creds=$work/admin.creds
 printf 'username = %s\npassword = %s\ndomain = WORKGROUP\n' \
   "$SAMBA_ADMIN" "$SAMBA_ADMIN_PASSWORD" >"$creds"
 
-# Client I holds its files, as its user, until it is ended; with
-# --reconnect it comes back whenever the server ends its session.
-hold() {
-  local again=
-  [ "$1" = --reconnect ] && again=$1 && shift
-  local i=$1 user=${SAMBA_USERS[$1]}
-  shift
-  $(samba_at_client $i) /usr/bin/python3 "$here/hold_files.py" $again "$SAMBA_CONF" \
-    "${SAMBA_SERVER_FOR[i]}" office "$user" "$SAMBA_USER_PASSWORD" "$@" \
-    >"$work/$user.out" 2>&1 &
-  clients+=($!)
-  local _
-  for _ in $(seq 1 40); do
-    grep -q ready "$work/$user.out" 2>/dev/null && return 0
-    sleep 0.25
-  done
-  echo "the client $user did not open its files:"; cat "$work/$user.out"
-  exit 1
-}
-hold 0 'Отчёт за март.doc' smeta.xls plan.txt
-hold 1 price.doc stock.xls
+samba_hold 0 'Отчёт за март.doc' smeta.xls plan.txt
+samba_hold 1 price.doc stock.xls
 
 dir=$work/program
 mkdir -p "$dir"
@@ -135,7 +115,7 @@ rm -f "$dir/usrnames"
 # session on the server, with the file; client 0 and the watcher stay.
 ends_client1() {
   local what=$1 before
-  hold 1 "$what.txt"
+  samba_hold 1 "$what.txt"
   before=$(server_has)
   [ "${before% *}" = "ovbuh ovsklad" ] ||
     fail "$what: before the run the server has: $before"
@@ -154,18 +134,18 @@ ends_client1() {
 if [ -n "$SAMBA_AT_SERVER" ]; then
   printf '%s\r\n' "${SAMBA_CLIENT_ADDRESS[1]}" >"$dir/users"
   ends_client1 computer
-  hold --reconnect 1 persistent.txt
+  samba_hold --reconnect 1 persistent.txt
   (cd "$dir" && timeout 60 $SAMBA_AT_SERVER "$orvane" --server 127.0.0.1 \
     --credentials "$creds" --dir "$dir" --run-for 5) >"$work/again.out" 2>&1 ||
     fail "the run against a returning computer failed: $(cat "$work/again.out")"
-  comebacks=$(grep -c ready "$work/${SAMBA_USERS[1]}.out")
+  comebacks=$(grep -c ready "$(samba_client_said 1)")
   [ "$comebacks" -ge 3 ] ||
     fail "the returning computer connected $comebacks times, not kicked again"
   case "$(server_has)" in
     "ovbuh "* | "ovbuh ovsklad "*) ;;
     *) fail "after kicking the returning computer the server has: $(server_has)" ;;
   esac
-  kill "${clients[-1]}"
+  kill "${SAMBA_CLIENTS[-1]}"
   rm -f "$dir/users"
   cp "$dir/OV.CFG" "$dir/OV.CFG.norules"
   printf '[Options]\r\nRules=1\r\n' >"$dir/OV.CFG"
@@ -195,7 +175,7 @@ samba_halt
 sleep 3
 kill -0 $program 2>/dev/null || fail "the program ended when the server went away"
 samba_serve || exit 1
-hold 1 back.txt
+samba_hold 1 back.txt
 for _ in $(seq 1 40); do
   [ "$(dumped "$work/live.json")" = "ovadmin ovsklad" ] && break
   sleep 0.25
