@@ -70,7 +70,7 @@ void ShowLogSearch(ui::WindowSystem& windows, ui::Form& owner,
   dialog.label(10, 10, "Текст для поиска:");
   dialog.edit(EditRole::edit1, {150, 10, 100, 21});
   dialog.button("FindBut", "Поиск!", {260, 10, 100, 25}, onButton, false);
-  dialog.button("FindInBut", "Поиск в найденном", {360, 10, 100, 25}, onButton,
+  dialog.button("FindInBut", "Поиск в найденном", {370, 10, 130, 25}, onButton,
                 false);
   dialog.showModal();
 }

@@ -10,9 +10,10 @@ namespace ov::admin {
 namespace {
 
 constexpr const char* kNotAdded = "Ресурс не добавлен";
-constexpr int kEditLeft = 90;
-constexpr int kEditWidth = 400;
-constexpr int kEditHeight = 21;
+// Right of the longest label, "Макс.подключений"; rows 20 pixels apart.
+constexpr int kEditLeft = 115;
+constexpr int kEditWidth = 375;
+constexpr int kEditHeight = 20;
 
 // The editor's text buffers, in UTF-16 units with their terminator left
 // out: an add's three, a modify's name and remark, a modify's path.
@@ -90,7 +91,7 @@ void ShowShareEditor(const ShareEditorContext& context, ShareEditorMode mode,
   dialog.edit(EditRole::edit1, {kEditLeft, 5, kEditWidth, kEditHeight});
   dialog.edit(EditRole::edit2, {kEditLeft, 25, kEditWidth, kEditHeight});
   // Short of the browse button, which a window made later would not cover.
-  dialog.edit(EditRole::path, {kEditLeft, 45, 375, kEditHeight});
+  dialog.edit(EditRole::path, {kEditLeft, 45, 350, kEditHeight});
   ui::Button& browse =
       dialog.button("", "...", {470, 45, 21, 21}, onButton, false);
   // -1 is no limit.

@@ -52,7 +52,7 @@ void TForm1::buildConnectionsPage(ui::Container& page) {
       page, {{"st_conns", {0, 0, 559, 147}, "", ""},
              static_cast<int>(monitor::kConnsGridHeaders.size()),
              5,
-             {95, 89, 55, 55, 81, 46, 43, 64}});
+             {95, 89, 55, 55, 74, 53, 43, 64}});
   st_files = &ws.createStringGrid(
       page, {{"st_files", {0, 155, 449, 115}, "", ""},
              static_cast<int>(monitor::kFilesGridHeaders.size()),
@@ -84,7 +84,7 @@ void TForm1::buildHistoryPage(ui::Container& page) {
   lv_connhist = &ws.createListView(
       connections,
       {{"lv_connhist", {5, 15, 544, 110}, "", ""},
-       columns(monitor::kConnHistoryColumns, {100, 100, 100, 100, -1})});
+       columns(monitor::kConnHistoryColumns, {100, 95, 85, 90, -1})});
   gb_fileshist = &ws.createGroupBox(
       page,
       {"gb_fileshist", {5, 134, 554, 128}, "История открытых файлов", ""});

@@ -33,8 +33,8 @@ void TForm1::buildRulesPage(ui::Container& page) {
   lv_rules = &ws.createListView(page, {{"lv_rules", {8, 28, 540, 110}, "", ""},
                                        {{"IP", 120},
                                         {"Событие", 100},
-                                        {"Параметр", 110},
-                                        {"Действие", 130},
+                                        {"Параметр", 95},
+                                        {"Действие", 110},
                                         {"Использовать", 90}}});
   lv_rules->onDblClick = [this] { lv_rulesDblClick(); };
 
@@ -58,11 +58,11 @@ void TForm1::buildRulesPage(ui::Container& page) {
       &ws.createComboBox(page, {{"cb_actions", {65, 171, 195, 21}, "", ""},
                                 texts(monitor::kActionTexts)});
   cb_actions->onChange = [this] { cb_actionsChange(); };
-  lb_param = label("lb_param", 268, 175, 60, "Параметр:");
-  t_param = &ws.createEdit(page, {"t_param", {330, 171, 90, 21}, "", ""});
+  lb_param = label("lb_param", 265, 175, 56, "Параметр:");
+  t_param = &ws.createEdit(page, {"t_param", {322, 171, 76, 21}, "", ""});
 
   rg1 = &ws.createRadioGroup(
-      page, {{"rg1", {425, 169, 123, 62}, "Использовать обработку", ""},
+      page, {{"rg1", {402, 169, 146, 62}, "Использовать обработку", ""},
              {std::string(monitor::kUseOnceText),
               std::string(monitor::kUseAlwaysText)},
              kUseAlwaysItem});

@@ -41,7 +41,7 @@ void TForm1::mnu_trafficClick() {
                               {"Настройки интерфейса", 400, 120});
   dialog.label(5, 5, "Интерфейс:");
   ui::SpinEdit& interval = dialog.spin(
-      {190, 30, 70, 21}, 0, 9999, traffic.logInterval,
+      {200, 30, 70, 21}, 0, 9999, traffic.logInterval,
       "Интервал в минутах, через который будут записываться в лог данные по "
       "траффику");
   // A fresh table for the list.
@@ -49,10 +49,10 @@ void TForm1::mnu_trafficClick() {
   std::vector<std::string> names;
   for (const IfRow& row : traffic.interfaces()) names.push_back(row.descr);
   dialog
-      .combo({95, 5, 300, 21}, names, -1,
+      .combo({95, 5, 290, 21}, names, -1,
              "Интерфейс, с которого будут сниматься данные по траффику")
       .setText(traffic.interfaceName);
-  dialog.check({10, 30, 170, 17},
+  dialog.check({10, 30, 188, 17},
                "Вести лог с интервалом (мин):", traffic.logging,
                "Записывать при выходе из программы данные по траффику, "
                "прошедшему через интерфейс");

@@ -48,7 +48,7 @@ std::string defaultDisplayKeys() {
          "[Timer]\r\nRefresh=1000\r\n"
          "[Display]\r\nBalloons=1\r\nCleanTable=1\r\n"
          "T1W0=95\r\nT1W1=89\r\nT1W2=55\r\nT1W3=55\r\n"
-         "T1W4=81\r\nT1W5=46\r\nT1W6=43\r\nT1W7=64\r\n"
+         "T1W4=74\r\nT1W5=53\r\nT1W6=43\r\nT1W7=64\r\n"
          // The path column fills what the window leaves it.
          "T2W0=70\r\nT2W1=70\r\nT2W2=70\r\nT2W3=70\r\nT2W4=120\r\n"
          "[Other]\r\nStatRefresh=1\r\n"

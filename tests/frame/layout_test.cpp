@@ -105,8 +105,8 @@ TEST(MainWindow, PageSwitchFillsTheListsWideColumns) {
   TForm1& form = lan.form();
   // 544 pixels less the other columns less 20.
   EXPECT_EQ(form.lv_fileshist->columns()[1].width, 544 - 120 - 150 - 20);
-  EXPECT_EQ(form.lv_connhist->columns()[2].width, 100);
-  EXPECT_EQ(form.lv_shares->columns()[1].width, 370 - 100 - 115 - 20);
+  EXPECT_EQ(form.lv_connhist->columns()[2].width, 85);
+  EXPECT_EQ(form.lv_shares->columns()[1].width, 370 - 100 - 125 - 20);
 }
 
 TEST(MainWindow, SharesListHasItsMenuAndButtons) {

@@ -1,37 +1,10 @@
 // The real main window on the Win32 controls at its default size: every
 // control of every page lies inside the window's client area and inside its
-// page, and the
-// time column holds the time as this system writes it.
-#include "tests/wine/win32/win32_test.h"
-// (after the system's headers)
-#include "app/form1.h"
-#include "platform/headless/recording_tray.h"
-#include "platform/headless/virtual_clock.h"
-#include "platform/win32/user_locale.h"
-#include "tests/support/inert_lan.h"
+// page, and the time column holds the time as this system writes it.
+#include "tests/wine/win32/main_form.h"
 
 namespace ov::win32 {
 namespace {
-
-struct MainForm {
-  InertMachine machine;
-  UserLocale locale;
-  WindowSystem windows;
-  Services services = machine.services(locale, windows, "C:\\");
-  TForm1 form{services};
-};
-
-void pumpMessages() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
-
-HWND windowOf(ui::Control& control) {
-  return dynamic_cast<NativeWindow&>(control).hwnd();
-}
 
 // Every visible window under the page that sticks out of the client area.
 std::vector<std::wstring> outside(HWND page, RECT client) {
