@@ -383,6 +383,8 @@ class Image : public Control {
   virtual void moveTo(Point point) = 0;
   virtual void lineTo(Point point) = 0;
   virtual void textOut(Point point, const std::string& text) = 0;
+  // How wide text is in the image's font, in pixels.
+  virtual int textWidth(const std::string& text) const = 0;
   virtual void present() = 0;
   virtual Point clientToScreen(Point client) const = 0;
   // The pointer moved over the image, to a client point.

@@ -24,9 +24,14 @@ void DrawGrid(ui::Image& image, int width, int height) {
     image.moveTo({x, 0});
     image.lineTo({x, height - 5});
   }
+  // Each label at its minute; the last ends at the edge, not beyond it.
   for (int minutes = kHalfHour; minutes <= ActivityHistory::kSlots;
-       minutes += kHalfHour)
-    image.textOut({minutes, height - kLabelRise}, std::to_string(minutes));
+       minutes += kHalfHour) {
+    const std::string label = std::to_string(minutes);
+    image.textOut({std::min(minutes, width - image.textWidth(label)),
+                   height - kLabelRise},
+                  label);
+  }
 }
 
 template <class Row>

@@ -23,6 +23,14 @@ int charCount(std::string_view utf8) {
   return static_cast<int>(utf8Length(utf8));
 }
 
+}  // namespace
+
+int estimatedTextWidth(std::string_view text) {
+  return charCount(text) * kAverageCharWidth;
+}
+
+namespace {
+
 // A colour as the dump writes it: RRGGBB.
 std::string colorText(uint32_t color) {
   char text[8];
@@ -399,7 +407,7 @@ std::optional<ui::GridCell> StringGrid::cellAt(ui::Point client) const {
 }
 
 int StringGrid::textWidth(const std::string& text) const {
-  return charCount(text) * kAverageCharWidth;
+  return estimatedTextWidth(text);
 }
 
 ui::Point StringGrid::clientToScreen(ui::Point client) const {

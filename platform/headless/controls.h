@@ -13,6 +13,10 @@ namespace ov::headless {
 
 class JsonObject;
 
+// A text's width at an average character of the form's font: what the
+// controls without a window take for it.
+int estimatedTextWidth(std::string_view text);
+
 // What every in-memory control can do besides its port interface.
 class Describable {
  public:

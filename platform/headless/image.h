@@ -21,6 +21,9 @@ class Image : public ControlState<ui::Image> {
   void moveTo(ui::Point point) override { at_ = point; }
   void lineTo(ui::Point point) override;
   void textOut(ui::Point point, const std::string& text) override;
+  int textWidth(const std::string& text) const override {
+    return estimatedTextWidth(text);
+  }
   void present() override {}
   ui::Point clientToScreen(ui::Point client) const override;
 

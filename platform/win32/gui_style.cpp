@@ -1,5 +1,7 @@
 #include "platform/win32/gui_style.h"
 
+#include "platform/win32/window_text.h"
+
 namespace ov::win32 {
 
 HFONT guiFont() {
@@ -10,6 +12,17 @@ HFONT guiFont() {
                   OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                   DEFAULT_PITCH | FF_SWISS, L"Tahoma");
   return font;
+}
+
+int textWidthIn(HWND hwnd, HFONT font, const std::string& text) {
+  const std::wstring wide = wideText(text);
+  HDC dc = GetDC(hwnd);
+  HGDIOBJ old = SelectObject(dc, font);
+  SIZE size{};
+  GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+  SelectObject(dc, old);
+  ReleaseDC(hwnd, dc);
+  return size.cx;
 }
 
 void setGuiFont(HWND hwnd) {

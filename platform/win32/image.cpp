@@ -3,8 +3,18 @@
 #include <windowsx.h>
 
 #include "platform/text/utf16.h"
+#include "platform/win32/gui_style.h"
 
 namespace ov::win32 {
+
+namespace {
+
+// The texts are drawn in the system's GUI font.
+HFONT textFont() {
+  return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+}  // namespace
 
 Image::Image(HWND parent, const ui::ControlArgs& args) : NativeControl(args) {
   createOwn({.className = kPanelClass,
@@ -42,6 +52,10 @@ bool Image::makeMemoryBitmap() {
   return true;
 }
 
+int Image::textWidth(const std::string& text) const {
+  return textWidthIn(hwnd(), textFont(), text);
+}
+
 void Image::present() {
   if (width() <= 0 || height() <= 0 || !makeMemoryBitmap()) return;
   // 32-bit pixels top-down: 0x00RRGGBB is the DIB's own order.
@@ -54,8 +68,7 @@ void Image::present() {
   info.bmiHeader.biCompression = BI_RGB;
   SetDIBitsToDevice(memory_, 0, 0, width(), height(), 0, 0, 0, height(),
                     pixels().data(), &info, DIB_RGB_COLORS);
-  const HGDIOBJ oldFont =
-      SelectObject(memory_, GetStockObject(DEFAULT_GUI_FONT));
+  const HGDIOBJ oldFont = SelectObject(memory_, textFont());
   SetBkMode(memory_, TRANSPARENT);
   SetTextColor(memory_, RGB(0, 0, 0));
   for (const Text& text : texts()) {

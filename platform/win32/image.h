@@ -11,6 +11,7 @@ class Image : public NativeControl<headless::Image> {
  public:
   Image(HWND parent, const ui::ControlArgs& args);
   ~Image() override;
+  int textWidth(const std::string& text) const override;
   void present() override;
   ui::Point clientToScreen(ui::Point client) const override;
   bool onMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;

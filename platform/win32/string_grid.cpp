@@ -76,14 +76,7 @@ std::optional<ui::GridCell> StringGrid::cellAt(ui::Point client) const {
 }
 
 int StringGrid::textWidth(const std::string& text) const {
-  const std::wstring wide = wideText(text);
-  HDC dc = GetDC(hwnd());
-  HGDIOBJ old = SelectObject(dc, guiFont());
-  SIZE size{};
-  GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
-  SelectObject(dc, old);
-  ReleaseDC(hwnd(), dc);
-  return size.cx;
+  return textWidthIn(hwnd(), guiFont(), text);
 }
 
 ui::Point StringGrid::clientToScreen(ui::Point client) const {

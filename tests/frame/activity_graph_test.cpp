@@ -77,8 +77,11 @@ TEST(ActivityGraph, AnEmptyHistoryDrawsTheGridTheBandTopsAndTheCursor) {
   EXPECT_EQ(image.pixel(0, 104), kGreen);
   EXPECT_EQ(image.pixel(1, 45), kGreen);
   ASSERT_EQ(image.texts().size(), 4u);
+  EXPECT_EQ(image.texts()[2].text, "90");
+  EXPECT_EQ(image.texts()[2].at.x, 90);
+  // "120" would start 4 pixels from the edge: it ends at the edge instead.
   EXPECT_EQ(image.texts()[3].text, "120");
-  EXPECT_EQ(image.texts()[3].at.x, 120);
+  EXPECT_EQ(image.texts()[3].at.x + image.textWidth("120"), 124);
   EXPECT_EQ(image.texts()[3].at.y, 105 - 14);
 
   // The cursor of the last slot stands in the margin.

@@ -7,6 +7,7 @@
 // (after the system's headers)
 #include <functional>
 
+#include "platform/headless/image.h"
 #include "platform/win32/native_window.h"
 #include "platform/win32/window_text.h"
 
@@ -54,6 +55,16 @@ TEST(TextsOnWine, EveryPageShowsItsTextsWhole) {
     }
     EXPECT_TRUE(cut.empty()) << grid->name() << joined(cut);
   }
+}
+
+TEST(TextsOnWine, TheGraphsTimeLabelsEndInsideThePicture) {
+  MainForm main;
+  main.form.DrawActivityGraph();
+  const auto& image = dynamic_cast<const headless::Image&>(*main.form.Image1);
+  ASSERT_EQ(image.texts().size(), 4u);
+  for (const auto& label : image.texts())
+    EXPECT_LE(label.at.x + image.textWidth(label.text), image.width())
+        << label.text;
 }
 
 // What the walk found in the dialog that was open, and its caption.
