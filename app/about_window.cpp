@@ -4,7 +4,7 @@ namespace ov {
 
 namespace {
 
-constexpr int kWidth = 340;
+constexpr int kWidth = 440;
 constexpr int kHeight = 140;
 constexpr int kTextLeft = 45;
 constexpr uint32_t kFadeIntervalMs = 50;

@@ -21,7 +21,7 @@ TEST(AboutWindow, LinksLightUpUnderThePointerAndOpenTheirTargets) {
     headless::Dialog* about = lan.windows().shownDialog();
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(about->caption(), "О программе...");
-    EXPECT_EQ(about->bounds().width, 340);
+    EXPECT_EQ(about->bounds().width, 440);
     EXPECT_EQ(about->bounds().height, 140);
     auto* mail = about->store().registry().find<ui::Label>("lb_mail");
     auto* site = about->store().registry().find<ui::Label>("lb_site");

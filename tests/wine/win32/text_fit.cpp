@@ -50,15 +50,14 @@ SIZE extentIn(HWND hwnd, const std::wstring& text) {
   return size;
 }
 
-// The height a label's text takes when wrapped in WIDTH, and the widest
-// line (a word longer than WIDTH sticks out).
-RECT wrapped(HWND hwnd, const std::wstring& text, int width) {
+// The room a label's text takes with its own line breaks alone: the
+// widest line, and the height of all of them.
+RECT linesOf(HWND hwnd, const std::wstring& text) {
   HDC dc = GetDC(hwnd);
   HGDIOBJ old = SelectObject(
       dc, reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
-  RECT rect{0, 0, width, 0};
-  DrawTextW(dc, text.c_str(), -1, &rect,
-            DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+  RECT rect{0, 0, 0, 0};
+  DrawTextW(dc, text.c_str(), -1, &rect, DT_CALCRECT | DT_NOPREFIX);
   SelectObject(dc, old);
   ReleaseDC(hwnd, dc);
   return rect;
@@ -190,10 +189,11 @@ BOOL CALLBACK checkOne(HWND hwnd, LPARAM data) {
   if (kind == L"Static" && !text.empty()) {
     const bool prefixes = !(GetWindowLongW(hwnd, GWL_STYLE) & SS_NOPREFIX);
     const std::wstring shown = prefixes ? withoutPrefixes(text) : text;
-    const RECT needs = wrapped(hwnd, shown, width);
+    // A line the label would wrap is cut as much as one it would clip.
+    const RECT needs = linesOf(hwnd, shown);
     if (needs.bottom > client.bottom)
-      walk.found.push_back(described(hwnd, text) + " wraps to " +
-                           std::to_string(needs.bottom) + " px, has " +
+      walk.found.push_back(described(hwnd, text) + " needs " +
+                           std::to_string(needs.bottom) + " px high, has " +
                            std::to_string(client.bottom));
     else
       checkText(walk, hwnd, text, needs.right, width);
