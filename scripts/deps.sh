@@ -19,6 +19,7 @@ BUILD_PACKAGES=(cmake g++ make googletest libgtest-dev libgmock-dev libbenchmark
   g++-mingw-w64-x86-64-posix fp-utils)
 # orvane --server and its tests against a private smbd with real clients.
 SAMBA_PACKAGES=(pkg-config samba samba-dev smbclient python3-samba iproute2)
-# Without the fonts Wine draws the caption buttons as the letters "0 1 r".
+# Without the fonts Wine draws the caption buttons as the letters "0 1 r";
+# locales gives the Russian locale the demo and the page tour run in.
 WINE_PACKAGES=(wine wine64 xvfb xauth imagemagick x11-utils xdotool fonts-wine
-  fonts-liberation)
+  fonts-liberation locales)

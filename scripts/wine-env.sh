@@ -53,6 +53,18 @@ wine_use_stand_in_netapi() {
   export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;netapi32=n"
 }
 
+# Wine takes the user's locale from LANG: a Russian one, generated where
+# the system lacks it, so times, dates and numbers appear as a Russian
+# administrator sees them. False when it cannot be had.
+wine_russian_locale() {
+  if ! locale -a 2>/dev/null | grep -qix 'ru_RU.utf8'; then
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo localedef -i ru_RU -f UTF-8 ru_RU.UTF-8 2>/dev/null || return 1
+  fi
+  export LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8
+}
+
 # Wine draws the window frames itself: no window manager runs on a virtual
 # display, and without frames the screenshot shows no caption.
 wine_draw_frames() {

@@ -30,6 +30,7 @@ awk 'FNR == 1 { prev = 0; file++ }
   awk -F '\t' '{ rest = $0; sub(/^[^\t]*\t[^\t]*\t[^\t]*\t/, "", rest); print $1 rest }' \
     >tour.scn || { echo "cannot merge the tour"; exit 1; }
 scenario=$PWD/tour.scn
+wine_russian_locale || { echo "cannot make the Russian locale ru_RU.UTF-8"; exit 1; }
 xvfb_start
 trap 'wine_stop; xvfb_stop' EXIT
 wine_use_prefix "$work/wineprefix"
@@ -69,6 +70,26 @@ grep -q 'Служба сервера работает: 0:00:4' page4.json ||
   fail "page 4 does not show the server running since the start"
 grep -q 'DIR-PC' page5.json && grep -q 'Приказ о премии.doc' page5.json ||
   fail "page 5 does not show the director's visit"
+# As a Russian administrator sees them: the time on the 24-hour clock, the
+# date with dots, thousands apart by a (no-break) space.
+/usr/bin/python3 - "$work" <<'PY' || fail "the formats are not Russian"
+import json, re, sys
+page = lambda n: json.load(open("%s/page%d.json" % (sys.argv[1], n)))
+problems = []
+now = page(0)["st_conns"]["rows"][1][7]
+if not re.fullmatch(r"\d{1,2}:\d\d:\d\d", now):
+    problems.append("the time reads %r" % now)
+started = page(5)["lv_connhist"]["items"][0][4]
+if not re.fullmatch(r"\d\d\.\d\d\.\d{4} \d{1,2}:\d\d:\d\d", started):
+    problems.append("the start reads %r" % started)
+inbound = page(4)["l_ntin"]["caption"]
+if not re.fullmatch("1[ \u00a0]\\d{3} \\(кб\\)", inbound):
+    problems.append("the inbound total reads %r" % inbound)
+for p in problems:
+    print(p)
+sys.exit(1 if problems else 0)
+PY
+
 # The menu bar through the keyboard: F10 selects "&Файл", Right moves to
 # "&Инструменты", Down opens it.
 wait_for_dump menu || fail "no dump before the menu"
