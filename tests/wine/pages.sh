@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Orvane.exe under Wine on the simulated LAN: a screenshot of the tray's
-# balloon, of every page of the main window, of the open "&Инструменты"
-# menu and of the about window; then the hot key hides and shows the
-# window and F1 opens the help, as on the machine itself.
+# Orvane.exe under Wine on the simulated LAN, in the Russian locale: a
+# screenshot of the tray's balloon, of every page of the main window and
+# the rules tab, of the open "&Инструменты" menu, of the about window, of
+# every dialog of the tools menu, of the share editor and of the tray
+# menu; then the hot key hides and shows the window and F1 opens the
+# help, as on the machine itself.
 # The tour is played together with the LAN's scenario: it switches the
 # pages and writes a dump after each switch; the dump is the signal that
 # the page is up. Exits 77 (skipped) when Wine, Xvfb, xdotool or the Windows
@@ -112,6 +114,39 @@ xwininfo -root -tree | grep -q '"О программе...": (' ||
 screenshot about.png || fail "no screenshot of the about window"
 wait_for_dump closed || fail "no dump after closing the about window"
 grep -q '"dialog"' closed.json && fail "the about window did not close"
+
+# The rule shows on its tab, which a click opens.
+wait_for_dump rules || fail "no dump with the rule added"
+grep -q '"lv_rules": {[^}]*"items": \[\["192.168.1.35"' rules.json ||
+  fail "the rule is not in the list"
+read -r left top < <(xwininfo -name Orvane | awk '/Absolute upper-left X/ {x = $4}
+  /Absolute upper-left Y/ {y = $4} END {print x, y}')
+xdotool mousemove $((left + 156)) $((top + 77)) click 1
+sleep 1
+screenshot page1-rules.png || fail "no screenshot of the rules tab"
+
+# The dialogs: each is on the screen when its dump comes.
+for dialog in netsend:'net sender' pinger:pinger traffic:'Настройки интерфейса' \
+  logsearch:'Поиск в логе' share-editor:'Редактор ресурсов'; do
+  name=${dialog%%:*} caption=${dialog#*:}
+  wait_for_dump "$name" || fail "no dump with the dialog $caption"
+  grep -q "\"kind\": \"dialog\", [^}]*\"caption\": \"$caption\"" "$name.json" ||
+    fail "the dialog $caption is not open"
+  xwininfo -root -tree | grep -q "\"$caption\": (" ||
+    fail "the dialog $caption is not on the screen"
+  screenshot "$name.png" || fail "no screenshot of the dialog $caption"
+done
+grep -q 'Price List' share-editor.json || fail "the share editor does not show the share"
+
+# The tray icon's menu, opened with the right button.
+wait_for_dump tray || fail "no dump before the tray menu"
+# The button held a moment, as a hand does: a click of no length is lost.
+before=$(xwininfo -root -children | grep -c '^ *0x')
+xdotool mousemove 13 32 sleep 0.5 mousedown 3 sleep 0.2 mouseup 3 sleep 1
+after=$(xwininfo -root -children | grep -c '^ *0x')
+[ "$after" -gt "$before" ] || fail "the tray menu did not open"
+screenshot tray-menu.png || fail "no screenshot of the tray menu"
+xdotool key Escape
 
 # Alt+F11 hides the window and shows it again: Wine hands a hot key to the
 # program when one of its windows has the X focus.
