@@ -25,7 +25,7 @@ class InputBox : public NativeWindow {
                   {10, 30, 290, 21}, WS_EX_CLIENTEDGE);
     child(L"BUTTON", "OK", WS_TABSTOP | BS_DEFPUSHBUTTON, {140, 62, 75, 25}, 0,
           IDOK);
-    child(L"BUTTON", "Cancel", WS_TABSTOP, {225, 62, 75, 25}, 0, IDCANCEL);
+    child(L"BUTTON", "Отмена", WS_TABSTOP, {225, 62, 75, 25}, 0, IDCANCEL);
     SendMessageW(edit_, EM_SETSEL, 0, -1);
   }
 

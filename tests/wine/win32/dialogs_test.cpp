@@ -7,14 +7,26 @@ namespace {
 
 // What the user does once the box is open, from a timer of its loop.
 std::wstring typed;
-bool cancel = false;
+enum class Cancel { no, closeBox, button } cancel = Cancel::no;
+bool cancelButtonFound = false;
 
 void CALLBACK answerTheBox(HWND, UINT, UINT_PTR timer, DWORD) {
   HWND box = FindWindowW(kPanelClass, L"Добавить компьютер");
   if (!box) return;
   KillTimer(nullptr, timer);
-  if (cancel) {
+  if (cancel == Cancel::closeBox) {
     PostMessageW(box, WM_CLOSE, 0, 0);
+    return;
+  }
+  if (cancel == Cancel::button) {
+    SetWindowTextW(FindWindowExW(box, nullptr, L"EDIT", nullptr), L"X");
+    HWND button = FindWindowExW(box, nullptr, L"BUTTON", L"Отмена");
+    cancelButtonFound = button != nullptr;
+    // Without the button the box still closes, so the test cannot hang.
+    if (button)
+      SendMessageW(button, BM_CLICK, 0, 0);
+    else
+      PostMessageW(box, WM_CLOSE, 0, 0);
     return;
   }
   SetWindowTextW(FindWindowExW(box, nullptr, L"EDIT", nullptr), typed.c_str());
@@ -31,7 +43,7 @@ class InputBoxTest : public Win32Test {
 
 TEST_F(InputBoxTest, TheUsersAnswerComesBack) {
   typed = L"СКЛАД";
-  cancel = false;
+  cancel = Cancel::no;
   EXPECT_EQ(ask(), "СКЛАД");
   // The form takes input again once the box is gone.
   EXPECT_TRUE(IsWindowEnabled(hwndOf(form)));
@@ -39,8 +51,15 @@ TEST_F(InputBoxTest, TheUsersAnswerComesBack) {
 }
 
 TEST_F(InputBoxTest, ClosingTheBoxCancelsIt) {
-  cancel = true;
+  cancel = Cancel::closeBox;
   EXPECT_EQ(ask(), std::nullopt);
+  EXPECT_TRUE(IsWindowEnabled(hwndOf(form)));
+}
+
+TEST_F(InputBoxTest, TheRussianCancelButtonCancelsWhatWasTyped) {
+  cancel = Cancel::button;
+  EXPECT_EQ(ask(), std::nullopt);
+  EXPECT_TRUE(cancelButtonFound);
   EXPECT_TRUE(IsWindowEnabled(hwndOf(form)));
 }
 
