@@ -112,6 +112,11 @@ grep -q '"caption": "О программе...", "opacity": 240' about.json ||
 xwininfo -root -tree | grep -q '"О программе...": (' ||
   fail "the about window is not on the screen"
 screenshot about.png || fail "no screenshot of the about window"
+# The pointer over the mail link lights it up, underlined.
+read -r left top < <(xwininfo -name 'О программе...' | awk '/Absolute upper-left X/ {x = $4}
+  /Absolute upper-left Y/ {y = $4} END {print x, y}')
+xdotool mousemove $((left + 70)) $((top + 97)) sleep 0.5
+screenshot about-link.png || fail "no screenshot of the lit link"
 wait_for_dump closed || fail "no dump after closing the about window"
 grep -q '"dialog"' closed.json && fail "the about window did not close"
 
