@@ -46,20 +46,22 @@ void TForm1::buildRulesPage(ui::Container& page) {
   label("lb_event", 185, 148, 52, "Событие:");
   cb_event = &ws.createComboBox(
       page,
-      {{"cb_event", {240, 144, 180, 21}, "", ""}, texts(monitor::kEventTexts)});
+      {{"cb_event", {240, 144, 190, 21}, "", ""}, texts(monitor::kEventTexts)});
   t_parame = &ws.createEdit(
       page, {"t_parame",
-             {425, 144, 123, 21},
+             {435, 144, 113, 21},
              "",
              "Параметр события: расширение файла или число секунд"});
 
   label("lb_action", 8, 175, 55, "Действие:");
   cb_actions =
-      &ws.createComboBox(page, {{"cb_actions", {65, 171, 195, 21}, "", ""},
+      &ws.createComboBox(page, {{"cb_actions", {65, 171, 225, 21}, "", ""},
                                 texts(monitor::kActionTexts)});
   cb_actions->onChange = [this] { cb_actionsChange(); };
-  lb_param = label("lb_param", 265, 175, 56, "Параметр:");
-  t_param = &ws.createEdit(page, {"t_param", {322, 171, 76, 21}, "", ""});
+  // The action's parameter on the buttons' row: the actions' long texts
+  // take the row above.
+  lb_param = label("lb_param", 265, 208, 56, "Параметр:");
+  t_param = &ws.createEdit(page, {"t_param", {322, 204, 76, 21}, "", ""});
 
   rg1 = &ws.createRadioGroup(
       page, {{"rg1", {402, 169, 146, 62}, "Использовать обработку", ""},

@@ -15,6 +15,7 @@ constexpr int kPushButtonFrame = 8;      // edges and focus rectangle
 constexpr int kBoxToText = 6;            // check box or radio to its text
 constexpr int kGroupCaptionIndent = 16;  // the frame's line each side
 constexpr int kHeaderMargins = 12;       // 3 edges each side
+constexpr int kComboFieldMargins = 6;    // the field's edges and focus
 
 std::wstring classOf(HWND hwnd) {
   wchar_t name[64] = L"";
@@ -156,6 +157,22 @@ void checkListView(Walk& walk, HWND list) {
                          " shows a horizontal scroll bar");
 }
 
+// A combo box shows its chosen item in its field: every item must fit
+// there beside the arrow.
+void checkComboItems(Walk& walk, HWND combo, int width) {
+  const int room = width - GetSystemMetrics(SM_CXVSCROLL) - kComboFieldMargins;
+  const int count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    const auto length = SendMessageW(combo, CB_GETLBTEXTLEN, i, 0);
+    std::wstring item(length + 1, L'\0');
+    item.resize(SendMessageW(combo, CB_GETLBTEXT, i,
+                             reinterpret_cast<LPARAM>(item.data())));
+    const int needs = extentIn(combo, item).cx;
+    if (needs > room)
+      walk.found.push_back(described(combo, item) + widths(needs, room));
+  }
+}
+
 void checkInsideParent(Walk& walk, HWND hwnd) {
   HWND parent = GetParent(hwnd);
   RECT room, own;
@@ -202,6 +219,8 @@ BOOL CALLBACK checkOne(HWND hwnd, LPARAM data) {
               buttonRoom(hwnd, width));
   } else if (kind == L"SysListView32") {
     checkListView(walk, hwnd);
+  } else if (kind == L"ComboBox") {
+    checkComboItems(walk, hwnd, width);
   }
   return TRUE;
 }
