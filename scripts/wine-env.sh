@@ -27,16 +27,30 @@ wine_skip_unless_ready() {
 }
 
 # A Wine prefix of our own in DIR; no Mono or Gecko prompts, no debug noise.
-# The X display must be set before the prefix's first wine command: a wine
-# server that started without one refuses every window until it is killed.
+# A new one is a copy of a template prefix, made once per Wine version (a
+# minute) in the cache, under a lock so that tests running side by side
+# make it once. The X display must be set before the prefix's first wine
+# command: a wine server that started without one refuses every window
+# until it is killed.
 wine_use_prefix() {
-  export WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-  mkdir -p "$WINEPREFIX"
-  if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    echo "Creating the Wine prefix $WINEPREFIX (takes a minute the first time)"
-    wineboot -i >/dev/null 2>&1
-    wineserver -w
+  export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  if [ ! -f "$1/system.reg" ]; then
+    local template
+    template="${XDG_CACHE_HOME:-$HOME/.cache}/orvane/wineprefix-$(wine --version 2>/dev/null | tr -c 'a-zA-Z0-9.\n-' _)"
+    mkdir -p "$(dirname "$template")"
+    (
+      flock 9
+      if [ ! -f "$template/system.reg" ]; then
+        echo "Creating the template Wine prefix $template (takes a minute)"
+        rm -rf "$template.new" && mkdir -p "$template.new"
+        WINEPREFIX="$template.new" wineboot -i >/dev/null 2>&1
+        WINEPREFIX="$template.new" wineserver -w
+        mv "$template.new" "$template"
+      fi
+    ) 9>"$template.lock"
+    rm -rf "$1" && mkdir -p "$(dirname "$1")" && cp -a "$template" "$1"
   fi
+  export WINEPREFIX="$1"
   # Wine looks for its own fonts (Marlett draws the caption buttons) only
   # in the prefix's Fonts folder, where Debian's fonts-wine does not put
   # them.
