@@ -23,3 +23,22 @@ SAMBA_PACKAGES=(pkg-config samba samba-dev smbclient python3-samba iproute2)
 # locales gives the Russian locale the demo and the page tour run in.
 WINE_PACKAGES=(wine wine64 xvfb xauth imagemagick x11-utils xdotool fonts-wine
   fonts-liberation locales)
+
+# The one sanitizer build (clang, address and undefined-behaviour
+# sanitizers, -O1, every library also instrumented for libFuzzer): the
+# native tests, the fuzz targets and the soak's runner. Needs clang.
+SANITIZER_BUILD=build-san
+configure_sanitizer_build() {
+  CC=clang CXX=clang++ cmake -S . -B "$SANITIZER_BUILD" -DCMAKE_BUILD_TYPE= \
+    -DCMAKE_C_FLAGS="-O1 -g" -DCMAKE_CXX_FLAGS="-O1 -g" \
+    -DORVANE_SANITIZE=ON -DORVANE_TEST_SET=unit >/dev/null
+}
+
+# Runs a command as a named step and prints how long it took.
+step() {
+  local name=$1 from=$SECONDS
+  shift
+  echo "== $name"
+  "$@"
+  echo "== $name: $((SECONDS - from)) s"
+}

@@ -64,7 +64,7 @@ class Reader {
       if (!take(':')) return false;
       JsonValue member;
       if (!read(member, depth + 1)) return false;
-      value.members.emplace_back(std::move(key), std::move(member));
+      value.members.push_back({std::move(key), std::move(member)});
       skipSpace();
     } while (take(','));
     return take('}');

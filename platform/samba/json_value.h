@@ -4,22 +4,28 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace ov::samba {
+
+struct JsonMember;
 
 struct JsonValue {
   enum class Kind { Null, Bool, Number, String, Array, Object };
   Kind kind = Kind::Null;
   std::string text;  // a string's value, a number's or literal's text
   std::vector<JsonValue> items;
-  std::vector<std::pair<std::string, JsonValue>> members;
+  std::vector<JsonMember> members;
 
   // The member named KEY of an object; null when there is none.
   const JsonValue* member(std::string_view key) const;
   // A number's value when it is a whole number that fits; else 0.
   unsigned long long whole() const;
+};
+
+struct JsonMember {
+  std::string name;
+  JsonValue value;
 };
 
 // The document, or nothing when it is not well-formed JSON or nests deeper
