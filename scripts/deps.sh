@@ -30,7 +30,8 @@ WINE_PACKAGES=(wine wine64 xvfb xauth imagemagick x11-utils xdotool fonts-wine
 SANITIZER_BUILD=build-san
 configure_sanitizer_build() {
   CC=clang CXX=clang++ cmake -S . -B "$SANITIZER_BUILD" -DCMAKE_BUILD_TYPE= \
-    -DCMAKE_C_FLAGS="-O1 -g" -DCMAKE_CXX_FLAGS="-O1 -g" \
+    -DCMAKE_C_FLAGS="-O1 -gline-tables-only" \
+    -DCMAKE_CXX_FLAGS="-O1 -gline-tables-only" \
     -DORVANE_SANITIZE=ON -DORVANE_TEST_SET=unit >/dev/null
 }
 
