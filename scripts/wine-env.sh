@@ -132,6 +132,12 @@ wait_for_file() {
   [ -s "$file" ]
 }
 
+# The screen position "X Y" of the top-level window with exactly that title.
+window_origin() {
+  xwininfo -name "$1" | awk '/Absolute upper-left X/ {x = $4}
+    /Absolute upper-left Y/ {y = $4} END {print x, y}'
+}
+
 # The whole screen as a PNG (ImageMagick's import, not a stand-in convert).
 screenshot() {
   /usr/bin/import -window root "$1"

@@ -1,7 +1,5 @@
 #include "platform/samba/samba_netapi.h"
 
-#include <algorithm>
-#include <cctype>
 #include <ctime>
 #include <fstream>
 #include <utility>
@@ -9,6 +7,7 @@
 #include "platform/posix/process_start.h"
 #include "platform/posix/tcp_reach.h"
 #include "platform/samba/srvsvc_pipe.h"
+#include "platform/text/upper_case.h"
 
 namespace ov::samba {
 
@@ -23,12 +22,9 @@ NetStatus shareStatus(NetStatus status) {
   return status == kBadNetName ? NERR_NetNameNotFound : status;
 }
 
-// Share names are told apart without regard to ASCII case, as Samba does.
+// Names are told apart without regard to case, as Samba does.
 bool sameName(std::string_view a, std::string_view b) {
-  return std::ranges::equal(a, b, [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) ==
-           std::tolower(static_cast<unsigned char>(y));
-  });
+  return utf8Upper(a) == utf8Upper(b);
 }
 
 std::string text(const char* value) { return value ? value : ""; }

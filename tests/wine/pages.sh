@@ -113,8 +113,7 @@ xwininfo -root -tree | grep -q '"О программе...": (' ||
   fail "the about window is not on the screen"
 screenshot about.png || fail "no screenshot of the about window"
 # The pointer over the mail link lights it up, underlined.
-read -r left top < <(xwininfo -name 'О программе...' | awk '/Absolute upper-left X/ {x = $4}
-  /Absolute upper-left Y/ {y = $4} END {print x, y}')
+read -r left top < <(window_origin 'О программе...')
 xdotool mousemove $((left + 70)) $((top + 97)) sleep 0.5
 screenshot about-link.png || fail "no screenshot of the lit link"
 wait_for_dump closed || fail "no dump after closing the about window"
@@ -124,8 +123,7 @@ grep -q '"dialog"' closed.json && fail "the about window did not close"
 wait_for_dump rules || fail "no dump with the rule added"
 grep -q '"lv_rules": {[^}]*"items": \[\["192.168.1.35"' rules.json ||
   fail "the rule is not in the list"
-read -r left top < <(xwininfo -name Orvane | awk '/Absolute upper-left X/ {x = $4}
-  /Absolute upper-left Y/ {y = $4} END {print x, y}')
+read -r left top < <(window_origin Orvane)
 xdotool mousemove $((left + 156)) $((top + 77)) click 1
 sleep 1
 screenshot page1-rules.png || fail "no screenshot of the rules tab"

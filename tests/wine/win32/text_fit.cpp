@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/gui_style.h"
 #include "platform/win32/window_text.h"
 
 namespace ov::win32 {
@@ -40,15 +41,11 @@ std::wstring withoutPrefixes(const std::wstring& text) {
   return shown;
 }
 
-SIZE extentIn(HWND hwnd, const std::wstring& text) {
-  HDC dc = GetDC(hwnd);
-  HGDIOBJ old = SelectObject(
-      dc, reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
-  SIZE size{};
-  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-  SelectObject(dc, old);
-  ReleaseDC(hwnd, dc);
-  return size;
+// How wide TEXT is in the control's own font.
+int widthIn(HWND hwnd, const std::wstring& text) {
+  return textWidthIn(
+      hwnd, reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)),
+      utf8Text(text));
 }
 
 // The room a label's text takes with its own line breaks alone: the
@@ -147,7 +144,7 @@ void checkListView(Walk& walk, HWND list) {
     Header_GetItem(header, i, &item);
     RECT cell;
     Header_GetItemRect(header, i, &cell);
-    const int needs = extentIn(header, text).cx + kHeaderMargins;
+    const int needs = widthIn(header, text) + kHeaderMargins;
     if (needs > cell.right - cell.left)
       walk.found.push_back("column '" + utf8Text(text) + "'" +
                            widths(needs, cell.right - cell.left));
@@ -167,7 +164,7 @@ void checkComboItems(Walk& walk, HWND combo, int width) {
     std::wstring item(length + 1, L'\0');
     item.resize(SendMessageW(combo, CB_GETLBTEXT, i,
                              reinterpret_cast<LPARAM>(item.data())));
-    const int needs = extentIn(combo, item).cx;
+    const int needs = widthIn(combo, item);
     if (needs > room)
       walk.found.push_back(described(combo, item) + widths(needs, room));
   }
@@ -215,7 +212,7 @@ BOOL CALLBACK checkOne(HWND hwnd, LPARAM data) {
     else
       checkText(walk, hwnd, text, needs.right, width);
   } else if (kind == L"Button" && !text.empty()) {
-    checkText(walk, hwnd, text, extentIn(hwnd, withoutPrefixes(text)).cx,
+    checkText(walk, hwnd, text, widthIn(hwnd, withoutPrefixes(text)),
               buttonRoom(hwnd, width));
   } else if (kind == L"SysListView32") {
     checkListView(walk, hwnd);
