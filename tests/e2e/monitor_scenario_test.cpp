@@ -5,13 +5,12 @@
 #include <fstream>
 
 #include "scenario_run.h"
+#include "tests/support/contains.h"
 
 namespace ov::e2e {
 namespace {
 
-bool contains(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
+using test::contains;
 
 const char* const kThreeClients =
     "0 host PC1 10.0.0.11\n"

@@ -7,11 +7,12 @@
 
 #include "platform/text/cp1251.h"
 #include "scenario_run.h"
+#include "tests/support/contains.h"
 
 namespace ov::e2e {
 namespace {
 
-const char* const kOffice =
+const char* const kPolicyOffice =
     "0 host PC1 10.0.0.11\n"
     "0 host PC2 10.0.0.12\n"
     "0 host PC3 10.0.0.13\n"
@@ -37,9 +38,7 @@ const char* const kOffice =
     "4.5 dump lists.json\n"
     "5 exit\n";
 
-bool contains(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
+using test::contains;
 
 // The journal's lines of the policy's calls and dialogs, in order.
 std::vector<std::string> policyLines(const std::vector<std::string>& journal) {
@@ -55,7 +54,7 @@ std::vector<std::string> policyLines(const std::vector<std::string>& journal) {
 TEST(PolicyScenario, ListedClientsAreKickedAndTheListsKeptInTheirFiles) {
   ScenarioRun run;
   std::ofstream(run.file("users"), std::ios::binary) << "10.0.0.13\r\n";
-  ASSERT_EQ(run.run(kOffice), 0) << run.errors();
+  ASSERT_EQ(run.run(kPolicyOffice), 0) << run.errors();
 
   const std::vector<std::string> expected = {
       journalLine("1.000", "NetSessionDel", R"("", "\\\\PC3", null)"),

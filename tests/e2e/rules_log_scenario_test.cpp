@@ -7,15 +7,14 @@
 
 #include "platform/text/cp1251.h"
 #include "scenario_run.h"
+#include "tests/support/contains.h"
 
 namespace ov::e2e {
 namespace {
 
-bool contains(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
+using test::contains;
 
-const char* const kOffice =
+const char* const kRulesOffice =
     "0 host PC1 10.0.0.11\n"
     "0 host PC2 10.0.0.12\n"
     "2 connect PC1 ivan\n"
@@ -39,7 +38,7 @@ class RulesAndLogScenario : public ::testing::Test {
     std::ofstream(run.file("rules"), std::ios::binary) << utf8ToCp1251(
         "0\r\n2\r\n*\r\nДобро пожаловать\r\n\r\n255\r\n"
         "1\r\n0\r\n10.0.0.12\r\n\r\nxls\r\n1\r\n");
-    ASSERT_EQ(run.run(kOffice,
+    ASSERT_EQ(run.run(kRulesOffice,
                       {"--start", "2006-03-05 09:05:00", "--dump", "end.json"}),
               0)
         << run.errors();

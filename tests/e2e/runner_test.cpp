@@ -8,13 +8,12 @@
 
 #include "platform/posix/posix_icmp.h"
 #include "scenario_run.h"
+#include "tests/support/contains.h"
 
 namespace ov::e2e {
 namespace {
 
-bool contains(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
+using test::contains;
 
 TEST(Runner, ScenarioErrorsStopTheRunBeforeItStarts) {
   ScenarioRun run;

@@ -12,6 +12,7 @@
 
 #include "platform/text/cp1251.h"
 #include "scenario_run.h"
+#include "tests/support/contains.h"
 
 namespace ov::e2e {
 namespace {
@@ -70,9 +71,7 @@ TEST(TrafficReport, ADayOfLogLinesAddsUpToTheLastLinesInbound) {
 namespace ov::e2e {
 namespace {
 
-bool contains(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
+using test::contains;
 
 TEST(TrafficReport, TheMenuRunsTallyrepBesideTheProgramAndOpensItsReport) {
   ScenarioRun run;

@@ -5,13 +5,10 @@
 #include <gtest/gtest.h>
 
 #include "lan_form.h"
+#include "tests/support/contains.h"
 
 namespace ov::test {
 namespace {
-
-bool contains(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
 
 TEST(AboutWindow, LinksLightUpUnderThePointerAndOpenTheirTargets) {
   LanForm lan("");

@@ -7,7 +7,7 @@
 namespace ov::test {
 namespace {
 
-constexpr char kLongPath[] = "C:\\Docs\\Отчёт за первый квартал.doc";
+constexpr char kCyrillicPath[] = "C:\\Docs\\Отчёт за первый квартал.doc";
 
 const headless::ToolTip& hint(LanForm& lan) {
   return *lan.windows().registry().find<headless::ToolTip>("st_files_hint");
@@ -24,14 +24,14 @@ std::string hintDump(LanForm& lan) {
 TEST(CellHint, ShowsACutCellAndHidesOverTheHeaderAFittingCellAndEachSecond) {
   LanForm lan(std::string("0 connect PC1 ivan\n0 dir C:\\Docs\n"
                           "0 open 7 PC1 ivan \"") +
-              kLongPath +
+              kCyrillicPath +
               "\" perm=1\n"
               "0.5 ui tray dblclick\n"
               // Column 4 starts at 4 x (70 + 1); row 1 at 17.
               "1.2 ui hover st_files 290 20\n");
   lan.runUntil(1.5);
   const ui::StringGrid& files = *lan.form().st_files;
-  ASSERT_EQ(files.cell(4, 1), kLongPath);
+  ASSERT_EQ(files.cell(4, 1), kCyrillicPath);
   ASSERT_EQ(files.colWidth(4), 120);
   // At the cell's corner: the grid stands 152 pixels down its page.
   EXPECT_EQ(hintDump(lan),

@@ -15,7 +15,7 @@
 namespace ov::test {
 namespace {
 
-const std::string kLongPath = "C:\\" + std::string(600, 'x') + "\\tail.doc";
+const std::string kOverlongPath = "C:\\" + std::string(600, 'x') + "\\tail.doc";
 
 // The file log as the program writes it: 1251 with CR LF, the last line
 // ended too.
@@ -25,7 +25,7 @@ void writeLog(const std::filesystem::path& path) {
       "[ 9:01:00  05.03.26] [PC2] C:\\docs\\plan.doc\r\n"
       "[ 9:02:00  05.03.26] [PC1] C:\\Docs\\отчёт.xls\r\n"
       "[ 9:03:00  05.03.26] [PC2] " +
-      kLongPath + "\r\n");
+      kOverlongPath + "\r\n");
 }
 
 // The dialog as N21 opens it, its buttons going to the form's tmpbClick;
@@ -74,7 +74,7 @@ TEST(LogSearch, FindsLinesByteForByteAndNarrowsThemTwice) {
   // Letter case counts.
   EXPECT_EQ(results[3], "");
   // A line of 600 characters and more is found by its end.
-  EXPECT_EQ(results[4], "[ 9:03:00  05.03.26] [PC2] " + kLongPath + "\r\n");
+  EXPECT_EQ(results[4], "[ 9:03:00  05.03.26] [PC2] " + kOverlongPath + "\r\n");
   // An empty text keeps nothing and finds nothing.
   EXPECT_EQ(results[5], "");
   EXPECT_EQ(results[6], "");

@@ -8,13 +8,10 @@
 #include <stdexcept>
 
 #include "lan_form.h"
+#include "tests/support/contains.h"
 
 namespace ov::test {
 namespace {
-
-bool contains(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
 
 // What each branch saw of the dialog's controls when it ran.
 struct BranchLog {

@@ -13,7 +13,7 @@ namespace {
 using Strings = std::vector<std::string>;
 
 // Options that write "OV.CFG" with these bytes before the form starts.
-LanFormOptions withConfig(std::string bytes) {
+LanFormOptions withConfigBytes(std::string bytes) {
   LanFormOptions options;
   options.beforeStart = [bytes](const std::filesystem::path& dir, sim::World&) {
     std::ofstream(dir / "OV.CFG", std::ios::binary) << bytes;
@@ -81,7 +81,7 @@ TEST(TrayProgram, CloseBoxHidesWhileCloseMinimIsChecked) {
 
 TEST(TrayProgram, CloseBoxClosesAndSavesWithCloseMinimClear) {
   LanForm lan("1 ui tray dblclick\n2 ui close\n",
-              withConfig("[Window]\r\nHideOnClose=0\r\n"));
+              withConfigBytes("[Window]\r\nHideOnClose=0\r\n"));
   lan.runUntil(2);
   EXPECT_TRUE(lan.form().window().closed());
   EXPECT_TRUE(exists(lan, "OV.CFG"));

@@ -1,10 +1,8 @@
 #include "policy_support.h"
 
 #include <fstream>
-#include <iterator>
 
 #include "platform/json.h"
-#include "platform/text/cp1251.h"
 
 namespace ov::test {
 
@@ -24,18 +22,19 @@ std::string messageBox(std::string_view caption, std::string_view text,
          std::to_string(style) + "]";
 }
 
-std::string cp1251(std::string_view utf8) { return utf8ToCp1251(utf8); }
-
-std::optional<std::string> fileBytes(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return std::nullopt;
-  return std::string((std::istreambuf_iterator<char>(in)),
-                     std::istreambuf_iterator<char>());
-}
-
 void writeBytes(const std::filesystem::path& file, std::string_view bytes) {
   std::ofstream(file, std::ios::binary)
       .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+LanFormOptions withListFiles(std::string computers, std::string users) {
+  LanFormOptions options;
+  options.beforeStart = [computers, users](const std::filesystem::path& dir,
+                                           sim::World&) {
+    writeBytes(dir / "users", computers);
+    writeBytes(dir / "usrnames", users);
+  };
+  return options;
 }
 
 }  // namespace ov::test

@@ -1,11 +1,14 @@
 #pragma once
 // What the access policy and the name lists leave behind, as the tests
-// read it: journal arguments and the bytes of the program's files.
+// read it and set it up: journal arguments and the name list files.
 #include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "lan_form.h"
+#include "rules_lan.h"
 
 namespace ov::test {
 
@@ -18,10 +21,9 @@ std::string fileClose(uint32_t fileId);
 std::string messageBox(std::string_view caption, std::string_view text,
                        uint32_t style);
 
-// UTF-8 text as the 1251 bytes a list file holds.
-std::string cp1251(std::string_view utf8);
-// The file's bytes; nullopt when it does not exist.
-std::optional<std::string> fileBytes(const std::filesystem::path& file);
 void writeBytes(const std::filesystem::path& file, std::string_view bytes);
+// Options that leave the computer list "users" and the user list
+// "usrnames" with these bytes beside the program before it starts.
+LanFormOptions withListFiles(std::string computers, std::string users = "");
 
 }  // namespace ov::test

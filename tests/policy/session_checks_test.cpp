@@ -10,17 +10,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// The files the program finds beside it at start.
-LanFormOptions withFiles(std::string computers, std::string users = "") {
-  LanFormOptions options;
-  options.beforeStart = [computers, users](const std::filesystem::path& dir,
-                                           sim::World&) {
-    writeBytes(dir / "users", cp1251(computers));
-    writeBytes(dir / "usrnames", cp1251(users));
-  };
-  return options;
-}
-
 TEST(SessionChecks, KickedSessionIsCountedAndShownButNotTracked) {
   LanForm lan(R"(
 0 ui check cb_lognullconn 0
@@ -63,7 +52,7 @@ TEST(SessionChecks, KickedSessionIsNotListedUnderResources) {
 0 connect PC2 petr
 0 open 11 PC2 petr C:\Data\a.doc
 )",
-              withFiles("PC1\r\n"));
+              withListFiles("PC1\r\n"));
   lan.runUntil(1);
   TForm1& form = lan.form();
   EXPECT_EQ(lan.calls("NetSessionDel"), Lines{sessionDel("PC1")});
@@ -83,7 +72,7 @@ TEST(SessionChecks, ComputerListMatchesNamesAndResolvedAddressesExactly) {
 0 connect 10.0.0.12 petr
 0 connect PC3 olga
 )",
-              withFiles("10.0.0.11\r\nPC2\r\npc3\r\n"));
+              withListFiles("10.0.0.11\r\nPC2\r\npc3\r\n"));
   lan.runUntil(2);
   EXPECT_EQ(lan.calls("NetSessionDel"), Lines{sessionDel("PC1")});
   EXPECT_EQ(gridRow(*lan.form().st_conns, 1)[0], "10.0.0.12");
@@ -120,7 +109,7 @@ TEST(SessionChecks, ListedUserLosesEverySessionOthersKeepTheirs) {
 0 connect PC2 olga
 0 connect PC3 Ivan
 )",
-              withFiles("", "ivan\r\n"));
+              withListFiles("", "ivan\r\n"));
   lan.runUntil(1);
   EXPECT_EQ(lan.calls("NetSessionDel"),
             (Lines{sessionDel("PC1", "ivan"), sessionDel("PC2", "ivan")}));
