@@ -37,8 +37,8 @@ printf '[Log]\r\nUse=1\r\nDenyFiles=0\r\nFiles=files.log\r\n[Timer]\r\nRefresh=1
 cat >user.scn <<'SCRIPT'
 1 ui tray dblclick
 15 dump before.json
-60 dump after.json
-61 exit
+45 dump after.json
+46 exit
 SCRIPT
 
 xvfb_start

@@ -50,6 +50,34 @@ wait_for_dump balloon || fail "no dump while the balloon shows"
 screenshot screen.png && convert screen.png -crop 360x140+0+0 +repage balloon.png &&
   rm screen.png || fail "no screenshot of the balloon"
 
+wait_for_dump about || fail "no dump with the about window"
+grep -q '"caption": "О программе...", "opacity": 240' about.json ||
+  fail "the about window is not open and faded in"
+xwininfo -root -tree | grep -q '"О программе...": (' ||
+  fail "the about window is not on the screen"
+screenshot about.png || fail "no screenshot of the about window"
+# The pointer over the mail link lights it up, underlined.
+read -r left top < <(window_origin 'О программе...')
+xdotool mousemove $((left + 70)) $((top + 97)) sleep 0.5
+screenshot about-link.png || fail "no screenshot of the lit link"
+wait_for_dump closed || fail "no dump after closing the about window"
+grep -q '"dialog"' closed.json && fail "the about window did not close"
+
+# The dialogs: each is on the screen when its dump comes.
+check_dialog() {
+  local name=$1 caption=$2
+  wait_for_dump "$name" || fail "no dump with the dialog $caption"
+  grep -q "\"kind\": \"dialog\", [^}]*\"caption\": \"$caption\"" "$name.json" ||
+    fail "the dialog $caption is not open"
+  xwininfo -root -tree | grep -q "\"$caption\": (" ||
+    fail "the dialog $caption is not on the screen"
+  screenshot "$name.png" || fail "no screenshot of the dialog $caption"
+}
+check_dialog netsend 'net sender'
+check_dialog pinger pinger
+check_dialog traffic 'Настройки интерфейса'
+check_dialog logsearch 'Поиск в логе'
+
 for page in 0 1 2 3 4 5; do
   wait_for_dump "page$page" || fail "no dump after switching to page $page"
   grep -q "\"active\": $page}" "page$page.json" ||
@@ -106,18 +134,8 @@ after=$(xwininfo -root -children | grep -c '^ *0x')
 screenshot tools-menu.png || fail "no screenshot of the tools menu"
 xdotool key Escape Escape
 
-wait_for_dump about || fail "no dump with the about window"
-grep -q '"caption": "О программе...", "opacity": 240' about.json ||
-  fail "the about window is not open and faded in"
-xwininfo -root -tree | grep -q '"О программе...": (' ||
-  fail "the about window is not on the screen"
-screenshot about.png || fail "no screenshot of the about window"
-# The pointer over the mail link lights it up, underlined.
-read -r left top < <(window_origin 'О программе...')
-xdotool mousemove $((left + 70)) $((top + 97)) sleep 0.5
-screenshot about-link.png || fail "no screenshot of the lit link"
-wait_for_dump closed || fail "no dump after closing the about window"
-grep -q '"dialog"' closed.json && fail "the about window did not close"
+check_dialog share-editor 'Редактор ресурсов'
+grep -q 'Price List' share-editor.json || fail "the share editor does not show the share"
 
 # The rule shows on its tab, which a click opens.
 wait_for_dump rules || fail "no dump with the rule added"
@@ -127,19 +145,6 @@ read -r left top < <(window_origin Orvane)
 xdotool mousemove $((left + 156)) $((top + 77)) click 1
 sleep 1
 screenshot page1-rules.png || fail "no screenshot of the rules tab"
-
-# The dialogs: each is on the screen when its dump comes.
-for dialog in netsend:'net sender' pinger:pinger traffic:'Настройки интерфейса' \
-  logsearch:'Поиск в логе' share-editor:'Редактор ресурсов'; do
-  name=${dialog%%:*} caption=${dialog#*:}
-  wait_for_dump "$name" || fail "no dump with the dialog $caption"
-  grep -q "\"kind\": \"dialog\", [^}]*\"caption\": \"$caption\"" "$name.json" ||
-    fail "the dialog $caption is not open"
-  xwininfo -root -tree | grep -q "\"$caption\": (" ||
-    fail "the dialog $caption is not on the screen"
-  screenshot "$name.png" || fail "no screenshot of the dialog $caption"
-done
-grep -q 'Price List' share-editor.json || fail "the share editor does not show the share"
 
 # The tray icon's menu, opened with the right button.
 wait_for_dump tray || fail "no dump before the tray menu"
