@@ -108,8 +108,11 @@ class Form : public Container {
   std::function<bool(unsigned command)> onSysCommand;
 };
 
-// The system command of the close box and the system menu's "Close".
+// The system commands of the close box and the system menu's "Close",
+// of the minimise box, and of restoring a minimised window.
 inline constexpr unsigned kSysCommandClose = 0xF060;
+inline constexpr unsigned kSysCommandMinimize = 0xF020;
+inline constexpr unsigned kSysCommandRestore = 0xF120;
 
 class Label : public Control {
  public:

@@ -21,6 +21,10 @@ class ControlRegistry {
   }
   // The dump: {"Form1": {"kind": "form", ...}, ...}
   std::string dump() const;
+  // Every named control and menu item, in creation order.
+  const std::vector<std::pair<std::string, Describable*>>& all() const {
+    return ordered_;
+  }
 
  private:
   std::vector<std::pair<std::string, Describable*>> ordered_;

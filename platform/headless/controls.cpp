@@ -233,6 +233,16 @@ void HotKey::setValue(uint16_t word) {
   if (onChange) onChange();
 }
 
+void HotKey::press(unsigned modifiers, unsigned vk) {
+  constexpr unsigned kAlt = 1, kCtrl = 2, kShift = 4;
+  if ((modifiers & (kAlt | kCtrl)) == 0) modifiers = kAlt;
+  uint16_t word = static_cast<uint16_t>(vk & 0xFF);
+  if (modifiers & kAlt) word |= 0x8000;
+  if (modifiers & kCtrl) word |= 0x4000;
+  if (modifiers & kShift) word |= 0x2000;
+  setValue(word);
+}
+
 ComboBox::ComboBox(const ui::ItemsArgs& args)
     : ControlState(args.control), items_(args.items), index_(-1) {
   setItemIndex(args.index);

@@ -205,6 +205,10 @@ class HotKey : public ControlState<ui::HotKey> {
   void describe(JsonObject& out) const override;
   void setValue(uint16_t word) override;
   uint16_t value() const override { return word_; }
+  // A combination the user presses into the field (modifiers 1 Alt, 2 Ctrl,
+  // 4 Shift). The field takes no combination without a modifier or with
+  // Shift alone: it puts Alt in its place.
+  void press(unsigned modifiers, unsigned vk);
 
  private:
   uint16_t word_;
@@ -408,6 +412,8 @@ class MenuItem : public ui::MenuItem, public Describable {
     index_ = index;
   }
   const std::string& parent() const { return parent_; }
+  // As shown beside the caption: "Ctrl+S", "F3", or empty.
+  const std::string& shortcut() const { return shortcut_; }
 
  private:
   std::string name_;

@@ -27,10 +27,18 @@ struct VerbShape {
 };
 
 constexpr VerbShape kVerbs[] = {
-    {"page", 2},  {"answer", 2}, {"click", 2},  {"popup", 2},
-    {"check", 3}, {"text", 3},   {"key", 3},    {"spin", 3},
-    {"combo", 3}, {"radio", 3},  {"select", 3}, {"close", 1},
-    {"tray", 2},  {"hotkey", 2}, {"dialog", 2}, {"hover", 3}};
+    {"page", 2},        {"answer", 2}, {"click", 2},    {"popup", 2},
+    {"check", 3},       {"text", 3},   {"key", 2},      {"spin", 3},
+    {"combo", 3},       {"radio", 3},  {"select", 3},   {"close", 1},
+    {"tray", 2},        {"hotkey", 2}, {"dialog", 2},   {"hover", 3},
+    {"dblclick", 2},    {"resize", 3}, {"minimize", 1}, {"restore", 1},
+    {"hotkey-field", 4}};
+
+// The verbs that act on the window itself rather than on a control.
+bool isWindowVerb(const std::string& verb) {
+  return verb == "close" || verb == "resize" || verb == "minimize" ||
+         verb == "restore";
+}
 
 constexpr char kMainForm[] = "Form1";
 
@@ -38,6 +46,23 @@ constexpr char kMainForm[] = "Form1";
 void typeInto(ui::ComboBox& combo, const std::string& text) {
   combo.setText(text);
   if (combo.onChange) combo.onChange();
+}
+
+// Text typed into a dialog's edit or memo: "\r", "\n" and "\\" stand for a
+// carriage return, a line feed and one backslash; any other backslash is
+// itself.
+std::string typedText(const std::string& text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char next = i + 1 < text.size() ? text[i + 1] : '\0';
+    if (text[i] == '\\' && (next == 'r' || next == 'n' || next == '\\')) {
+      out += next == 'r' ? '\r' : next == 'n' ? '\n' : '\\';
+      ++i;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
 }
 
 ui::Menu* popupMenuOf(Describable* control) {
@@ -65,9 +90,12 @@ std::string UiDriver::check(const std::vector<std::string>& args) const {
   // The reader checked the dialog verbs' shape; a dialog opens only later.
   if (verb == "dialog") return "";
   if (verb == "hotkey") return "";
-  if (verb == "close")
+  if (isWindowVerb(verb))
     return as<ui::Form>(registry_.find(kMainForm)) ? ""
                                                    : "the form has no window";
+  // A key pressed in the window: a menu shortcut or a hot key, whichever
+  // the form has when it comes.
+  if (verb == "key" && args.size() == 2) return "";
   if (verb == "tray") {
     if (args[1] == "dblclick") return "";
     if (args[1] != "menu") return "no tray action '" + args[1] + "'";
@@ -78,22 +106,28 @@ std::string UiDriver::check(const std::vector<std::string>& args) const {
   }
   Describable* control = registry_.find(args.at(1));
   if (!control) return "no control named '" + args[1] + "'";
-  const bool fits = (verb == "click" &&
-                     (as<ui::Button>(control) || as<ui::MenuItem>(control) ||
-                      as<ui::CheckBox>(control))) ||
-                    (verb == "popup" && popupMenuOf(control)) ||
-                    (verb == "check" && as<ui::CheckBox>(control)) ||
-                    (verb == "text" &&
-                     (as<ui::Edit>(control) || as<ui::ComboBox>(control))) ||
-                    (verb == "key" && as<ui::Edit>(control)) ||
-                    (verb == "combo" && as<ui::ComboBox>(control)) ||
-                    (verb == "radio" && as<ui::RadioGroup>(control)) ||
-                    (verb == "spin" && as<ui::SpinEdit>(control)) ||
-                    (verb == "hover" &&
-                     (as<ui::StringGrid>(control) || as<ui::Image>(control))) ||
-                    (verb == "select" &&
-                     (as<ui::StringGrid>(control) || as<ui::ListBox>(control) ||
-                      as<ui::ListView>(control)));
+  const bool fits =
+      (verb == "click" &&
+       (as<ui::Button>(control) || as<ui::MenuItem>(control) ||
+        as<ui::CheckBox>(control))) ||
+      (verb == "popup" && popupMenuOf(control)) ||
+      (verb == "check" && args.size() == 3 && as<ui::CheckBox>(control)) ||
+      (verb == "check" && args.size() == 4 && as<ui::ListView>(control)) ||
+      (verb == "text" &&
+       (as<ui::Edit>(control) || as<ui::ComboBox>(control))) ||
+      (verb == "key" && as<ui::Edit>(control)) ||
+      (verb == "dblclick" &&
+       (as<ui::Edit>(control) || as<ui::ListView>(control) ||
+        as<ui::StringGrid>(control))) ||
+      (verb == "hotkey-field" && as<HotKey>(control)) ||
+      (verb == "combo" && as<ui::ComboBox>(control)) ||
+      (verb == "radio" && as<ui::RadioGroup>(control)) ||
+      (verb == "spin" && as<ui::SpinEdit>(control)) ||
+      (verb == "hover" &&
+       (as<ui::StringGrid>(control) || as<ui::Image>(control))) ||
+      (verb == "select" &&
+       (as<ui::StringGrid>(control) || as<ui::ListBox>(control) ||
+        as<ui::ListView>(control)));
   if (!fits) return "'" + args[1] + "' cannot take 'ui " + verb + "'";
   return "";
 }
@@ -115,7 +149,9 @@ std::string UiDriver::applyDialog(const std::vector<std::string>& args) {
   Describable* control = dialog->withRole(what);
   if (!control) return "the dialog has no " + what + " control";
   const std::string& text = args.at(2);
-  if (auto* edit = as<ui::Edit>(control)) edit->setText(text);
+  const bool escaped = what == "memo" || what == "edit1" || what == "edit2";
+  if (auto* edit = as<ui::Edit>(control))
+    edit->setText(escaped ? typedText(text) : text);
   if (auto* spin = as<ui::SpinEdit>(control)) spin->setValue(number(text));
   if (auto* box = as<ui::CheckBox>(control)) box->setChecked(text == "1");
   if (auto* combo = as<ui::ComboBox>(control)) typeInto(*combo, text);
@@ -134,10 +170,11 @@ std::string UiDriver::apply(const std::vector<std::string>& args) {
     windows_.queueAnswer(args.at(1));
     return "";
   }
-  if (verb == "close") {
-    as<ui::Form>(registry_.find(kMainForm))->closeBox();
+  if (isWindowVerb(verb)) {
+    applyWindow(args);
     return "";
   }
+  if (verb == "key" && args.size() == 2) return applyKey(args[1]);
   if (verb == "tray") {
     applyTray(args);
     return "";
@@ -160,8 +197,17 @@ std::string UiDriver::apply(const std::vector<std::string>& args) {
     if (auto* button = as<ui::Button>(control)) button->click();
     if (auto* item = as<ui::MenuItem>(control)) item->click();
     if (auto* box = as<ui::CheckBox>(control)) box->setChecked(!box->checked());
+  } else if (verb == "check" && args.size() == 4) {
+    const int row = number(args[2]);
+    auto* view = as<ui::ListView>(control);
+    if (row >= view->count()) return "'" + args[1] + "' has no row " + args[2];
+    view->setChecked(row, args[3] == "1");
   } else if (verb == "check") {
     as<ui::CheckBox>(control)->setChecked(args.at(2) == "1");
+  } else if (verb == "dblclick") {
+    applyDblClick(control, args);
+  } else if (verb == "hotkey-field") {
+    as<HotKey>(control)->press(*keyModifiers(args.at(2)), *keyCode(args.at(3)));
   } else if (verb == "text") {
     if (auto* edit = as<ui::Edit>(control)) edit->setText(args.at(2));
     if (auto* combo = as<ui::ComboBox>(control)) typeInto(*combo, args.at(2));
@@ -203,6 +249,67 @@ void UiDriver::applyHover(Describable* control,
   } else if (auto* image = as<ui::Image>(control)) {
     windows_.setCursorPos(image->clientToScreen(client));
     if (image->onMouseMove) image->onMouseMove(client);
+  }
+}
+
+void UiDriver::applyWindow(const std::vector<std::string>& args) {
+  auto* form = as<ui::Form>(registry_.find(kMainForm));
+  const std::string& verb = args.at(0);
+  if (verb == "close") {
+    form->closeBox();
+  } else if (verb == "resize") {
+    ui::Rect bounds = form->bounds();
+    bounds.width = number(args.at(1));
+    bounds.height = number(args.at(2));
+    form->setBounds(bounds);
+  } else {
+    // The minimise box and the restore command go through the system
+    // command first, as the close box does.
+    const bool minimize = verb == "minimize";
+    const unsigned command =
+        minimize ? ui::kSysCommandMinimize : ui::kSysCommandRestore;
+    if (form->onSysCommand && form->onSysCommand(command)) return;
+    form->setWindowState(minimize ? ui::WindowState::minimized
+                                  : ui::WindowState::normal);
+  }
+}
+
+std::string UiDriver::applyKey(const std::string& key) {
+  const std::optional<KeyCombo> pressed = keyCombo(key);
+  // A registered hot key reaches the program wherever it is pressed.
+  if (notices_.hotKeyFor && notices_.hotKeys && notices_.hotKeys->onHotKey)
+    if (const auto id = notices_.hotKeyFor(*pressed)) {
+      notices_.hotKeys->onHotKey(*id);
+      return "";
+    }
+  const auto* form = as<ui::Form>(registry_.find(kMainForm));
+  if (!form || form->windowState() == ui::WindowState::hidden ||
+      form->windowState() == ui::WindowState::minimized)
+    return "'ui key " + key + "': the window is not shown";
+  for (const auto& [name, control] : registry_.all()) {
+    auto* item = dynamic_cast<MenuItem*>(control);
+    if (item && !item->shortcut().empty() &&
+        keyCombo(item->shortcut()) == pressed) {
+      if (item->enabled()) item->click();
+      return "";
+    }
+  }
+  return "";
+}
+
+void UiDriver::applyDblClick(Describable* control,
+                             const std::vector<std::string>& args) {
+  // The first click of the two selects the row under the pointer.
+  const std::optional<int> row =
+      args.size() > 2 ? std::optional<int>(number(args[2])) : std::nullopt;
+  if (auto* grid = as<ui::StringGrid>(control)) {
+    if (row) grid->setSelectedRow(*row);
+    if (grid->onDblClick) grid->onDblClick();
+  } else if (auto* view = as<ui::ListView>(control)) {
+    if (row) view->setSelected(*row);
+    if (view->onDblClick) view->onDblClick();
+  } else if (auto* edit = as<ui::Edit>(control)) {
+    if (edit->onDblClick) edit->onDblClick();
   }
 }
 

@@ -1,11 +1,14 @@
 #pragma once
 // Acts on the form as a user would, by component name: the scenario's
 // "ui" verbs.
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/headless/window_system.h"
 #include "platform/hotkeys.h"
+#include "platform/key_names.h"
 #include "platform/tray.h"
 
 namespace ov::headless {
@@ -15,6 +18,9 @@ namespace ov::headless {
 struct SystemNotices {
   TrayPort* tray = nullptr;
   HotKeyPort* hotKeys = nullptr;
+  // The identifier of the hot key registered for a combination, if any: a
+  // key pressed in the window that is a hot key reaches the program as one.
+  std::function<std::optional<int>(KeyCombo)> hotKeyFor = {};
 };
 
 class UiDriver {
@@ -33,6 +39,10 @@ class UiDriver {
   std::string applyDialog(const std::vector<std::string>& args);
   void applyTray(const std::vector<std::string>& args);
   void applyHover(Describable* control, const std::vector<std::string>& args);
+  std::string applyKey(const std::string& key);
+  void applyDblClick(Describable* control,
+                     const std::vector<std::string>& args);
+  void applyWindow(const std::vector<std::string>& args);
 
   WindowSystem& windows_;
   ControlRegistry& registry_;

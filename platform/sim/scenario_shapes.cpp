@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "platform/key_names.h"
 #include "platform/sim/sim_text.h"
 #include "platform/sim/stat_fields.h"
 #include "platform/text/utf8.h"
@@ -250,10 +251,41 @@ void checkHotkey(const ScenarioEvent& e) {
 
 // --- the user ---
 
-void checkUiKey(const ArgCheck& a) {
+// "ui key NAME KEY" types into a control; "ui key KEY" presses a key or
+// combination in the window.
+void checkUiKey(std::span<const std::string> rest) {
+  if (rest.size() == 1) {
+    if (!keyCombo(rest[0]))
+      fail("ui key: " + quoted(rest[0]) +
+           " is not a key (F1, K, Ctrl+S, Alt+F11 ...)");
+    return;
+  }
+  const ArgCheck a("ui key", rest, {"NAME", "KEY"}, 2);
   if (a.at(1) != "enter" && utf8Length(a.at(1)) != 1)
     fail("ui key: KEY must be 'enter' or one character, not " +
          quoted(a.at(1)));
+}
+
+void checkUiCheck(std::span<const std::string> rest) {
+  if (rest.size() == 3) {
+    const ArgCheck a("ui check", rest, {"NAME", "ROW", "STATE"}, 3);
+    a.integer(1, 0, INT32_MAX);
+    a.word(2, {"0", "1"});
+    return;
+  }
+  ArgCheck("ui check", rest, {"NAME", "STATE"}, 2).word(1, {"0", "1"});
+}
+
+void checkUiHotKeyField(std::span<const std::string> rest) {
+  const ArgCheck a("ui hotkey-field", rest, {"NAME", "MODS", "KEY"}, 3);
+  if (!keyModifiers(a.at(1)))
+    fail(
+        "ui hotkey-field: MODS must be 'none' or Ctrl, Alt, Shift joined "
+        "by '+', not " +
+        quoted(a.at(1)));
+  if (!keyCode(a.at(2)))
+    fail("ui hotkey-field: " + quoted(a.at(2)) +
+         " is not a key (a letter, a digit, F1 to F24)");
 }
 
 void checkUiDialog(std::span<const std::string> rest) {
@@ -286,11 +318,22 @@ void checkUi(const ScenarioEvent& e) {
     const ArgCheck popup(what, rest, {"NAME", "ROW"}, 1);
     if (popup.has(1)) popup.integer(1, 0, INT32_MAX);
   } else if (action == "check") {
-    ArgCheck(what, rest, {"NAME", "STATE"}, 2).word(1, {"0", "1"});
+    checkUiCheck(rest);
   } else if (action == "text") {
     ArgCheck(what, rest, {"NAME", "TEXT"}, 2);
   } else if (action == "key") {
-    checkUiKey(ArgCheck(what, rest, {"NAME", "KEY"}, 2));
+    checkUiKey(rest);
+  } else if (action == "dblclick") {
+    const ArgCheck dblclick(what, rest, {"NAME", "ROW"}, 1);
+    dblclick.integer(1, 0, INT32_MAX);
+  } else if (action == "resize") {
+    const ArgCheck size(what, rest, {"W", "H"}, 2);
+    size.integer(0, 0, INT32_MAX);
+    size.integer(1, 0, INT32_MAX);
+  } else if (action == "minimize" || action == "restore") {
+    ArgCheck(what, rest, {}, 0);
+  } else if (action == "hotkey-field") {
+    checkUiHotKeyField(rest);
   } else if (action == "spin") {
     ArgCheck(what, rest, {"NAME", "VALUE"}, 2).integer(1, INT32_MIN, INT32_MAX);
   } else if (action == "combo" || action == "radio" || action == "select") {

@@ -32,4 +32,10 @@ void SimHotKeys::setRealHotKeys(HotKeyPort* real) {
     };
 }
 
+std::optional<int> SimHotKeys::idFor(KeyCombo combo) const {
+  for (const Registered& r : registered_)
+    if (r.modifiers == combo.modifiers && r.vk == combo.vk) return r.id;
+  return std::nullopt;
+}
+
 }  // namespace ov::sim

@@ -4,10 +4,12 @@
 // registrations go to the journal. With the real machine's hot keys set
 // (Orvane.exe /sim) a free combination is registered there too, and its
 // presses reach the program.
+#include <optional>
 #include <vector>
 
 #include "platform/hotkeys.h"
 #include "platform/journal.h"
+#include "platform/key_names.h"
 #include "platform/sim/world.h"
 
 namespace ov::sim {
@@ -19,6 +21,8 @@ class SimHotKeys : public HotKeyPort {
   bool RegisterHotKey(int id, unsigned modifiers, unsigned vk) override;
   bool UnregisterHotKey(int id) override;
   void setRealHotKeys(HotKeyPort* real);
+  // The identifier registered for the combination, if any.
+  std::optional<int> idFor(KeyCombo combo) const;
 
  private:
   struct Registered {

@@ -37,6 +37,9 @@ HotKey::HotKey(HWND parent, const ui::ControlArgs& args, uint16_t word)
                  .style = kChildStyle | WS_TABSTOP,
                  .parent = parent,
                  .bounds = args.bounds});
+  // No combination without a modifier or with Shift alone: Alt instead.
+  SendMessageW(hwnd(), HKM_SETRULES, HKCOMB_NONE | HKCOMB_S,
+               MAKELPARAM(HOTKEYF_ALT, 0));
   SendMessageW(hwnd(), HKM_SETHOTKEY, nativeHotKey(word), 0);
 }
 

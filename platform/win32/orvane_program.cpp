@@ -107,14 +107,17 @@ int runForm(Services& services, WindowSystem& windows, sim::SimLan& lan,
     showError(reason);
     return 2;
   }
-  SimPump pump({.player = lan.player(),
-                .clock = clock,
-                .timers = timers,
-                .windows = windows,
-                .endings = {[&form] { form.mnu_exitClick(); },
-                            [] { PostQuitMessage(0); }},
-                .waiting = std::move(waiting),
-                .notices = {&services.tray, &services.hotKeys}});
+  SimPump pump(
+      {.player = lan.player(),
+       .clock = clock,
+       .timers = timers,
+       .windows = windows,
+       .endings = {[&form] { form.mnu_exitClick(); },
+                   [] { PostQuitMessage(0); }},
+       .waiting = std::move(waiting),
+       .notices = {&services.tray, &services.hotKeys, [&lan](KeyCombo combo) {
+                     return lan.hotKeys().idFor(combo);
+                   }}});
   return runMessageLoop(windows);
 }
 

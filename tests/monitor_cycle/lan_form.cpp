@@ -62,7 +62,9 @@ LanForm::LanForm(std::string_view scenario, LanFormOptions options)
                 lan_.services(),
                 lan_.mailslots(),
                 lan_.icmp()},
-      driver_(windows_, {&tray_, &lan_.hotKeys()}) {
+      driver_(windows_, {&tray_, &lan_.hotKeys(), [this](KeyCombo combo) {
+                           return lan_.hotKeys().idFor(combo);
+                         }}) {
   windows_.setJournal(&journal_);
   windows_.refuseToolTips = options.refuseToolTips;
   windows_.onModal = [this](const std::function<bool()>& done) {

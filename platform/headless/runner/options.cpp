@@ -1,5 +1,6 @@
 #include "platform/headless/runner/options.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 
@@ -28,7 +29,7 @@ const char kRunnerUsage[] =
     "usage: orvane [--sim FILE | --server NAME --credentials FILE "
     "[--smb-conf FILE]] "
     "[--run-for SECONDS] [--dir DIR] [--journal FILE] [--dump FILE] "
-    "[--status FILE] [--show] [--start \"YYYY-MM-DD HH:MM:SS\"]\n";
+    "[--status FILE] [--show] [--start \"YYYY-MM-DD HH:MM:SS[.mmm]\"]\n";
 
 const char kRunnerHelp[] =
     "The main form of Orvane without a window: on a virtual clock against the\n"
@@ -70,17 +71,26 @@ const char kRunnerHelp[] =
     "  --dump FILE        write what the form shows there at the end of the "
     "run\n"
     "  --start TIME       the local date and time the virtual clock starts at\n"
-    "                     (default: now)\n"
+    "                     (default: now), with milliseconds as .mmm\n"
     "  --help, -h         show this and exit\n"
     "Exit status: 0 after a run, 2 for a mistake in the command line or the\n"
     "scenario.\n";
 
 std::optional<LocalDateTime> parseStartTime(const std::string& text) {
   LocalDateTime t;
-  char tail = 0;
-  if (std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%c", &t.year, &t.month,
-                  &t.day, &t.hour, &t.minute, &t.second, &tail) != 6)
+  int used = 0;
+  if (std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%n", &t.year, &t.month,
+                  &t.day, &t.hour, &t.minute, &t.second, &used) != 6)
     return std::nullopt;
+  // Milliseconds, when given, are three digits after a dot.
+  const std::string_view rest = std::string_view(text).substr(used);
+  if (!rest.empty()) {
+    if (rest.size() != 4 || rest[0] != '.' ||
+        !std::all_of(rest.begin() + 1, rest.end(),
+                     [](char c) { return c >= '0' && c <= '9'; }))
+      return std::nullopt;
+    t.millisecond = std::stoi(std::string(rest.substr(1)));
+  }
   if (t.month < 1 || t.month > 12 || t.day < 1 || t.day > 31 || t.hour > 23 ||
       t.minute > 59 || t.second > 59 || t.year < 1601 || t.year > 9999)
     return std::nullopt;
@@ -141,7 +151,8 @@ std::optional<RunnerOptions> parseRunnerOptions(
     } else if (name == "--start") {
       options.start = parseStartTime(value);
       if (!options.start) {
-        error = "--start takes \"YYYY-MM-DD HH:MM:SS\", not '" + value + "'";
+        error =
+            "--start takes \"YYYY-MM-DD HH:MM:SS[.mmm]\", not '" + value + "'";
         return std::nullopt;
       }
     } else {

@@ -75,9 +75,11 @@ class Run {
             lan_.mailslots(),
             options.scenario.empty() ? static_cast<IcmpPort&>(machineIcmp_)
                                      : lan_.icmp()},
-        events_(windows_,
-                {[this] { ended_ = true; }, [this] { ended_ = quit_ = true; }},
-                {&tray_, &lan_.hotKeys()}),
+        events_(
+            windows_,
+            {[this] { ended_ = true; }, [this] { ended_ = quit_ = true; }},
+            {&tray_, &lan_.hotKeys(),
+             [this](KeyCombo combo) { return lan_.hotKeys().idFor(combo); }}),
         options_(options) {
     windows_.setJournal(&journal_);
     // The report programs really run, after the journal has them.
@@ -117,13 +119,13 @@ class Run {
   // done() holds or the run ends.
   void pump(const std::function<bool()>& done, std::ostream& err) {
     const uint64_t endMs = options_.runForMs.value_or(kDefaultRunMs);
-    while (!ended_ && !done()) {
+    while (!over() && !done()) {
       const auto worldDue = lan_.player().nextDueMs();
       const auto timerDue = clock_.nextTimerDue();
       if (worldDue && *worldDue <= endMs &&
           (!timerDue || *worldDue <= *timerDue)) {
         clock_.advanceTo(*worldDue);
-        while (!ended_ && !done()) {
+        while (!over() && !done()) {
           auto event = lan_.player().advance(clock_.tickMs());
           if (!event) break;
           events_.handle(event->verb, event->args, err);
@@ -143,6 +145,10 @@ class Run {
       }
     }
   }
+
+  // The run is over when it was ended, or when the program closed its
+  // window itself (the main menu's exit, chosen or by its shortcut).
+  bool over() const { return ended_ || form_->Form1->closed(); }
 
   // The window opens from the tray as a double click opens it, once the
   // start-up has hidden it there.
