@@ -45,14 +45,4 @@ Describable* Dialog::withRole(const std::string& role) const {
   return nullptr;
 }
 
-ui::Button* Dialog::button(const std::string& captionOrName) const {
-  for (const auto& control : store_.controls()) {
-    auto* button = dynamic_cast<ui::Button*>(control.get());
-    if (button &&
-        (button->caption() == captionOrName || button->name() == captionOrName))
-      return button;
-  }
-  return nullptr;
-}
-
 }  // namespace ov::headless

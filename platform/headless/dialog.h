@@ -40,8 +40,17 @@ class Dialog : public ControlState<ui::Dialog> {
  public:
   // The control with that role, or null.
   Describable* withRole(const std::string& role) const;
-  // The button with that caption or component name, or null.
-  ui::Button* button(const std::string& captionOrName) const;
+  // The button or label with that caption or component name, or null.
+  template <typename T>
+  T* captioned(const std::string& captionOrName) const {
+    for (const auto& control : store_.controls()) {
+      auto* found = dynamic_cast<T*>(control.get());
+      if (found &&
+          (found->caption() == captionOrName || found->name() == captionOrName))
+        return found;
+    }
+    return nullptr;
+  }
 
  private:
   std::string caption_;

@@ -105,6 +105,9 @@ std::string UiDriver::check(const std::vector<std::string>& args) const {
     return "";
   }
   Describable* control = registry_.find(args.at(1));
+  // The pointer may go over a dialog's control, which exists only once the
+  // dialog is open.
+  if (!control && verb == "hover") return "";
   if (!control) return "no control named '" + args[1] + "'";
   const bool fits =
       (verb == "click" &&
@@ -123,8 +126,8 @@ std::string UiDriver::check(const std::vector<std::string>& args) const {
       (verb == "combo" && as<ui::ComboBox>(control)) ||
       (verb == "radio" && as<ui::RadioGroup>(control)) ||
       (verb == "spin" && as<ui::SpinEdit>(control)) ||
-      (verb == "hover" &&
-       (as<ui::StringGrid>(control) || as<ui::Image>(control))) ||
+      (verb == "hover" && (as<ui::StringGrid>(control) ||
+                           as<ui::Image>(control) || as<ui::Label>(control))) ||
       (verb == "select" &&
        (as<ui::StringGrid>(control) || as<ui::ListBox>(control) ||
         as<ui::ListView>(control)));
@@ -141,9 +144,13 @@ std::string UiDriver::applyDialog(const std::vector<std::string>& args) {
     return "";
   }
   if (what == "click") {
-    ui::Button* button = dialog->button(args.at(2));
-    if (!button) return "the dialog has no button '" + args[2] + "'";
-    button->click();
+    if (auto* button = dialog->captioned<ui::Button>(args.at(2))) {
+      button->click();
+    } else if (auto* link = dialog->captioned<ui::Label>(args[2])) {
+      if (link->onClick) link->onClick();
+    } else {
+      return "the dialog has no button or label '" + args[2] + "'";
+    }
     return "";
   }
   Describable* control = dialog->withRole(what);
@@ -225,6 +232,11 @@ std::string UiDriver::apply(const std::vector<std::string>& args) {
   } else if (verb == "spin") {
     as<ui::SpinEdit>(control)->setValue(number(args.at(2)));
   } else if (verb == "hover") {
+    Dialog* dialog = windows_.shownDialog();
+    if (!control && dialog) control = dialog->store().registry().find(args[1]);
+    if (!control)
+      return "'ui hover': no control named '" + args[1] +
+             "' on the form or in an open dialog";
     applyHover(control, args);
   } else if (verb == "select") {
     const int row = number(args.at(2));
@@ -237,9 +249,16 @@ std::string UiDriver::apply(const std::vector<std::string>& args) {
 
 void UiDriver::applyHover(Describable* control,
                           const std::vector<std::string>& args) {
-  // Leaving tells the control nothing: the pointer is just elsewhere.
+  auto* label = as<ui::Label>(control);
+  // Leaving tells a grid or an image nothing: the pointer is just
+  // elsewhere. A label hears of it.
   if (args.at(2) == "leave") {
     windows_.setCursorPos({-100000, -100000});
+    if (label && label->onMouseLeave) label->onMouseLeave();
+    return;
+  }
+  if (label) {
+    if (label->onMouseEnter) label->onMouseEnter();
     return;
   }
   const ui::Point client{number(args.at(2)), number(args.at(3))};

@@ -197,6 +197,43 @@ TEST(UserActions, ListMarksHotKeyFieldsAndTypedLinesReachTheirFiles) {
       << typed;
 }
 
+TEST(UserActions, ThePointerLightsTheAboutWindowsLinksAndAClickOpensThem) {
+  ScenarioRun run;
+  ASSERT_EQ(run.run("1 ui tray dblclick\n"
+                    "2 ui click mnu_about\n"
+                    "3 ui hover lb_mail 5 5\n"
+                    "3.5 dump over.json\n"
+                    "4 ui hover lb_mail leave\n"
+                    "4.5 dump left.json\n"
+                    "5 ui dialog click lb_site\n"
+                    "6 ui dialog click orvane@orvane.example\n"
+                    "7 ui hover lb_none 1 1\n"
+                    "8 ui dialog close\n"
+                    "9 quit\n"),
+            0)
+      << run.errors();
+  const auto linkIn = [&run](const char* file) {
+    const std::string dialog = entry(run.read(file), "dialog");
+    const std::size_t at = dialog.find("\"name\": \"lb_mail\"");
+    return at == std::string::npos ? "" : dialog.substr(at, 160);
+  };
+  EXPECT_TRUE(contains(linkIn("over.json"),
+                       "\"color\": \"FF0000\", \"underline\": true"))
+      << linkIn("over.json");
+  EXPECT_TRUE(contains(linkIn("left.json"),
+                       "\"color\": \"0000FF\", \"underline\": false"))
+      << linkIn("left.json");
+  const auto journal = run.journal();
+  EXPECT_TRUE(
+      journaled(journal, journalLine("5.000", "ShellExecute",
+                                     "\"open\", \"https://orvane.example/\"")));
+  EXPECT_TRUE(journaled(
+      journal, journalLine("6.000", "ShellExecute",
+                           "\"open\", \"mailto:orvane@orvane.example\"")));
+  EXPECT_TRUE(contains(run.errors(), "no control named 'lb_none'"))
+      << run.errors();
+}
+
 TEST(UserActions, TheStartTimeCarriesHundredthsIntoTheRunIdentifier) {
   ScenarioRun run;
   ASSERT_EQ(run.run("0 iface eth0 in=0 out=0\n31 exit\n",
