@@ -96,6 +96,11 @@ void TForm1::FormCreate() {
   ClearActivityHistory();
   CreateCellHint();
   LoadSettings();
+  // Without balloons there is no connection notice to offer.
+  if (!tray->CanShowBalloons()) {
+    cb_conninfo->setChecked(false);
+    cb_conninfo->setEnabled(false);
+  }
   writeGridHeaders();
   tray->Add(kTrayIconId, TrayIconImage::idle, "Монитор сети");
   tray->Modify(TrayIconImage::idle, "Соединений:0");

@@ -30,6 +30,7 @@ class TTRAY : public monitor::TrayNotices {
   bool Modify(TrayIconImage icon, const std::string& tip) override;
   bool Recover();
   bool Del();
+  bool CanShowBalloons() { return shell_.CanShowBalloons(); }
   bool Balloon(const std::string& title, const std::string& text,
                uint32_t timeoutMs) override;
   void HideBalloon();

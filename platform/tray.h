@@ -35,6 +35,9 @@ class TrayPort {
   virtual ~TrayPort() = default;
   virtual bool Shell_NotifyIcon(NotifyCommand command,
                                 const NotifyIconData& data) = 0;
+  // Whether the notification area shows balloon notices: the common
+  // controls from version 5.80 on.
+  virtual bool CanShowBalloons() = 0;
   // Notices from the shell, delivered on the GUI thread.
   std::function<void()> onDoubleClick;
   std::function<void()> onRightClick;

@@ -10,6 +10,8 @@ class RecordingTray : public TrayPort {
   explicit RecordingTray(Journal* journal) : journal_(journal) {}
   bool Shell_NotifyIcon(NotifyCommand command,
                         const NotifyIconData& data) override;
+  bool CanShowBalloons() override { return balloons_; }
+  void setBalloons(bool shown) { balloons_ = shown; }
   bool iconShown() const { return shown_; }
   // The shell starts again: its icons are gone, and it says so.
   void restartShell() {
@@ -21,6 +23,7 @@ class RecordingTray : public TrayPort {
  private:
   Journal* journal_;
   bool shown_ = false;
+  bool balloons_ = true;
   NotifyIconData data_;
 };
 

@@ -5,6 +5,8 @@
 #include <iterator>
 #include <string_view>
 
+#include "platform/headless/recording_tray.h"
+
 namespace ov::headless {
 
 namespace {
@@ -329,6 +331,19 @@ void UiDriver::applyDblClick(Describable* control,
     if (view->onDblClick) view->onDblClick();
   } else if (auto* edit = as<ui::Edit>(control)) {
     if (edit->onDblClick) edit->onDblClick();
+  }
+}
+
+void UiDriver::systemEvent(const std::string& what) {
+  if (what == "tray") {
+    // The recording shell forgets its icon as a restarted shell does.
+    if (auto* recording = dynamic_cast<RecordingTray*>(notices_.tray))
+      recording->restartShell();
+    else if (notices_.tray && notices_.tray->onTaskbarCreated)
+      notices_.tray->onTaskbarCreated();
+  } else if (auto* form = as<ui::Form>(registry_.find(kMainForm))) {
+    // The end of the session runs the close query, as the main menu's exit.
+    form->close();
   }
 }
 

@@ -34,6 +34,9 @@ class UiDriver {
   // Carries the verb out; call check first. Returns why it could not act
   // on the form as it is now (no dialog open ...), or "".
   std::string apply(const std::vector<std::string>& args);
+  // What the system tells the program: "tray", the shell restarted and
+  // lost its icons; "session", the Windows session ends.
+  void systemEvent(const std::string& what);
 
  private:
   std::string applyDialog(const std::vector<std::string>& args);

@@ -22,6 +22,8 @@ void UserEvents::handle(const std::string& verb,
   } else if (verb == "dump") {
     if (!writeDump(args.at(0), windows_))
       err << "cannot write " << args.at(0) << '\n';
+  } else if (verb == "tray" || verb == "session") {
+    driver_.systemEvent(verb);
   } else if (verb == "exit") {
     endings_.exit();
   } else if (verb == "quit") {

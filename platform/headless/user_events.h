@@ -25,7 +25,8 @@ class UserEvents {
         driver_(windows, notices),
         endings_(std::move(endings)) {}
 
-  // verb: ui, dump, exit or quit; args as the scenario gives them. A dump
+  // verb: ui, dump, exit, quit, tray or session; args as the scenario gives
+  // them. A dump
   // that cannot be written is reported to err.
   void handle(const std::string& verb, const std::vector<std::string>& args,
               std::ostream& err);

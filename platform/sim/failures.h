@@ -10,9 +10,10 @@ namespace ov::sim {
 
 class FailureTable {
  public:
-  // count empty: every call fails from now on. Arming a call again replaces
-  // what was armed for it.
-  void arm(std::string call, uint32_t status, std::optional<uint32_t> count);
+  // count empty: every call fails from now on. The first `skip` calls
+  // succeed before that. Arming a call again replaces what was armed for it.
+  void arm(std::string call, uint32_t status, std::optional<uint32_t> count,
+           uint32_t skip = 0);
   // The status the next call of that name must return, if it is to fail;
   // uses up one armed failure.
   std::optional<uint32_t> take(std::string_view call);
@@ -22,6 +23,7 @@ class FailureTable {
     std::string call;
     uint32_t status = 0;
     std::optional<uint32_t> remaining;
+    uint32_t skip = 0;
   };
   std::vector<Armed> armed_;
 };

@@ -17,7 +17,8 @@ struct SessionFields {
   std::string user;
   std::string cltype;
   std::string transport;
-  bool busy = false;  // never idle
+  bool busy = false;        // never idle
+  bool userAbsent = false;  // the listing has no user-name field at all
   std::optional<uint64_t> reconnectAfterMs;
 };
 

@@ -15,7 +15,10 @@ std::optional<std::string> ScenarioEvent::option(std::string_view name) const {
 }
 
 bool ScenarioEvent::isWorldVerb() const {
-  return verb != "ui" && verb != "dump" && verb != "exit" && verb != "quit";
+  // The shell's restart and the session's end reach the program, not the
+  // LAN: they are played where the user's events are.
+  return verb != "ui" && verb != "dump" && verb != "exit" && verb != "quit" &&
+         verb != "tray" && verb != "session";
 }
 
 namespace {

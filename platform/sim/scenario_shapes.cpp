@@ -148,9 +148,15 @@ void checkHost(const ScenarioEvent& e) {
 }
 
 void checkConnect(const ScenarioEvent& e) {
-  const auto a = args(e, {"CLIENT", "USER", "busy"}, 2);
+  const auto a = args(e, {"CLIENT", "USER", "FLAG", "FLAG"}, 2);
   a.server(0);
-  a.word(2, {"busy"});
+  a.word(2, {"busy", "nouser"});
+  a.word(3, {"busy", "nouser"});
+  if (a.has(3) && a.at(2) == a.at(3))
+    fail("connect: " + quoted(a.at(2)) + " given twice");
+  const bool absentUser = std::count(e.args.begin(), e.args.end(), "nouser");
+  if (absentUser && !a.at(1).empty())
+    fail("connect: nouser goes with the USER \"\"");
   checkOptions(e, {{"cltype"},
                    {"transport"},
                    {"reconnect", ValueKind::Seconds},
@@ -211,7 +217,14 @@ void checkPing(const ScenarioEvent& e) {
 
 void checkService(const ScenarioEvent& e) {
   const auto a = args(e, {"STATE"}, 1);
-  if (a.at(0) != "deny") checkInteger("STATE", a.at(0), 1, 7);
+  if (a.at(0) != "deny" && a.at(0) != "pending")
+    checkInteger("STATE", a.at(0), 1, 7);
+}
+
+void checkPlatform(const ScenarioEvent& e) {
+  args(e, {}, 0);
+  checkOptions(e, {{"balloons", ValueKind::Integer, 0, 1}});
+  if (e.options.empty()) fail("platform: missing balloons=");
 }
 
 void checkWinsock(const ScenarioEvent& e) {
@@ -239,7 +252,8 @@ void checkStats(const ScenarioEvent& e) {
 void checkFail(const ScenarioEvent& e) {
   const auto a = args(e, {"CALL", "STATUS"}, 2);
   a.integer(1, 0, kUInt32Max);
-  checkOptions(e, {{"count", ValueKind::CountOrAlways}});
+  checkOptions(
+      e, {{"count", ValueKind::CountOrAlways}, {"skip", ValueKind::Integer}});
 }
 
 void checkHotkey(const ScenarioEvent& e) {
@@ -411,6 +425,11 @@ const std::vector<VerbShape>& verbShapes() {
       {"autorun", false,
        [](auto& e) { args(e, {"STATE"}, 1).word(0, {"present"}); }},
       {"hotkey", false, checkHotkey},
+      {"platform", true, checkPlatform},
+      {"tray", false,
+       [](auto& e) { args(e, {"EVENT"}, 1).word(0, {"restart"}); }},
+      {"session", false,
+       [](auto& e) { args(e, {"EVENT"}, 1).word(0, {"end"}); }},
       {"ui", false, checkUi},
       {"dump", false, [](auto& e) { args(e, {"FILE"}, 1); }},
       {"exit", false, [](auto& e) { args(e, {}, 0); }},

@@ -5,6 +5,9 @@
 namespace ov::sim {
 
 IcmpPort::Library SimIcmp::LoadIcmpLibrary() {
+  if (world_.failures().take("LoadLibrary")) return Library::missing;
+  if (world_.failures().take("GetProcAddress"))
+    return Library::withoutProcedures;
   // The machine's refusal is the one the user would meet.
   if (machine_ && world_.pingsMachine()) return machine_->LoadIcmpLibrary();
   return Library::loaded;

@@ -29,6 +29,8 @@ std::string lowerHex(std::string_view bytes) {
 bool SimMailslots::WriteMailslot(std::string_view name,
                                  std::string_view block) {
   if (!world_.mailslotAccepts(hostOf(name))) return false;
+  // Opened, but the write fails: the block went nowhere.
+  if (world_.failures().take("WriteFile")) return false;
   journal_.write("MailslotWrite", {std::string(name), lowerHex(block)});
   return true;
 }

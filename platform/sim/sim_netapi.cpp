@@ -60,7 +60,9 @@ NetApi::SessionBatch SimNetApi::NetSessionEnum(std::string_view server,
            s.secondsAt(now), s.idleSecondsAt(now), 0, s.cltype, s.transport});
     else
       batch.info10.push_back(
-          {s.client, s.user, s.secondsAt(now), s.idleSecondsAt(now)});
+          {s.client,
+           s.userAbsent ? std::nullopt : std::optional<std::string>(s.user),
+           s.secondsAt(now), s.idleSecondsAt(now)});
   }
   batch.status =
       level == 502 ? takeBatch(batch.info502, resumeHandle, world_.batchSize())

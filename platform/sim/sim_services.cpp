@@ -15,6 +15,8 @@ constexpr uint32_t kServiceNotActive = 1062;
 constexpr uint32_t kStopped = 1;
 constexpr uint32_t kRunning = 4;
 constexpr uint32_t kPaused = 7;
+constexpr uint32_t kContinuePending = 5;
+constexpr uint32_t kPausePending = 6;
 
 }  // namespace
 
@@ -29,7 +31,14 @@ ServiceControl::Handle SimServices::open(bool service, uint32_t access) {
   return handle;
 }
 
+bool SimServices::failed(std::string_view call) {
+  const auto status = world_.failures().take(call);
+  if (status) lastError_ = *status;
+  return status.has_value();
+}
+
 ServiceControl::Handle SimServices::OpenSCManager(uint32_t access) {
+  if (failed("OpenSCManager")) return 0;
   if (world_.service().managerDenied) return fail(kAccessDenied), 0;
   return open(false, access);
 }
@@ -37,6 +46,7 @@ ServiceControl::Handle SimServices::OpenSCManager(uint32_t access) {
 ServiceControl::Handle SimServices::OpenService(Handle manager,
                                                 std::string_view name,
                                                 uint32_t access) {
+  if (failed("OpenService")) return 0;
   const auto found = open_.find(manager);
   if (found == open_.end() || found->second.service)
     return fail(kInvalidHandle), 0;
@@ -45,6 +55,7 @@ ServiceControl::Handle SimServices::OpenService(Handle manager,
 }
 
 bool SimServices::QueryServiceStatus(Handle service, SERVICE_STATUS& status) {
+  if (failed("QueryServiceStatus")) return false;
   const auto found = open_.find(service);
   if (found == open_.end() || !found->second.service)
     return fail(kInvalidHandle);
@@ -58,6 +69,7 @@ bool SimServices::ControlService(Handle service, uint32_t control,
                                  SERVICE_STATUS& status) {
   journal_.write("ControlService", {std::string("lanmanserver"),
                                     static_cast<long long>(control)});
+  if (failed("ControlService")) return false;
   const auto found = open_.find(service);
   if (found == open_.end() || !found->second.service)
     return fail(kInvalidHandle);
@@ -65,9 +77,12 @@ bool SimServices::ControlService(Handle service, uint32_t control,
     return fail(kAccessDenied);
   uint32_t& state = world_.service().state;
   if (state == kStopped) return fail(kServiceNotActive);
-  if (control == SERVICE_CONTROL_PAUSE) state = kPaused;
+  const bool pause = control == SERVICE_CONTROL_PAUSE;
+  if (pause) state = kPaused;
   if (control == SERVICE_CONTROL_CONTINUE) state = kRunning;
   status.dwCurrentState = state;
+  if (world_.service().answersPending)
+    status.dwCurrentState = pause ? kPausePending : kContinuePending;
   return true;
 }
 

@@ -29,6 +29,9 @@ class SimServices : public ServiceControl {
  private:
   Handle open(bool service, uint32_t access);
   bool fail(uint32_t error);
+  // Whether the scenario armed a failure of the call; its status becomes
+  // the last error.
+  bool failed(std::string_view call);
 
   World& world_;
   Journal& journal_;

@@ -51,6 +51,14 @@ struct PingAnswer {
 struct ServiceState {
   uint32_t state = 4;  // running
   bool managerDenied = false;
+  // A pause or continue answers with its pending state (6 or 5); the
+  // service reaches the paused or running state right after.
+  bool answersPending = false;
+};
+
+// What the system offers besides the LAN.
+struct PlatformState {
+  bool balloons = true;  // the notification area shows balloon notices
 };
 
 struct HotKey {
@@ -100,6 +108,7 @@ class World {
   // Whether an address is echoed by the real machine.
   bool pingsMachine() const;
   ServiceState& service() { return service_; }
+  PlatformState& platform() { return platform_; }
   std::map<std::string, int64_t>& serverStats() { return serverStats_; }
   std::map<std::string, int64_t>& workstationStats() {
     return workstationStats_;
@@ -133,6 +142,7 @@ class World {
   std::vector<Interface> interfaces_;
   std::map<InAddr, PingAnswer> pingAnswers_;
   ServiceState service_;
+  PlatformState platform_;
   std::optional<uint16_t> winsockGranted_;
   std::map<std::string, int64_t> serverStats_;
   std::map<std::string, int64_t> workstationStats_;

@@ -33,7 +33,9 @@ void connect(World& w, const ScenarioEvent& e) {
   SessionFields fields;
   fields.client = e.args[0];
   fields.user = e.args[1];
-  fields.busy = e.args.size() > 2;
+  fields.busy = std::count(e.args.begin() + 2, e.args.end(), "busy") > 0;
+  fields.userAbsent =
+      std::count(e.args.begin() + 2, e.args.end(), "nouser") > 0;
   fields.cltype = e.option("cltype").value_or("");
   fields.transport = e.option("transport").value_or("");
   if (const auto after = e.option("reconnect"))
@@ -141,6 +143,8 @@ void ping(World& w, const ScenarioEvent& e) {
 void service(World& w, const ScenarioEvent& e) {
   if (e.args[0] == "deny")
     w.service().managerDenied = true;
+  else if (e.args[0] == "pending")
+    w.service().answersPending = true;
   else
     w.service().state = number(e.args[0]);
 }
@@ -161,9 +165,10 @@ void stats(World& w, const ScenarioEvent& e) {
 
 void fail(World& w, const ScenarioEvent& e) {
   const std::string count = e.option("count").value_or("1");
-  w.failures().arm(e.args[0], number(e.args[1]),
-                   count == "always" ? std::nullopt
-                                     : std::optional<uint32_t>(number(count)));
+  w.failures().arm(
+      e.args[0], number(e.args[1]),
+      count == "always" ? std::nullopt : std::optional<uint32_t>(number(count)),
+      number(e.option("skip").value_or("0")));
 }
 
 using Apply = void (*)(World&, const ScenarioEvent&);
@@ -206,6 +211,11 @@ const std::vector<std::pair<std::string_view, Apply>>& verbs() {
        }},
       {"autorun",
        [](World& w, const ScenarioEvent&) { w.autorunPresent() = true; }},
+      {"platform",
+       [](World& w, const ScenarioEvent& e) {
+         if (const auto balloons = e.option("balloons"))
+           w.platform().balloons = *balloons == "1";
+       }},
       {"hotkey",
        [](World& w, const ScenarioEvent& e) {
          w.takenHotKeys().push_back({number(e.args[1]), number(e.args[2])});

@@ -1,5 +1,7 @@
 #include "platform/win32/shell_tray.h"
 
+#include <shlwapi.h>
+
 #include <algorithm>
 
 #include "platform/text/utf16.h"
@@ -25,6 +27,17 @@ ShellTray::ShellTray()
     : taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {
   // A top-level window: message-only windows miss the shell's broadcast.
   createOwn({.className = kPanelClass});
+}
+
+bool ShellTray::CanShowBalloons() {
+  const auto getVersion =
+      reinterpret_cast<DLLGETVERSIONPROC>(reinterpret_cast<void*>(
+          GetProcAddress(GetModuleHandleW(L"comctl32.dll"), "DllGetVersion")));
+  DLLVERSIONINFO version{};
+  version.cbSize = sizeof version;
+  if (!getVersion || FAILED(getVersion(&version))) return false;
+  return version.dwMajorVersion > 5 ||
+         (version.dwMajorVersion == 5 && version.dwMinorVersion >= 80);
 }
 
 bool ShellTray::Shell_NotifyIcon(NotifyCommand command,

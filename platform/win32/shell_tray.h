@@ -11,6 +11,7 @@ class ShellTray : public TrayPort, public NativeWindow {
   ShellTray();
   bool Shell_NotifyIcon(NotifyCommand command,
                         const NotifyIconData& data) override;
+  bool CanShowBalloons() override;
   bool onMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
  private:

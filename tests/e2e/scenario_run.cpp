@@ -1,5 +1,6 @@
 #include "scenario_run.h"
 
+#include <algorithm>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -88,6 +89,11 @@ std::string journalLine(const std::string& stamp, const std::string& call,
                         const std::string& args) {
   return "{\"t\": " + stamp + ", \"call\": \"" + call + "\", \"args\": [" +
          args + "]}";
+}
+
+bool journaled(const std::vector<std::string>& journal,
+               const std::string& line) {
+  return std::find(journal.begin(), journal.end(), line) != journal.end();
 }
 
 }  // namespace ov::e2e

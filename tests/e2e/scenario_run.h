@@ -33,5 +33,8 @@ class ScenarioRun {
 // The text of a journal line, as the runner writes it.
 std::string journalLine(const std::string& stamp, const std::string& call,
                         const std::string& args);
+// Whether the journal holds that very line.
+bool journaled(const std::vector<std::string>& journal,
+               const std::string& line);
 
 }  // namespace ov::e2e

@@ -37,11 +37,6 @@ std::string entry(const std::string& dump, const std::string& name) {
   return "";
 }
 
-bool journaled(const std::vector<std::string>& journal,
-               const std::string& line) {
-  return std::find(journal.begin(), journal.end(), line) != journal.end();
-}
-
 const char* const kOneClient =
     "0 host PC1 10.0.0.11\n"
     "0 share Docs C:\\Docs\n"

@@ -99,6 +99,9 @@ class Run {
   // them. A user verb of that moment waits for the form.
   void createForm() {
     waiting_ = lan_.player().advance(0);
+    sim::World& world = lan_.world();
+    tray_.setBalloons(world.platform().balloons);
+    windows_.refuseToolTips = world.failures().take("TTM_ADDTOOL").has_value();
     form_ = std::make_unique<TForm1>(services_);
   }
   const UiDriver& driver() const { return events_.driver(); }
