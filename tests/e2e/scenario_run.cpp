@@ -1,5 +1,7 @@
 #include "scenario_run.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <fstream>
 #include <random>
@@ -94,6 +96,15 @@ std::string journalLine(const std::string& stamp, const std::string& call,
 bool journaled(const std::vector<std::string>& journal,
                const std::string& line) {
   return std::find(journal.begin(), journal.end(), line) != journal.end();
+}
+
+void expectRefused(std::initializer_list<RefusedLine> lines) {
+  ScenarioRun run;
+  for (const auto& [line, error] : lines) {
+    EXPECT_EQ(run.run(line), 2) << line;
+    EXPECT_NE(run.errors().find(error), std::string::npos)
+        << line << run.errors();
+  }
 }
 
 }  // namespace ov::e2e

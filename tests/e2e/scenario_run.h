@@ -2,6 +2,7 @@
 // Runs a scenario through the headless runner in a fresh folder and reads
 // back what the run left: the journal, the dump, the program's files.
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,15 @@ class ScenarioRun {
 // The text of a journal line, as the runner writes it.
 std::string journalLine(const std::string& stamp, const std::string& call,
                         const std::string& args);
+// A scenario line and a part of the message it must stop the run with.
+struct RefusedLine {
+  const char* line;
+  const char* error;
+};
+// Each line alone, as a whole scenario, stops the run with status 2 and
+// that message.
+void expectRefused(std::initializer_list<RefusedLine> lines);
+
 // Whether the journal holds that very line.
 bool journaled(const std::vector<std::string>& journal,
                const std::string& line);
