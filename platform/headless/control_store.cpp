@@ -8,6 +8,7 @@ void describeControl(JsonObject& out, const Describable& control) {
   out.add("enabled", control.shownEnabled());
   out.add("visible", control.shownVisible());
   control.describe(out);
+  control.describePlace(out);
 }
 
 void ControlRegistry::add(const std::string& name, Describable& control) {

@@ -59,7 +59,7 @@ class ControlStore {
 
 class JsonObject;
 // Adds what every dump entry of a control holds after its kind: enabled,
-// visible and what a user sees.
+// visible, what a user sees, and where it stands.
 void describeControl(JsonObject& out, const Describable& control);
 
 }  // namespace ov::headless

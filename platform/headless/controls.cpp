@@ -225,6 +225,16 @@ void SpinEdit::setValue(int value) {
   if (onChange) onChange();
 }
 
+void describePlace(JsonObject& out, ui::Rect bounds, const std::string& hint) {
+  JsonObject place;
+  place.add("left", bounds.left);
+  place.add("top", bounds.top);
+  place.add("width", bounds.width);
+  place.add("height", bounds.height);
+  out.addRaw("bounds", place.text());
+  out.add("hint", hint);
+}
+
 void HotKey::describe(JsonObject& out) const { out.add("value", word_); }
 
 void HotKey::setValue(uint16_t word) {
@@ -320,7 +330,11 @@ ListView::ListView(const ui::ListViewArgs& args)
 
 void ListView::describe(JsonObject& out) const {
   std::vector<std::string> captions;
-  for (const auto& column : columns_) captions.push_back(column.caption);
+  std::vector<int> widths;
+  for (const auto& column : columns_) {
+    captions.push_back(column.caption);
+    widths.push_back(column.width);
+  }
   out.add("columns", captions);
   std::vector<std::vector<std::string>> rows;
   std::vector<bool> checks;
@@ -333,6 +347,7 @@ void ListView::describe(JsonObject& out) const {
   out.add("items", rows);
   if (checkBoxes_) out.add("checked", checks);
   selectedIndex(out, selected_);
+  out.add("columnWidths", widths);
 }
 
 void ListView::setColumns(const std::vector<ui::ListColumn>& columns) {

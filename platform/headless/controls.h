@@ -29,7 +29,12 @@ class Describable {
   virtual bool shownVisible() const = 0;
   // Adds the kind-specific fields of the dump.
   virtual void describe(JsonObject& out) const = 0;
+  // Adds where the control stands and its hint; menu items have neither.
+  virtual void describePlace(JsonObject&) const {}
 };
+
+// "bounds": {"left", "top", "width", "height"} and "hint".
+void describePlace(JsonObject& out, ui::Rect bounds, const std::string& hint);
 
 // The state every control shares; Base is the port interface.
 template <typename Base>
@@ -52,6 +57,9 @@ class ControlState : public Base, public Describable {
   const std::string& hint() const { return hint_; }
   bool shownEnabled() const override { return enabled_; }
   bool shownVisible() const override { return visible_; }
+  void describePlace(JsonObject& out) const override {
+    headless::describePlace(out, bounds(), hint_);
+  }
 
  private:
   std::string name_;

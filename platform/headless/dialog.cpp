@@ -4,8 +4,14 @@
 
 namespace ov::headless {
 
-Dialog::Dialog(const ui::DialogArgs& args, const ModalLoop& loop)
-    : ControlState({"", {0, 0, args.width, args.height}, args.caption, ""}),
+Dialog::Dialog(const ui::DialogArgs& args, const ModalLoop& loop,
+               ui::Rect owner)
+    : ControlState({"",
+                    {owner.left + (owner.width - args.width) / 2,
+                     owner.top + (owner.height - args.height) / 2, args.width,
+                     args.height},
+                    args.caption,
+                    ""}),
       caption_(args.caption),
       resizable_(args.resizable),
       loop_(loop) {}

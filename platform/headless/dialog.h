@@ -16,7 +16,9 @@ class Dialog : public ControlState<ui::Dialog> {
  public:
   // loop: the window system's, read at each show; while it is empty a modal
   // show returns at once.
-  Dialog(const ui::DialogArgs& args, const ModalLoop& loop);
+  // Centred over the owner's bounds.
+  Dialog(const ui::DialogArgs& args, const ModalLoop& loop,
+         ui::Rect owner = {});
   const char* kind() const override { return "dialog"; }
   // caption, and controls: one object per control in creation order with
   // its role and name.

@@ -81,6 +81,17 @@ void Image::describe(JsonObject& out) const {
     rows.push_back(std::move(row));
   }
   out.add("pixels", rows);
+  // The texts drawn since the last fill, where the image's own font puts
+  // them.
+  std::string texts;
+  for (const Text& text : texts_) {
+    JsonObject one;
+    one.add("text", text.text);
+    one.add("x", text.at.x);
+    one.add("y", text.at.y);
+    texts += (texts.empty() ? "" : ", ") + one.text();
+  }
+  out.addRaw("texts", "[" + texts + "]");
 }
 
 }  // namespace ov::headless

@@ -152,8 +152,9 @@ ui::Edit& WindowSystem::createMemo(ui::Container& parent,
   return makeOn<Memo>(parent, args.name, args);
 }
 
-ui::Dialog& WindowSystem::createDialog(ui::Form&, const ui::DialogArgs& args) {
-  return keepDialog(std::make_unique<Dialog>(args, onModal));
+ui::Dialog& WindowSystem::createDialog(ui::Form& owner,
+                                       const ui::DialogArgs& args) {
+  return keepDialog(std::make_unique<Dialog>(args, onModal, owner.bounds()));
 }
 
 ui::Control& WindowSystem::createAppIcon(ui::Container& parent,

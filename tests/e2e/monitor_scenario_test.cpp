@@ -72,7 +72,7 @@ TEST_F(MonitorScenario, ResourcesPageListsEachClientsShares) {
                        "\"ListBox4\": {\"kind\": \"listbox\", \"enabled\": "
                        "true, \"visible\": true, \"items\": [\"PC1\", \"- "
                        "Data\", \"PC2\", \"- Data\", \"- IPC$\", "
-                       "\"10.0.0.13\"], \"selected\": null}"))
+                       "\"10.0.0.13\"], \"selected\": null, \"bounds\""))
       << resources;
   // The connections grid is not rewritten while another page shows.
   EXPECT_TRUE(contains(resources, "\"9:00:10\"]"));
@@ -130,13 +130,14 @@ TEST(MonitorSettings, ConfigurationRoundTripsThroughARun) {
   EXPECT_TRUE(contains(config, "CleanTable=0\r\n")) << config;
   EXPECT_TRUE(contains(config, "T1W3=0\r\n")) << config;
   const std::string end = run.read("end.json");
-  EXPECT_TRUE(contains(end,
-                       "\"mochilkabox\": {\"kind\": \"checkbox\", "
-                       "\"enabled\": true, \"visible\": true, \"caption\": "
-                       "\"Мочить по простою (мин)\", \"checked\": false}"));
+  EXPECT_TRUE(
+      contains(end,
+               "\"mochilkabox\": {\"kind\": \"checkbox\", "
+               "\"enabled\": true, \"visible\": true, \"caption\": "
+               "\"Мочить по простою (мин)\", \"checked\": false, \"bounds\""));
   EXPECT_TRUE(contains(end,
                        "\"kicktime\": {\"kind\": \"spin\", \"enabled\": "
-                       "true, \"visible\": true, \"value\": 25}"));
+                       "true, \"visible\": true, \"value\": 25, \"bounds\""));
 }
 
 }  // namespace

@@ -44,10 +44,11 @@ TEST(PlatformLines, WithoutBalloonsTheConnectionNoticeIsOffAndSilent) {
   ASSERT_EQ(without.run("0 platform balloons=0\n" + office), 0)
       << without.errors();
   EXPECT_EQ(count(without.journal(), "\"Balloon\""), 0u);
-  EXPECT_TRUE(contains(without.read("form.json"),
-                       "\"cb_conninfo\": {\"kind\": \"checkbox\", \"enabled\": "
-                       "false, \"visible\": true, \"caption\": "
-                       "\"Информировать о соединениях\", \"checked\": false}"))
+  EXPECT_TRUE(contains(
+      without.read("form.json"),
+      "\"cb_conninfo\": {\"kind\": \"checkbox\", \"enabled\": "
+      "false, \"visible\": true, \"caption\": "
+      "\"Информировать о соединениях\", \"checked\": false, \"bounds\""))
       << without.read("form.json");
 }
 

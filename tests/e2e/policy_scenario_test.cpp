@@ -78,16 +78,16 @@ TEST(PolicyScenario, ListedClientsAreKickedAndTheListsKeptInTheirFiles) {
   EXPECT_TRUE(contains(lists,
                        "\"ListBox1\": {\"kind\": \"listbox\", \"enabled\": "
                        "true, \"visible\": true, \"items\": [\"10.0.0.13\", "
-                       "\"PC1\"], \"selected\": null}"))
+                       "\"PC1\"], \"selected\": null, \"bounds\""))
       << lists;
   EXPECT_TRUE(contains(lists,
                        "\"items\": [\"petr\", \"СИДОРОВ\", \"ivan\"], "
-                       "\"selected\": 0}"))
+                       "\"selected\": 0, \"bounds\""))
       << lists;
   EXPECT_TRUE(contains(lists,
                        "\"gb_kickcomputers\": {\"kind\": \"groupbox\", "
                        "\"enabled\": true, \"visible\": true, \"caption\": "
-                       "\"Мочить компьютеры:\"}"))
+                       "\"Мочить компьютеры:\", \"bounds\""))
       << lists;
   EXPECT_TRUE(contains(lists,
                        "\"N7\": {\"kind\": \"menuitem\", \"enabled\": true, "

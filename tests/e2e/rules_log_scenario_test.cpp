@@ -99,7 +99,7 @@ TEST_F(RulesAndLogScenario, TheListAndTheFileKeepTheRulesThatRemain) {
   EXPECT_TRUE(contains(mid,
                        "\"lb_param\": {\"kind\": \"label\", \"enabled\": "
                        "true, \"visible\": true, \"caption\": \"Имя "
-                       "файла:\"}"))
+                       "файла:\", \"bounds\""))
       << mid;
   const std::string end = run.read("end.json");
   EXPECT_TRUE(contains(end,

@@ -152,7 +152,7 @@ TEST(Runner, DumpShowsTheFormAtThatMomentAndAtTheEnd) {
                        "\"enabled\": true, \"visible\": true, "
                        "\"pages\": [\"Подключения\", \"Безопасность\", "
                        "\"Ресурсы\", \"Настройки\", \"Статистика\", "
-                       "\"История\"], \"active\": 5}"))
+                       "\"История\"], \"active\": 5, \"bounds\""))
       << atThree;
   EXPECT_TRUE(contains(atThree,
                        "\"rows\": [[\"Клиент\", \"Пользователь\", "
@@ -162,15 +162,15 @@ TEST(Runner, DumpShowsTheFormAtThatMomentAndAtTheEnd) {
                        "\"rows\": [[\"Подключён\", \"ID\", "
                        "\"Разр.\", \"Запр.\", \"Файл/путь\"]"));
   const std::string atEnd = run.read("end.json");
-  EXPECT_TRUE(contains(atEnd, "\"active\": 3}"));
+  EXPECT_TRUE(contains(atEnd, "\"active\": 3, \"bounds\""));
   EXPECT_TRUE(contains(atEnd,
                        "\"cb_cleantable\": {\"kind\": \"checkbox\", "
                        "\"enabled\": true, \"visible\": true, "
                        "\"caption\": \"Очищать соединения\", "
-                       "\"checked\": true}"));
+                       "\"checked\": true, \"bounds\""));
   EXPECT_TRUE(contains(atEnd,
                        "\"tobnovl\": {\"kind\": \"spin\", \"enabled\": "
-                       "true, \"visible\": true, \"value\": 250}"));
+                       "true, \"visible\": true, \"value\": 250, \"bounds\""));
   EXPECT_TRUE(contains(atEnd, "\"text\": \"PC 7\""));
 }
 
@@ -204,11 +204,12 @@ TEST(Runner, AModalDialogPlaysTheScenarioOnInsideItAndTheEndDumpSeesIt) {
                             R"("visible": true, "caption": "О программе...", )"
                             R"("opacity": 110, )"))
       << mid;
-  EXPECT_TRUE(contains(mid, R"({"kind": "label", "role": null, )"
-                            R"("name": "lb_mail", "enabled": true, )"
-                            R"("visible": true, )"
-                            R"("caption": "orvane@orvane.example", )"
-                            R"("color": "0000FF", "underline": false})"));
+  EXPECT_TRUE(contains(mid,
+                       R"({"kind": "label", "role": null, )"
+                       R"("name": "lb_mail", "enabled": true, )"
+                       R"("visible": true, )"
+                       R"("caption": "orvane@orvane.example", )"
+                       R"("color": "0000FF", "underline": false, "bounds")"));
   // It fades in to 240 of 255 and stops there; the monitor ticked on.
   const std::string late = run.read("late.json");
   EXPECT_TRUE(contains(late, R"("opacity": 240, )")) << late;

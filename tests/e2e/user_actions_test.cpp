@@ -229,6 +229,36 @@ TEST(UserActions, ThePointerLightsTheAboutWindowsLinksAndAClickOpensThem) {
       << run.errors();
 }
 
+TEST(UserActions, TheDumpShowsWhereThingsStandTheirHintsAndTheGraphsTexts) {
+  ScenarioRun run;
+  ASSERT_EQ(run.run("1 ui tray dblclick\n"
+                    "2 ui resize 680 460\n"
+                    "3 ui click mnu_about\n"
+                    "3.5 dump about.json\n"
+                    "4 ui dialog close\n"
+                    "5 quit\n"),
+            0)
+      << run.errors();
+  const std::string dump = run.read("about.json");
+  EXPECT_TRUE(contains(entry(dump, "Form1"),
+                       "\"bounds\": {\"left\": 0, \"top\": 0, \"width\": 680, "
+                       "\"height\": 460}"));
+  // The about window, 440 by 140, centred over the window.
+  EXPECT_TRUE(contains(entry(dump, "dialog"),
+                       "\"bounds\": {\"left\": 120, \"top\": 160, \"width\": "
+                       "440, \"height\": 140}, \"hint\": \"\"}"))
+      << entry(dump, "dialog");
+  EXPECT_TRUE(contains(entry(dump, "t_log"),
+                       "\"hint\": \"Двойной клик для открытия лога\""));
+  EXPECT_TRUE(contains(entry(dump, "lv_rules"),
+                       "\"columnWidths\": [120, 100, 95, 110, 90]"));
+  // The graph's minute marks, where they were written.
+  EXPECT_TRUE(contains(entry(dump, "Image1"),
+                       "\"texts\": [{\"text\": \"30\", \"x\": 30, \"y\": 91}, "
+                       "{\"text\": \"60\", \"x\": 60, \"y\": 91}"))
+      << entry(dump, "Image1").substr(0, 200);
+}
+
 TEST(UserActions, TheStartTimeCarriesHundredthsIntoTheRunIdentifier) {
   ScenarioRun run;
   ASSERT_EQ(run.run("0 iface eth0 in=0 out=0\n31 exit\n",

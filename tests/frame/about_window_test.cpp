@@ -34,10 +34,12 @@ TEST(AboutWindow, LinksLightUpUnderThePointerAndOpenTheirTargets) {
   lan.form().mnu_aboutClick();
 
   ASSERT_EQ(looks.size(), 2u);
-  EXPECT_TRUE(contains(looks[0], R"("caption": "orvane@orvane.example", )"
-                                 R"("color": "FF0000", "underline": true})"));
-  EXPECT_TRUE(contains(looks[1], R"("caption": "orvane@orvane.example", )"
-                                 R"("color": "0000FF", "underline": false})"));
+  EXPECT_TRUE(contains(looks[0],
+                       R"("caption": "orvane@orvane.example", )"
+                       R"("color": "FF0000", "underline": true, "bounds")"));
+  EXPECT_TRUE(contains(looks[1],
+                       R"("caption": "orvane@orvane.example", )"
+                       R"("color": "0000FF", "underline": false, "bounds")"));
   EXPECT_EQ(
       lan.calls("ShellExecute"),
       (std::vector<std::string>{R"(["open", "mailto:orvane@orvane.example"])",

@@ -126,9 +126,9 @@ TEST(MainWindow, SharesListHasItsMenuAndButtons) {
   }
   for (const char* button :
        {R"("refreshshares": {"kind": "button", "enabled": true, )"
-        R"("visible": true, "caption": "Обновить"})",
+        R"("visible": true, "caption": "Обновить", "bounds")",
         R"("saveres": {"kind": "button", "enabled": true, )"
-        R"("visible": true, "caption": "Применить"})",
+        R"("visible": true, "caption": "Применить", "bounds")",
         R"("lv_shares": {"kind": "listview", "enabled": true, )"
         R"("visible": true, "columns": ["Ресурс", "Путь", )"
         R"("Макс.подключений"], "items": [], "checked": [], )"})

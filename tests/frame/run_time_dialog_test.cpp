@@ -105,18 +105,19 @@ TEST(RunTimeDialog, ButtonsReachTheHandlerInOrderAndTheDialogGoesWhenClosed) {
 
   EXPECT_TRUE(contains(inside, R"("dialog": {"kind": "dialog", )"));
   EXPECT_TRUE(contains(inside, R"("caption": "Тест", "opacity": 255, )"));
-  EXPECT_TRUE(contains(inside,
-                       R"({"kind": "edit", "role": "edit1", "name": "", )"
-                       R"("enabled": true, "visible": true, "text": "docs"})"))
+  EXPECT_TRUE(contains(
+      inside, R"({"kind": "edit", "role": "edit1", "name": "", )"
+              R"("enabled": true, "visible": true, "text": "docs", "bounds")"))
       << inside;
   EXPECT_TRUE(contains(inside,
                        R"("role": "memo", "name": "", "enabled": true, )"
                        R"("visible": true, "text": "Привет", )"
-                       R"("lines": ["Привет"]})"))
+                       R"("lines": ["Привет"], "bounds")"))
       << inside;
-  EXPECT_TRUE(contains(inside, R"({"kind": "button", "role": null, )"
-                               R"("name": "TrOk", "enabled": true, )"
-                               R"("visible": true, "caption": "Ok"})"));
+  EXPECT_TRUE(contains(inside,
+                       R"({"kind": "button", "role": null, )"
+                       R"("name": "TrOk", "enabled": true, )"
+                       R"("visible": true, "caption": "Ok", "bounds")"));
 
   // Taken apart: no reference is left and the dump has no dialog.
   const admin::CurrentDialog& current = lan.form().currentDialog;

@@ -68,7 +68,8 @@ TEST(HeadlessControls, DumpShowsWhatAUserSees) {
   ui::ListView& list = ws.createListView(
       pages.page(1), {{"lv_shares", {}, "", ""}, {{"Ресурс", 100}}, true});
   list.addItem({"C$", {"C:\\"}, true});
-  ui::ListBox& box = ws.createListBox(pages.page(1), {"ListBox4", {}, "", ""});
+  ui::ListBox& box = ws.createListBox(
+      pages.page(1), {"ListBox4", {5, 6, 70, 80}, "", "Клиенты"});
   box.addItem("PC1");
   ui::Menu& menu = ws.createMenu("MainMenu1", false);
   ui::MenuItem& item =
@@ -82,30 +83,35 @@ TEST(HeadlessControls, DumpShowsWhatAUserSees) {
       ws.registry().dump(),
       "{\"Form1\": {\"kind\": \"form\", \"enabled\": true, \"visible\": true, "
       "\"caption\": \"Orvane\", \"state\": \"normal\", \"width\": 598, "
-      "\"height\": 363}, "
+      "\"height\": 363, \"bounds\": {\"left\": 0, \"top\": 0, \"width\": 598, "
+      "\"height\": 363}, \"hint\": \"\"}, "
       "\"stranichki\": {\"kind\": \"pages\", \"enabled\": true, \"visible\": "
-      "true, "
-      "\"pages\": [\"Подключения\", \"История\"], \"active\": 1}, "
+      "true, \"pages\": [\"Подключения\", \"История\"], \"active\": 1"
+      ", \"bounds\": {\"left\": 0, \"top\": 0, \"width\": 0, \"height\": 0}, "
+      "\"hint\": \"\"}, "
       "\"st_conns\": {\"kind\": \"grid\", \"enabled\": true, \"visible\": "
-      "true, "
-      "\"rows\": [[\"Клиент\", \"\"], [\"\", \"a\\\"b\"]], \"colWidths\": [95, "
+      "true, \"rows\": [[\"Клиент\", \"\"], [\"\", \"a\\\"b\"]], "
+      "\"colWidths\": [95, "
       "89], \"colors\": [[\"000000\", \"000000\"], [\"000000\", "
-      "\"000000\"]]}, "
+      "\"000000\"]], \"bounds\": {\"left\": 0, \"top\": 0, \"width\": 0, "
+      "\"height\": 0}, \"hint\": \"\"}, "
       "\"lv_shares\": {\"kind\": \"listview\", \"enabled\": true, \"visible\": "
-      "true, "
-      "\"columns\": [\"Ресурс\"], \"items\": [[\"C$\", \"C:\\\\\"]], "
-      "\"checked\": [true], "
-      "\"selected\": null}, "
+      "true, \"columns\": [\"Ресурс\"], \"items\": [[\"C$\", \"C:\\\\\"]], "
+      "\"checked\": [true], \"selected\": null, \"columnWidths\": [100]"
+      ", \"bounds\": {\"left\": 0, \"top\": 0, \"width\": 0, \"height\": 0}, "
+      "\"hint\": \"\"}, "
       "\"ListBox4\": {\"kind\": \"listbox\", \"enabled\": true, \"visible\": "
-      "true, "
-      "\"items\": [\"PC1\"], \"selected\": null}, "
+      "true, \"items\": [\"PC1\"], \"selected\": null, \"bounds\": {\"left\": "
+      "5, "
+      "\"top\": 6, \"width\": 70, \"height\": 80}, \"hint\": \"Клиенты\"}, "
       "\"mnu_savecfg\": {\"kind\": \"menuitem\", \"enabled\": false, "
-      "\"visible\": true, "
-      "\"caption\": \"Сохр. &конфигурацию\", \"checked\": false, "
+      "\"visible\": true, \"caption\": \"Сохр. &конфигурацию\", \"checked\": "
+      "false, "
       "\"shortcut\": \"Ctrl+S\", \"default\": false, \"parent\": "
       "\"MainMenu1\", \"index\": 0}, "
       "\"sb\": {\"kind\": \"statusbar\", \"enabled\": true, \"visible\": true, "
-      "\"panels\": [\"\", \"up\"]}}");
+      "\"panels\": [\"\", \"up\"], \"bounds\": {\"left\": 0, \"top\": 0, "
+      "\"width\": 0, \"height\": 0}, \"hint\": \"\"}}");
 }
 
 TEST(HeadlessControls, CloseAsksTheCloseQuery) {

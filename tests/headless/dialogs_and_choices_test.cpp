@@ -40,11 +40,12 @@ TEST(HeadlessChoices, ProgramChoicesAreSilentUserChoicesRunTheHandlers) {
   EXPECT_EQ(radioClicks, 1);
   EXPECT_EQ(radio.itemIndex(), 1);
 
-  EXPECT_NE(ws.registry().dump().find(
-                "\"rg1\": {\"kind\": \"radiogroup\", \"enabled\": true, "
-                "\"visible\": true, \"caption\": \"Использовать обработку\", "
-                "\"items\": [\"Один раз\", \"Постоянно\"], \"index\": 1}"),
-            std::string::npos);
+  EXPECT_NE(
+      ws.registry().dump().find(
+          "\"rg1\": {\"kind\": \"radiogroup\", \"enabled\": true, "
+          "\"visible\": true, \"caption\": \"Использовать обработку\", "
+          "\"items\": [\"Один раз\", \"Постоянно\"], \"index\": 1, \"bounds\""),
+      std::string::npos);
 }
 
 TEST(HeadlessDialogs, MessageBoxesAnswerOkAndInputBoxesTakeQueuedAnswers) {
