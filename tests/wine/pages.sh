@@ -80,7 +80,7 @@ check_dialog logsearch 'Поиск в логе'
 
 for page in 0 1 2 3 4 5; do
   wait_for_dump "page$page" || fail "no dump after switching to page $page"
-  grep -q "\"active\": $page}" "page$page.json" ||
+  grep -q "\"active\": $page," "page$page.json" ||
     fail "page $page is not the active page"
   screenshot "page$page.png" || fail "no screenshot of page $page"
 done

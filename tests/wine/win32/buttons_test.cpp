@@ -37,7 +37,7 @@ TEST_F(ButtonsTest, CheckBoxFollowsUserAndProgram) {
   EXPECT_NE(windows.registry().dump().find(
                 R"("cb_connsound": {"kind": "checkbox", "enabled": true, )"
                 R"("visible": true, "caption": "Звук при подключении", )"
-                R"("checked": true})"),
+                R"("checked": true, "bounds")"),
             std::string::npos)
       << windows.registry().dump();
 
