@@ -24,7 +24,7 @@ std::string commandItem(ProcessPort& processes, const std::string& path) {
 
 std::optional<int> TForm1::RunModuleAndWait(const std::string& commandLine) {
   const std::optional<int> exitCode =
-      services_.processes.CreateProcess(commandLine);
+      services_.processes.CreateProcess(commandLine, kHiddenConsole);
   if (exitCode) return exitCode;
   services_.windows.messageBox(Form1,
                                "Невозможно обратиться к модулю статистики",

@@ -27,9 +27,10 @@ bool RecordingTray::Shell_NotifyIcon(NotifyCommand command,
   if (command == NotifyCommand::remove) {
     shown_ = false;
     if (journal_)
-      journal_->write("TrayIcon",
-                      {std::string("delete"),
-                       std::string(trayIconName(data_.hIcon)), data_.szTip});
+      journal_->write(
+          "TrayIcon",
+          {std::string("delete"), std::string(trayIconName(data_.hIcon)),
+           data_.szTip, static_cast<long long>(data_.uID)});
     return true;
   }
   shown_ = true;
@@ -41,13 +42,15 @@ bool RecordingTray::Shell_NotifyIcon(NotifyCommand command,
                                   static_cast<long long>(data.uTimeout)});
     return true;
   }
+  data_.uID = data.uID;
   if (data.uFlags & NIF_ICON) data_.hIcon = data.hIcon;
   if (data.uFlags & NIF_TIP) data_.szTip = data.szTip;
   if (journal_)
     journal_->write(
         "TrayIcon",
         {std::string(command == NotifyCommand::add ? "add" : "modify"),
-         std::string(trayIconName(data_.hIcon)), data_.szTip});
+         std::string(trayIconName(data_.hIcon)), data_.szTip,
+         static_cast<long long>(data_.uID)});
   return true;
 }
 

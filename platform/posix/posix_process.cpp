@@ -48,7 +48,8 @@ std::string nativeProgram(const std::string& program) {
 
 }  // namespace
 
-std::optional<int> PosixProcess::CreateProcess(std::string_view commandLine) {
+std::optional<int> PosixProcess::CreateProcess(std::string_view commandLine,
+                                               const ProcessStart&) {
   std::vector<std::string> items = splitCommandLine(commandLine);
   if (items.empty()) return std::nullopt;
   items[0] = nativeProgram(items[0]);

@@ -8,7 +8,10 @@ namespace ov::posix {
 
 class PosixProcess : public ProcessPort {
  public:
-  std::optional<int> CreateProcess(std::string_view commandLine) override;
+  // A console and a window mean nothing here: start only names the
+  // program's way of starting on Windows.
+  std::optional<int> CreateProcess(std::string_view commandLine,
+                                   const ProcessStart& start) override;
   std::optional<std::string> ShortPath(std::string_view) override {
     return std::nullopt;
   }

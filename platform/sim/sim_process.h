@@ -1,9 +1,9 @@
 #pragma once
-// The scenario's machine starting a program: the command line goes to the
-// journal, then to the real machine's process port when there is one (the
-// runner really runs the report programs); without one the start works and
-// the program ends with 0.
-// "fail CreateProcess STATUS" makes a start fail.
+// The scenario's machine starting a program: the command line and the
+// start flags go to the journal, then to the real machine's process port when
+// there is one (the runner really runs the report programs); without one the
+// start works and the program ends with 0. "fail CreateProcess STATUS" makes a
+// start fail.
 #include "platform/journal.h"
 #include "platform/process.h"
 #include "platform/sim/world.h"
@@ -15,7 +15,8 @@ class SimProcess : public ProcessPort {
   SimProcess(World& world, Journal& journal)
       : world_(world), journal_(journal) {}
   void setRealProcesses(ProcessPort* real) { real_ = real; }
-  std::optional<int> CreateProcess(std::string_view commandLine) override;
+  std::optional<int> CreateProcess(std::string_view commandLine,
+                                   const ProcessStart& start) override;
   // No short forms: the program quotes a path with blanks instead.
   std::optional<std::string> ShortPath(std::string_view) override {
     return std::nullopt;

@@ -7,15 +7,24 @@
 
 namespace ov::win32 {
 
-std::optional<int> WinProcess::CreateProcess(std::string_view commandLine) {
+// The port's numbers are the platform's own.
+static_assert(kHiddenConsole.creationFlags == CREATE_NEW_CONSOLE &&
+              kHiddenConsole.startupFlags ==
+                  (STARTF_USESHOWWINDOW | STARTF_USEPOSITION |
+                   STARTF_USESIZE) &&
+              kHiddenConsole.showWindow == SW_HIDE);
+
+std::optional<int> WinProcess::CreateProcess(std::string_view commandLine,
+                                             const ProcessStart& start) {
   std::wstring line = wideText(commandLine);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESHOWWINDOW | STARTF_USEPOSITION | STARTF_USESIZE;
-  startup.wShowWindow = SW_HIDE;
+  startup.dwFlags = start.startupFlags;
+  startup.wShowWindow = start.showWindow;
   PROCESS_INFORMATION process{};
   if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE,
-                      CREATE_NEW_CONSOLE, nullptr, nullptr, &startup, &process))
+                      start.creationFlags, nullptr, nullptr, &startup,
+                      &process))
     return std::nullopt;
   // Only a process that exists is waited for and released.
   WaitForSingleObject(process.hProcess, INFINITE);

@@ -7,7 +7,8 @@ namespace ov::win32 {
 
 class WinProcess : public ProcessPort {
  public:
-  std::optional<int> CreateProcess(std::string_view commandLine) override;
+  std::optional<int> CreateProcess(std::string_view commandLine,
+                                   const ProcessStart& start) override;
   std::optional<std::string> ShortPath(std::string_view path) override;
 };
 

@@ -76,7 +76,7 @@ TEST_F(TrayTest, RecoverAddsTheIconAgainWithItsLastPictureAndTip) {
   EXPECT_EQ(shell.shownData().hIcon, TrayIconImage::files);
   EXPECT_EQ(journal.lines().back(),
             "{\"t\": 0.000, \"call\": \"TrayIcon\", \"args\": [\"add\", "
-            "\"files\", \"Соединений:1; Открыто:1\"]}");
+            "\"files\", \"Соединений:1; Открыто:1\", 1007]}");
   EXPECT_TRUE(tray.Del());
   EXPECT_FALSE(shell.iconShown());
   EXPECT_EQ(tray.record().uID, 1007u);

@@ -89,9 +89,10 @@ TEST_F(MonitorScenario, EndedConnectionMovesToTheHistory) {
 
 TEST_F(MonitorScenario, NewUsersAreAnnouncedOnceAndTheTrayFollowsTheCounts) {
   const std::vector<std::string> expected = {
-      journalLine("0.000", "TrayIcon", "\"add\", \"idle\", \"Монитор сети\""),
       journalLine("0.000", "TrayIcon",
-                  "\"modify\", \"idle\", \"Соединений:0\""),
+                  "\"add\", \"idle\", \"Монитор сети\", 1007"),
+      journalLine("0.000", "TrayIcon",
+                  "\"modify\", \"idle\", \"Соединений:0\", 1007"),
       // The start timer hides the window and registers the hot keys.
       journalLine("0.010", "RegisterHotKey", "16, 1, 122, true"),
       journalLine("0.010", "RegisterHotKey", "17, 1, 123, true"),
@@ -99,16 +100,20 @@ TEST_F(MonitorScenario, NewUsersAreAnnouncedOnceAndTheTrayFollowsTheCounts) {
       journalLine("2.000", "Balloon", "\"Подключился:\", \"PC1 (ivan)\", 5000"),
       journalLine("2.000", "Balloon", "\"Подключился:\", \"PC2 (petr)\", 5000"),
       journalLine("2.000", "Balloon", "\"Подключился:\", \"PC2 (petr)\", 5000"),
-      journalLine("2.000", "TrayIcon",
-                  "\"modify\", \"userless\", \"Соединений:3; Открыто:0\""),
+      journalLine(
+          "2.000", "TrayIcon",
+          "\"modify\", \"userless\", \"Соединений:3; Открыто:0\", 1007"),
       // The folder is not an open file; the pipe is while pipes are logged.
-      journalLine("3.000", "TrayIcon",
-                  "\"modify\", \"userless\", \"Соединений:3; Открыто:2\""),
+      journalLine(
+          "3.000", "TrayIcon",
+          "\"modify\", \"userless\", \"Соединений:3; Открыто:2\", 1007"),
       journalLine("8.000", "Balloon", "\"\", \"\", 0"),
-      journalLine("20.000", "TrayIcon",
-                  "\"modify\", \"userless\", \"Соединений:2; Открыто:1\""),
-      journalLine("30.000", "TrayIcon",
-                  "\"delete\", \"userless\", \"Соединений:2; Открыто:1\"")};
+      journalLine(
+          "20.000", "TrayIcon",
+          "\"modify\", \"userless\", \"Соединений:2; Открыто:1\", 1007"),
+      journalLine(
+          "30.000", "TrayIcon",
+          "\"delete\", \"userless\", \"Соединений:2; Открыто:1\", 1007")};
   EXPECT_EQ(run.journal(), expected);
 }
 

@@ -62,14 +62,15 @@ TEST(PlatformLines, ARestartedShellGetsTheIconBackAndTheSessionEndSaves) {
             0)
       << run.errors();
   const auto journal = run.journal();
-  EXPECT_TRUE(journaled(journal, journalLine("4.000", "TrayIcon",
-                                             "\"add\", \"connected\", "
-                                             "\"Соединений:1; Открыто:0\"")));
+  EXPECT_TRUE(
+      journaled(journal, journalLine("4.000", "TrayIcon",
+                                     "\"add\", \"connected\", "
+                                     "\"Соединений:1; Открыто:0\", 1007")));
   // The close query ran: the icon went and the size was saved, at 6 s.
   EXPECT_EQ(journal.back(),
             journalLine("6.000", "TrayIcon",
                         "\"delete\", \"connected\", \"Соединений:1; "
-                        "Открыто:0\""));
+                        "Открыто:0\", 1007"));
   EXPECT_TRUE(contains(run.read("OV.CFG"), "Width=700\r\nHeigth=450\r\n"));
 }
 

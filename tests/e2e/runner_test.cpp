@@ -125,9 +125,9 @@ TEST(Runner, ExitEndsTheRunAtItsMomentAsTheMainMenuExitDoes) {
       << run.errors();
   const auto journal = run.journal();
   ASSERT_FALSE(journal.empty());
-  EXPECT_EQ(
-      journal.front(),
-      journalLine("0.000", "TrayIcon", "\"add\", \"idle\", \"Монитор сети\""));
+  EXPECT_EQ(journal.front(),
+            journalLine("0.000", "TrayIcon",
+                        "\"add\", \"idle\", \"Монитор сети\", 1007"));
   EXPECT_EQ(journal.back().substr(0, 13), "{\"t\": 12.500,");
   EXPECT_TRUE(contains(journal.back(), "\"TrayIcon\", \"args\": [\"delete\""));
 }

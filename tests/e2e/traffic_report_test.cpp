@@ -90,7 +90,7 @@ TEST(TrafficReport, TheMenuRunsTallyrepBesideTheProgramAndOpensItsReport) {
   const std::string expected =
       journalLine("130.000", "CreateProcess",
                   "\"\\\"" + folder.string() + "/tallyrep.exe\\\"  \\\"" + log +
-                      "\\\" report_t.txt\"");
+                      "\\\" report_t.txt\", 16, 7, 0");
   const auto journal = run.journal();
   const auto started = std::find(journal.begin(), journal.end(), expected);
   ASSERT_NE(started, journal.end()) << expected;
@@ -121,7 +121,7 @@ TEST(TrafficReport, TheConnectionsReportIsMadeByConnrepBesideTheProgram) {
   const std::string expected =
       journalLine("5.000", "CreateProcess",
                   "\"\\\"" + folder.string() +
-                      "/connrep.exe\\\" netfiles.log>report.txt\"");
+                      "/connrep.exe\\\" netfiles.log>report.txt\", 16, 7, 0");
   const auto journal = run.journal();
   const auto started = std::find(journal.begin(), journal.end(), expected);
   ASSERT_NE(started, journal.end()) << expected;
@@ -180,7 +180,7 @@ TEST(TrafficReport,
   const std::string started =
       journalLine("1.000", "CreateProcess",
                   "\"\\\"" + run.dir().string() +
-                      "/connrep.exe\\\" netfiles.log>report.txt\"");
+                      "/connrep.exe\\\" netfiles.log>report.txt\", 16, 7, 0");
   const auto at = std::find(journal.begin(), journal.end(), started);
   ASSERT_NE(at, journal.end()) << started;
   ASSERT_GE(journal.end() - at, 4);

@@ -87,7 +87,7 @@ TEST(TrayProgram, CloseBoxClosesAndSavesWithCloseMinimClear) {
   EXPECT_TRUE(exists(lan, "OV.CFG"));
   EXPECT_TRUE(exists(lan, "rules"));
   EXPECT_EQ(lan.calls("TrayIcon").back(),
-            R"(["delete", "idle", "Соединений:0"])");
+            R"(["delete", "idle", "Соединений:0", 1007])");
 }
 
 TEST(TrayProgram, TrayExitSavesNothingWhileTheMainMenuExitSaves) {
@@ -129,7 +129,7 @@ TEST(TrayProgram, ShellRestartBringsTheIconBackWithItsPictureAndTip) {
   lan.runUntil(2);
   lan.tray().restartShell();
   EXPECT_EQ(lan.calls("TrayIcon").back(),
-            R"(["add", "files", "Соединений:1; Открыто:1"])");
+            R"(["add", "files", "Соединений:1; Открыто:1", 1007])");
 }
 
 TEST(HotKeys, ShowHideTogglesAndKickAllDisconnectsEverybody) {

@@ -123,16 +123,17 @@ TEST(PosixProcess, QuotedItemsStayWholeAndAMissingProgramDoesNotStart) {
   PosixProcess processes;
   // A Windows program name runs as the native program of that name.
   // Its exit code comes back.
-  EXPECT_EQ(processes.CreateProcess("\"" + script.string() +
-                                    ".exe\"  \"a b\" c>report.txt"),
+  EXPECT_EQ(processes.CreateProcess(
+                "\"" + script.string() + ".exe\"  \"a b\" c>report.txt",
+                kHiddenConsole),
             4);
   std::ifstream in(dir / "args");
   std::string args;
   std::getline(in, args);
   EXPECT_EQ(args, "a b|c>report.txt|");
-  EXPECT_EQ(
-      processes.CreateProcess("\"" + (dir / "none.exe").string() + "\" x"),
-      std::nullopt);
+  EXPECT_EQ(processes.CreateProcess("\"" + (dir / "none.exe").string() + "\" x",
+                                    kHiddenConsole),
+            std::nullopt);
   std::filesystem::remove_all(dir);
 }
 

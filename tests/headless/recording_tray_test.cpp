@@ -35,13 +35,13 @@ TEST(RecordingTray, JournalsIconChangesAndBalloons) {
 
   const std::vector<std::string> expected = {
       "{\"t\": 1.500, \"call\": \"TrayIcon\", \"args\": "
-      "[\"add\", \"idle\", \"Монитор сети\"]}",
+      "[\"add\", \"idle\", \"Монитор сети\", 1007]}",
       "{\"t\": 2.000, \"call\": \"Balloon\", \"args\": "
       "[\"Подключился:\", \"PC1 (ivan)\", 5000]}",
       "{\"t\": 2.000, \"call\": \"TrayIcon\", \"args\": "
-      "[\"modify\", \"files\", \"Соединений:1; Открыто:2\"]}",
+      "[\"modify\", \"files\", \"Соединений:1; Открыто:2\", 1007]}",
       "{\"t\": 2.000, \"call\": \"TrayIcon\", \"args\": "
-      "[\"delete\", \"files\", \"Соединений:1; Открыто:2\"]}"};
+      "[\"delete\", \"files\", \"Соединений:1; Открыто:2\", 1007]}"};
   EXPECT_EQ(journal.lines(), expected);
 }
 

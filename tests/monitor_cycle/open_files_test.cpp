@@ -35,11 +35,13 @@ TEST(OpenFiles, PipesAndDirectoriesAreShownButNotCounted) {
   EXPECT_EQ(gridRow(grid, 4),
             (Row{"ivan", "10", "создан", "0", "C:\\Docs\\b.txt"}));
   EXPECT_EQ(gridRow(grid, 5), Row(5, ""));
-  EXPECT_EQ(lastTip(lan), R"(["modify", "files", "Соединений:1; Открыто:2"])");
+  EXPECT_EQ(lastTip(lan),
+            R"(["modify", "files", "Соединений:1; Открыто:2", 1007])");
 
   // Without the switch the pipe counts; the directory never does.
   lan.runUntil(3);
-  EXPECT_EQ(lastTip(lan), R"(["modify", "files", "Соединений:1; Открыто:3"])");
+  EXPECT_EQ(lastTip(lan),
+            R"(["modify", "files", "Соединений:1; Открыто:3", 1007])");
 }
 
 TEST(OpenFiles, GridShrinksToTheFilesAndEmptiesTheRowAfterThem) {
@@ -82,7 +84,8 @@ TEST(OpenFiles, RowsAreWrittenOnlyInTheNormalWindowOnItsPage) {
   EXPECT_EQ(grid.cell(4, 1), "C:\\a.doc");
   EXPECT_EQ(grid.cell(4, 2), "");
   // Counted all the same.
-  EXPECT_EQ(lastTip(lan), R"(["modify", "files", "Соединений:1; Открыто:2"])");
+  EXPECT_EQ(lastTip(lan),
+            R"(["modify", "files", "Соединений:1; Открыто:2", 1007])");
 
   lan.form().Form1->setWindowState(ui::WindowState::normal);
   lan.runUntil(3);
@@ -109,7 +112,8 @@ TEST(OpenFiles, BatchedAnswersStillListAndCountEveryFile) {
   for (int row = 1; row <= 5; ++row)
     EXPECT_EQ(grid.cell(1, row), std::to_string(row));
   EXPECT_EQ(gridRow(grid, 6), Row(5, ""));
-  EXPECT_EQ(lastTip(lan), R"(["modify", "files", "Соединений:1; Открыто:5"])");
+  EXPECT_EQ(lastTip(lan),
+            R"(["modify", "files", "Соединений:1; Открыто:5", 1007])");
 }
 
 }  // namespace

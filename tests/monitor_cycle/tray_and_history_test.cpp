@@ -21,18 +21,21 @@ TEST(TrayAndHistory, IconAndTipChangeOnlyWithTheCounts) {
 )");
   // The same count with a user-less session now: the tray is left alone.
   lan.runUntil(2);
-  EXPECT_EQ(lan.calls("TrayIcon"),
-            (Lines{R"(["add", "idle", "Монитор сети"])",
-                   R"(["modify", "idle", "Соединений:0"])",
-                   R"(["modify", "connected", "Соединений:1; Открыто:0"])"}));
+  EXPECT_EQ(
+      lan.calls("TrayIcon"),
+      (Lines{R"(["add", "idle", "Монитор сети", 1007])",
+             R"(["modify", "idle", "Соединений:0", 1007])",
+             R"(["modify", "connected", "Соединений:1; Открыто:0", 1007])"}));
 
   lan.runUntil(6);
   const Lines tray = lan.calls("TrayIcon");
   ASSERT_EQ(tray.size(), 7u);
-  EXPECT_EQ(tray[3], R"(["modify", "userless", "Соединений:2; Открыто:0"])");
-  EXPECT_EQ(tray[4], R"(["modify", "userless", "Соединений:2; Открыто:1"])");
-  EXPECT_EQ(tray[5], R"(["modify", "files", "Соединений:1; Открыто:1"])");
-  EXPECT_EQ(tray[6], R"(["modify", "idle", "Соединений:0; Открыто:0"])");
+  EXPECT_EQ(tray[3],
+            R"(["modify", "userless", "Соединений:2; Открыто:0", 1007])");
+  EXPECT_EQ(tray[4],
+            R"(["modify", "userless", "Соединений:2; Открыто:1", 1007])");
+  EXPECT_EQ(tray[5], R"(["modify", "files", "Соединений:1; Открыто:1", 1007])");
+  EXPECT_EQ(tray[6], R"(["modify", "idle", "Соединений:0; Открыто:0", 1007])");
 }
 
 TEST(TrayAndHistory, FailedSessionListingReportsNoConnections) {
@@ -46,11 +49,11 @@ TEST(TrayAndHistory, FailedSessionListingReportsNoConnections) {
 )");
   lan.runUntil(1);
   EXPECT_EQ(lan.calls("TrayIcon").back(),
-            R"(["modify", "files", "Соединений:1; Открыто:1"])");
+            R"(["modify", "files", "Соединений:1; Открыто:1", 1007])");
 
   lan.runUntil(2);
   EXPECT_EQ(lan.calls("TrayIcon").back(),
-            R"(["modify", "idle", "Соединений:0; Открыто:1"])");
+            R"(["modify", "idle", "Соединений:0; Открыто:1", 1007])");
   // The grid keeps what it showed, and the connection did not end.
   EXPECT_EQ(lan.form().st_conns->cell(0, 1), "PC1");
   EXPECT_EQ(lan.form().lv_connhist->count(), 0);
@@ -63,7 +66,7 @@ TEST(TrayAndHistory, FailedSessionListingReportsNoConnections) {
   // Listed again, it is the same connection: no second notice.
   lan.runUntil(5);
   EXPECT_EQ(lan.calls("TrayIcon").back(),
-            R"(["modify", "files", "Соединений:1; Открыто:1"])");
+            R"(["modify", "files", "Соединений:1; Открыто:1", 1007])");
   EXPECT_EQ(lan.calls("Balloon").size(), 2u);
   EXPECT_EQ(lan.form().lv_connhist->count(), 0);
 }

@@ -31,7 +31,7 @@ TEST(SessionChecks, KickedSessionIsCountedAndShownButNotTracked) {
   EXPECT_EQ(gridRow(*form.st_conns, 1)[0], "PC1");
   EXPECT_EQ(gridRow(*form.st_conns, 1)[7], "9:00:02");
   EXPECT_EQ(lan.calls("TrayIcon").back(),
-            R"(["modify", "connected", "Соединений:2; Открыто:0"])");
+            R"(["modify", "connected", "Соединений:2; Открыто:0", 1007])");
   // Tracked before, retired at the end of the same cycle.
   EXPECT_FALSE(form.connections->findActive("PC1", "ivan"));
   EXPECT_TRUE(form.connections->findActive("PC2", "petr"));
@@ -41,7 +41,7 @@ TEST(SessionChecks, KickedSessionIsCountedAndShownButNotTracked) {
   lan.runUntil(3.5);
   EXPECT_EQ(gridRow(*form.st_conns, 1)[0], "PC2");
   EXPECT_EQ(lan.calls("TrayIcon").back(),
-            R"(["modify", "connected", "Соединений:1; Открыто:0"])");
+            R"(["modify", "connected", "Соединений:1; Открыто:0", 1007])");
 }
 
 TEST(SessionChecks, KickedSessionIsNotListedUnderResources) {

@@ -152,7 +152,7 @@ TEST(RulesFile, ARulesFileThatCannotBeWrittenIsSkippedAtExit) {
   EXPECT_TRUE(lan.form().window().closed());
   EXPECT_TRUE(std::filesystem::is_directory(lan.programDir() / "rules"));
   EXPECT_EQ(lan.calls("TrayIcon").back(),
-            R"(["delete", "idle", "Соединений:0"])");
+            R"(["delete", "idle", "Соединений:0", 1007])");
 }
 
 }  // namespace

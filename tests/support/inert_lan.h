@@ -125,7 +125,10 @@ class InertInterfaces : public InterfaceTable {
 // Every program starts, and ends at once.
 class InertProcesses : public ProcessPort {
  public:
-  std::optional<int> CreateProcess(std::string_view) override { return 0; }
+  std::optional<int> CreateProcess(std::string_view,
+                                   const ProcessStart&) override {
+    return 0;
+  }
   std::optional<std::string> ShortPath(std::string_view) override {
     return std::nullopt;
   }
