@@ -30,6 +30,17 @@ JournalArg accessMask(const std::optional<uint32_t>& mask) {
   return std::string(hex);
 }
 
+// The whole descriptor the port stands for, in the platform's descriptor
+// language: an access list (present, not defaulted, not protected) of one
+// entry that allows everyone (S-1-1-0) the mask.
+JournalArg descriptorText(const std::optional<uint32_t>& mask) {
+  if (!mask) return nullptr;
+  char text[40];
+  std::snprintf(text, sizeof text, "D:(A;;0x%08X;;;WD)",
+                static_cast<unsigned>(*mask));
+  return std::string(text);
+}
+
 }  // namespace
 
 SimNetApi::Target SimNetApi::reach(std::string_view call,
@@ -193,10 +204,11 @@ NetStatus SimNetApi::NetShareGetInfo(std::string_view server,
 
 NetStatus SimNetApi::NetShareAdd(std::string_view server,
                                  const SHARE_INFO_502& share) {
-  journal_.write("NetShareAdd",
-                 {text(server), share.shi502_netname, share.shi502_path,
-                  maxUses(share.shi502_max_uses), share.shi502_remark,
-                  accessMask(share.access_mask)});
+  journal_.write(
+      "NetShareAdd",
+      {text(server), share.shi502_netname, share.shi502_path,
+       maxUses(share.shi502_max_uses), share.shi502_remark,
+       accessMask(share.access_mask), descriptorText(share.access_mask)});
   const Target target = reach("NetShareAdd", server);
   if (target.status != NERR_Success) return target.status;
   if (share.shi502_netname.empty() || share.shi502_path.empty())

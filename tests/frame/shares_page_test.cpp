@@ -261,8 +261,10 @@ TEST(SharesPage, TheEditorAddsToTheLocalMachineWhateverIsWatched) {
       inProgramFolder(std::nullopt));
   lan.runUntil(3);
   EXPECT_EQ(lan.calls("NetShareAdd"),
-            (Calls{R"(["", "NEW", "C:\\New", 7, "Новый ресурс", "0x801FFFFF"])",
-                   R"(["", "RO", "C:\\Ro", 10, "", "0x8002FFFF"])"}));
+            (Calls{R"(["", "NEW", "C:\\New", 7, "Новый ресурс", "0x801FFFFF", )"
+                   R"j("D:(A;;0x801FFFFF;;;WD)"])j",
+                   R"(["", "RO", "C:\\Ro", 10, "", "0x8002FFFF", )"
+                   R"j("D:(A;;0x8002FFFF;;;WD)"])j"}));
   EXPECT_TRUE(lan.calls("MessageBox").empty());
 }
 

@@ -96,9 +96,9 @@ TEST(SimShares, ShareCallsChangeTheWorldAndAreJournaled) {
   EXPECT_THAT(
       run.journal.lines(),
       ElementsAre(
-          R"({"t": 2.500, "call": "NetShareAdd", "args": ["", "Обмен", "D:\\Обмен", -1, "для всех", "0x801FFFFF"]})",
-          R"({"t": 2.500, "call": "NetShareAdd", "args": ["", "DOCS", "C:\\x", -1, "", null]})",
-          R"({"t": 2.500, "call": "NetShareAdd", "args": ["", "", "C:\\x", -1, "", null]})",
+          R"j({"t": 2.500, "call": "NetShareAdd", "args": ["", "Обмен", "D:\\Обмен", -1, "для всех", "0x801FFFFF", "D:(A;;0x801FFFFF;;;WD)"]})j",
+          R"({"t": 2.500, "call": "NetShareAdd", "args": ["", "DOCS", "C:\\x", -1, "", null, null]})",
+          R"({"t": 2.500, "call": "NetShareAdd", "args": ["", "", "C:\\x", -1, "", null, null]})",
           R"({"t": 2.500, "call": "NetShareSetInfo", "args": ["", "docs", "new", 7]})",
           R"({"t": 2.500, "call": "NetShareSetInfo", "args": ["", "nope", "new", 7]})",
           R"({"t": 2.500, "call": "NetShareDel", "args": ["", "ОБМЕН"]})",
