@@ -179,6 +179,31 @@ TEST(SharesPage, ApplyWritesTheUntickedNamesAndTheNextRefreshTakesThem) {
             (std::vector<std::string>{"D:\\Public", "C:\\Common"}));
 }
 
+TEST(SharesPage, ASharesFileThatCannotBeReadOrMadeChangesNothing) {
+  WorkingFolderKept kept;
+  LanFormOptions options = inProgramFolder(std::nullopt);
+  // A folder where the file should be: it can be neither read nor made.
+  options.beforeStart = [inner = options.beforeStart](const fs::path& dir,
+                                                      sim::World& world) {
+    inner(dir, world);
+    fs::create_directory(dir / "shares");
+  };
+  LanForm lan(std::string(kShares) +
+                  "2 ui check lv_shares 0 0\n"
+                  "2 ui click saveres\n"
+                  "3 ui click refreshshares\n",
+              options);
+  lan.runUntil(1);
+  EXPECT_EQ(marks(*lan.form().lv_shares),
+            (std::vector<bool>{true, true, true}));
+  lan.runUntil(3.5);
+  EXPECT_TRUE(fs::is_directory(lan.programDir() / "shares"));
+  EXPECT_EQ(marks(*lan.form().lv_shares),
+            (std::vector<bool>{true, true, true}));
+  EXPECT_TRUE(lan.form().UnloggedPaths.empty());
+  EXPECT_TRUE(lan.calls("MessageBox").empty());
+}
+
 TEST(SharesPage, ARemoteServerShowsItsSharesUntickedWithoutPaths) {
   WorkingFolderKept kept;
   LanForm lan(
