@@ -61,9 +61,10 @@ std::vector<ShareRecord> listShares(const ShareListSource& source,
 }
 
 // The file's first lines, without their line ends.
-std::vector<std::string> sharesFileLines(std::string_view sharesFile) {
+std::vector<std::string> sharesFileLines(FileSystem& files,
+                                         std::string_view sharesFile) {
   std::vector<std::string> lines;
-  const std::optional<std::string> text = readTextFile(sharesFile);
+  const std::optional<std::string> text = files.readTextFile(sharesFile);
   if (!text) return lines;
   std::size_t from = 0;
   while (from < text->size() && lines.size() < kMaxSharesLines) {
@@ -89,7 +90,8 @@ void RefreshShareList(const ShareListSource& source, ui::ListView& list,
   unloggedPaths.clear();
   const std::vector<ShareRecord> shares = listShares(source, list);
   if (shares.empty()) return;
-  for (const std::string& line : sharesFileLines(source.sharesFile)) {
+  for (const std::string& line :
+       sharesFileLines(source.files, source.sharesFile)) {
     const std::string unticked = utf8Upper(line);
     for (const ShareRecord& share : shares) {
       if (utf8Upper(share.name) != unticked) continue;
@@ -101,11 +103,12 @@ void RefreshShareList(const ShareListSource& source, ui::ListView& list,
   }
 }
 
-bool SaveShareChoices(const ui::ListView& list, std::string_view sharesFile) {
+bool SaveShareChoices(const ui::ListView& list, FileSystem& files,
+                      std::string_view sharesFile) {
   std::string text;
   for (int row = 0; row < list.count(); ++row)
     if (!list.item(row).checked) text += list.item(row).caption + "\n";
-  return writeTextFile(sharesFile, text);
+  return files.writeTextFile(sharesFile, text);
 }
 
 }  // namespace ov::admin

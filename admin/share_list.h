@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/filesystem.h"
 #include "platform/netapi.h"
 #include "platform/ui.h"
 
@@ -25,6 +26,7 @@ struct ShareListSource {
   std::string_view server;  // empty: the local machine
   uint32_t level;           // 502 local, 1 remote
   std::string_view sharesFile;
+  FileSystem& files;
 };
 
 // Rebuilds the list from the server, unticks the shares the file names
@@ -36,6 +38,7 @@ void RefreshShareList(const ShareListSource& source, ui::ListView& list,
 
 // Writes the names of the unticked rows, in list order; false when the file
 // cannot be written.
-bool SaveShareChoices(const ui::ListView& list, std::string_view sharesFile);
+bool SaveShareChoices(const ui::ListView& list, FileSystem& files,
+                      std::string_view sharesFile);
 
 }  // namespace ov::admin

@@ -16,13 +16,14 @@ constexpr std::size_t kDeleteNameUnits = 255;
 }  // namespace
 
 void TForm1::refreshsharesClick() {
-  admin::RefreshShareList({services_.net, watchedServer.name(),
-                           watchedServer.shareLevel(), admin::kSharesFile},
-                          *lv_shares, UnloggedPaths);
+  admin::RefreshShareList(
+      {services_.net, watchedServer.name(), watchedServer.shareLevel(),
+       admin::kSharesFile, services_.files},
+      *lv_shares, UnloggedPaths);
 }
 
 void TForm1::saveresClick() {
-  admin::SaveShareChoices(*lv_shares, admin::kSharesFile);
+  admin::SaveShareChoices(*lv_shares, services_.files, admin::kSharesFile);
 }
 
 admin::ShareEditorContext TForm1::shareEditorContext() {

@@ -15,6 +15,7 @@
 #include "monitor/rules_file.h"
 #include "platform/headless/controls.h"
 #include "tests/support/full_disk.h"
+#include "tests/support/inert_lan.h"
 
 namespace ov {
 namespace {
@@ -73,6 +74,7 @@ TEST_F(FilesSurviveTest, EachSettingsFileKeepsItsOldContents) {
   EXPECT_EQ(bytesOf(rules), "old\r\n");
 
   const std::string shares = withOldContents("shares");
+  InertFileSystem files;
   ui::ListViewArgs args;
   args.checkBoxes = true;
   headless::ListView list(args);
@@ -80,7 +82,7 @@ TEST_F(FilesSurviveTest, EachSettingsFileKeepsItsOldContents) {
   share.caption = kLong;
   list.addItem(share);
   EXPECT_FALSE(test::writesOnFullDisk(
-      kRoomLeft, [&] { return admin::SaveShareChoices(list, shares); }));
+      kRoomLeft, [&] { return admin::SaveShareChoices(list, files, shares); }));
   EXPECT_EQ(bytesOf(shares), "old\r\n");
 
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 5)

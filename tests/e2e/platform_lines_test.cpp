@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <string>
 
 #include "scenario_run.h"
@@ -187,6 +188,37 @@ TEST(PlatformLines, EchoMailslotAndToolTipFailuresShowTheirTexts) {
                                    0)));
   EXPECT_EQ(count(journal, "\"MailslotWrite\""), 1u);
   EXPECT_EQ(count(journal, "{\"t\": 7.000, \"call\": \"MailslotWrite\""), 1u);
+}
+
+TEST(PlatformLines, ASharesFileThatCannotBeOpenedOrMadeChangesNothing) {
+  ScenarioRun run;
+  std::ofstream(run.file("shares"), std::ios::binary) << "Price\r\n";
+  ASSERT_EQ(run.run("0 share Docs C:\\Docs\n"
+                    "0 share Price C:\\Price\n"
+                    "1 ui tray dblclick\n"
+                    "2 ui page 2\n"
+                    "2.5 dump read.json\n"
+                    "3 fail OpenFile:shares 2\n"
+                    "3 ui click refreshshares\n"
+                    "3.5 dump unread.json\n"
+                    "4 fail CreateFile:shares 5\n"
+                    "4 ui check lv_shares 0 0\n"
+                    "4 ui click saveres\n"
+                    "6 quit\n"),
+            0)
+      << run.errors();
+  const auto checked = [&run](const char* file) {
+    const std::string dump = run.read(file);
+    const std::size_t at = dump.find("\"checked\": [");
+    return at == std::string::npos
+               ? ""
+               : dump.substr(at, dump.find(']', at) + 1 - at);
+  };
+  EXPECT_EQ(checked("read.json"), "\"checked\": [true, false]");
+  // Unread, the file unticks nothing; not made, it keeps its old lines.
+  EXPECT_EQ(checked("unread.json"), "\"checked\": [true, true]");
+  EXPECT_EQ(run.read("shares"), "Price\r\n");
+  EXPECT_EQ(count(run.journal(), "MessageBox"), 0u);
 }
 
 TEST(PlatformLines, LinesTheSystemCannotMeanStopTheScenario) {

@@ -138,7 +138,8 @@ TEST(SharesPage, TheUnloggedListKeepsWithinItsSlots) {
   args.checkBoxes = true;
   headless::ListView list(args);
   std::vector<std::string> paths;
-  admin::RefreshShareList({server, "", 502, file.string()}, list, paths);
+  InertFileSystem files;
+  admin::RefreshShareList({server, "", 502, file.string(), files}, list, paths);
   fs::remove(file);
 
   EXPECT_EQ(marks(list), (std::vector<bool>{false, false, false}));

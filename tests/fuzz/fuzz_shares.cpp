@@ -31,7 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   args.checkBoxes = true;
   headless::ListView list(args);
   std::vector<std::string> unlogged;
-  admin::RefreshShareList({server, "", 502, path}, list, unlogged);
+  InertFileSystem files;
+  admin::RefreshShareList({server, "", 502, path, files}, list, unlogged);
   fuzz::expect(list.count() == 3);
   fuzz::expect(unlogged.size() <= admin::kMaxUnloggedPaths);
   for (const std::string& share : unlogged)

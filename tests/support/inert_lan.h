@@ -16,6 +16,7 @@
 #include "platform/shell.h"
 #include "platform/sockets.h"
 #include "platform/sound.h"
+#include "platform/text/text_file.h"
 
 namespace ov {
 
@@ -111,6 +112,13 @@ class InertSockets : public Sockets {
 class InertFileSystem : public FileSystem {
  public:
   bool isDirectory(std::string_view) override { return false; }
+  // The files are this machine's own.
+  std::optional<std::string> readTextFile(std::string_view path) override {
+    return ov::readTextFile(path);
+  }
+  bool writeTextFile(std::string_view path, std::string_view text) override {
+    return ov::writeTextFile(path, text);
+  }
 };
 
 // A machine without network interfaces.
