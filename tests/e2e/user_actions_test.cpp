@@ -62,10 +62,19 @@ TEST(UserActions, TheWindowSizesWithinItsSmallestAndRestsWhileMinimised) {
                     "8 ui resize 760 480\n"
                     "9 ui minimize\n"
                     "9.5 dump minimized.json\n"
+                    "10 open 6 PC1 ivan C:\\Docs\\b.doc\n"
                     "12.5 dump later.json\n"
                     "13 ui restore\n"
                     "14.5 dump restored.json\n"
-                    "15 exit\n"),
+                    // The statistics page, minimised, keeps its numbers.
+                    "15 stats server sts0_fopens=42\n"
+                    "15 ui page 4\n"
+                    "16 ui minimize\n"
+                    "17 stats server sts0_fopens=99\n"
+                    "19.5 dump statsmin.json\n"
+                    "20 ui restore\n"
+                    "21.5 dump statsback.json\n"
+                    "22 exit\n"),
             0)
       << run.errors();
   const std::string big = run.read("big.json");
@@ -89,9 +98,15 @@ TEST(UserActions, TheWindowSizesWithinItsSmallestAndRestsWhileMinimised) {
       contains(entry(run.read("minimized.json"), "sb"), "Работаем: 00:00:08"));
   EXPECT_TRUE(
       contains(entry(run.read("later.json"), "sb"), "Работаем: 00:00:08"));
+  EXPECT_FALSE(contains(entry(run.read("later.json"), "st_files"), "b.doc"));
   const std::string restored = run.read("restored.json");
   EXPECT_TRUE(contains(entry(restored, "Form1"), "\"state\": \"normal\""));
   EXPECT_TRUE(contains(entry(restored, "sb"), "Работаем: 00:00:14"));
+  EXPECT_TRUE(contains(entry(restored, "st_files"), "b.doc"));
+  EXPECT_TRUE(contains(entry(run.read("statsmin.json"), "m_statsv"),
+                       "Файлов открыто: 42"));
+  EXPECT_TRUE(contains(entry(run.read("statsback.json"), "m_statsv"),
+                       "Файлов открыто: 99"));
 
   // The size the user left is saved at close.
   const std::string config = run.read("OV.CFG");
