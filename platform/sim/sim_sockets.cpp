@@ -20,8 +20,9 @@ std::optional<InAddr> SimSockets::inet_addr(std::string_view text) {
 std::optional<HostEnt> SimSockets::gethostbyname(std::string_view name) {
   if (world_.failures().take("gethostbyname")) return std::nullopt;
   std::optional<HostEnt> found;
+  const std::string folded = foldCase(name);
   for (const HostEntry& host : world_.hosts()) {
-    if (!sameName(host.name, name)) continue;
+    if (host.foldedName != folded) continue;
     if (!found) found = HostEnt{host.name, {}};
     found->h_addr_list.push_back(host.address);
   }

@@ -23,6 +23,9 @@ struct HostEntry {
   std::string name;
   InAddr address = 0;
   bool reverse = true;  // the address resolves back to the name
+  // The name with its letter case folded, once, when the world learns it:
+  // every monitor cycle looks each client's name up.
+  std::string foldedName = {};
 };
 
 struct Interface {

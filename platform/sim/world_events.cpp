@@ -97,8 +97,8 @@ void server(World& w, const ScenarioEvent& e) {
 }
 
 void host(World& w, const ScenarioEvent& e) {
-  w.hosts().push_back(
-      {e.args[0], *parseDottedAddress(e.args[1]), e.args.size() < 3});
+  w.hosts().push_back({e.args[0], *parseDottedAddress(e.args[1]),
+                       e.args.size() < 3, foldCase(e.args[0])});
 }
 
 void iface(World& w, const ScenarioEvent& e) {
