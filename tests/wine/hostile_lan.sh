@@ -54,13 +54,12 @@ for _ in $(seq 1 120); do
   sleep 1
 done
 # Then the server answers "more data" with no entries to every listing,
-printf 'fail\tNetSessionEnum\t234\nfail\tNetFileEnum\t234\n' >netapi_fixture.txt
+set_fixture 'fail\tNetSessionEnum\t234\nfail\tNetFileEnum\t234\n'
 calls_before=$(grep -c '^NetSessionEnum' netapi_calls.log)
 sleep 8
 calls_endless=$(($(grep -c '^NetSessionEnum' netapi_calls.log) - calls_before))
 # and at last one more client comes.
-printf 'session\tLATE\tlate\tWindows XP\tTCP\t1\t0\t1\nfile\t9001\t1\t0\tlate\tC:\\after.doc\n' \
-  >netapi_fixture.txt
+set_fixture 'session\tLATE\tlate\tWindows XP\tTCP\t1\t0\t1\nfile\t9001\t1\t0\tlate\tC:\\after.doc\n'
 wait $program
 status=$?
 wineserver -w

@@ -18,6 +18,13 @@ expect() {  # FILE TEXT
   fi
 }
 
+# Puts the printf format's text in place of the fixture at once: the DLL
+# reads the fixture at every call and must not meet it half written.
+set_fixture() {  # FORMAT
+  # shellcheck disable=SC2059
+  printf "$1" >netapi_fixture.txt.new && mv netapi_fixture.txt.new netapi_fixture.txt
+}
+
 # Every buffer the DLL handed out was given back.
 expect_buffers_freed() {
   local allocated freed
