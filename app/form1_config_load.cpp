@@ -5,8 +5,8 @@
 
 #include "app/config_file.h"
 #include "app/form1.h"
-#include "app/hot_key_word.h"
 #include "app/program_path.h"
+#include "platform/hot_key_word.h"
 
 namespace ov {
 

@@ -1,7 +1,7 @@
 // The settings page's handlers that mirror a control into the variable the
 // rest of the program reads, or apply it at once.
 #include "app/form1.h"
-#include "app/hot_key_word.h"
+#include "platform/hot_key_word.h"
 
 namespace ov {
 

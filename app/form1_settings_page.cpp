@@ -1,12 +1,12 @@
 // The settings page: its controls with the values they have before the
 // configuration is applied.
 #include "app/form1.h"
+#include "platform/hot_key_word.h"
 
 namespace ov {
 
 namespace {
 
-constexpr uint16_t kHotKeyAlt = 0x8000;
 constexpr uint16_t kVkF11 = 122;
 constexpr uint16_t kVkA = 'A';
 
@@ -56,10 +56,10 @@ void TForm1::buildSettingsPage(ui::Container& page) {
       page, {{"tobnovl", {165, 142, 80, 21}, "", ""}, 100, 60000, 100, 1000});
   label("lb_hk1", 8, 170, "Всплывать при нажатии");
   hk1 = &ws.createHotKey(page, {"hk1", {165, 166, 80, 21}, "", ""},
-                         kHotKeyAlt | kVkF11);
+                         kHotKeyWordAlt | kVkF11);
   label("lb_hk2", 8, 194, "Мочить всех");
   hk2 = &ws.createHotKey(page, {"hk2", {165, 190, 80, 21}, "", ""},
-                         kHotKeyAlt | kVkA);
+                         kHotKeyWordAlt | kVkA);
   b_reghk = &ws.createButton(
       page, {"b_reghk",
              {8, 214, 237, 22},

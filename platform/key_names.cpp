@@ -8,10 +8,18 @@ namespace {
 
 constexpr unsigned kVkF1 = 0x70;
 
+// The keys of shortcuts that a hot-key field does not take.
+std::optional<unsigned> editingKey(std::string_view name) {
+  if (name == "Del") return 0x2Eu;
+  if (name == "Ins") return 0x2Du;
+  if (name == "Enter") return 0x0Du;
+  return std::nullopt;
+}
+
 std::optional<unsigned> modifierBit(std::string_view word) {
-  if (word == "Alt") return 1u;
-  if (word == "Ctrl") return 2u;
-  if (word == "Shift") return 4u;
+  if (word == "Alt") return kModAlt;
+  if (word == "Ctrl") return kModCtrl;
+  if (word == "Shift") return kModShift;
   return std::nullopt;
 }
 
@@ -48,15 +56,24 @@ std::optional<unsigned> keyModifiers(std::string_view names) {
   }
 }
 
+namespace {
+
+std::optional<unsigned> comboKey(std::string_view name) {
+  if (const auto key = keyCode(name)) return key;
+  return editingKey(name);
+}
+
+}  // namespace
+
 std::optional<KeyCombo> keyCombo(std::string_view text) {
   const std::size_t plus = text.rfind('+');
   if (plus == std::string_view::npos) {
-    const auto vk = keyCode(text);
-    if (!vk) return std::nullopt;
-    return KeyCombo{0, *vk};
+    const auto vk = comboKey(text);
+    return vk ? std::optional<KeyCombo>(KeyCombo{0, *vk}) : std::nullopt;
   }
+  // "none+K" names no combination: "K" alone does.
   const auto modifiers = keyModifiers(text.substr(0, plus));
-  const auto vk = keyCode(text.substr(plus + 1));
+  const auto vk = comboKey(text.substr(plus + 1));
   if (!modifiers || *modifiers == 0 || !vk) return std::nullopt;
   return KeyCombo{*modifiers, *vk};
 }

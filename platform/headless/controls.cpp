@@ -6,6 +6,7 @@
 
 #include "platform/headless/grid_layout.h"
 #include "platform/headless/json_object.h"
+#include "platform/hot_key_word.h"
 #include "platform/text/upper_case.h"
 #include "platform/text/utf8.h"
 
@@ -244,12 +245,11 @@ void HotKey::setValue(uint16_t word) {
 }
 
 void HotKey::press(unsigned modifiers, unsigned vk) {
-  constexpr unsigned kAlt = 1, kCtrl = 2, kShift = 4;
-  if ((modifiers & (kAlt | kCtrl)) == 0) modifiers = kAlt;
+  if ((modifiers & (kModAlt | kModCtrl)) == 0) modifiers = kModAlt;
   uint16_t word = static_cast<uint16_t>(vk & 0xFF);
-  if (modifiers & kAlt) word |= 0x8000;
-  if (modifiers & kCtrl) word |= 0x4000;
-  if (modifiers & kShift) word |= 0x2000;
+  if (modifiers & kModAlt) word |= kHotKeyWordAlt;
+  if (modifiers & kModCtrl) word |= kHotKeyWordCtrl;
+  if (modifiers & kModShift) word |= kHotKeyWordShift;
   setValue(word);
 }
 

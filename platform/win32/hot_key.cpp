@@ -2,30 +2,28 @@
 
 #include <commctrl.h>
 
+#include "platform/hot_key_word.h"
+
 namespace ov::win32 {
 
 namespace {
 
-// The form's word keeps Alt in bit 15, Ctrl in bit 14 and Shift in bit 13;
-// the control keeps them in its high byte.
-constexpr uint16_t kAlt = 0x8000;
-constexpr uint16_t kCtrl = 0x4000;
-constexpr uint16_t kShift = 0x2000;
-
+// The form's word keeps the modifiers in its bits 15, 14 and 13; the
+// control keeps them in its high byte.
 WPARAM nativeHotKey(uint16_t word) {
   BYTE modifiers = 0;
-  if (word & kAlt) modifiers |= HOTKEYF_ALT;
-  if (word & kCtrl) modifiers |= HOTKEYF_CONTROL;
-  if (word & kShift) modifiers |= HOTKEYF_SHIFT;
+  if (word & kHotKeyWordAlt) modifiers |= HOTKEYF_ALT;
+  if (word & kHotKeyWordCtrl) modifiers |= HOTKEYF_CONTROL;
+  if (word & kHotKeyWordShift) modifiers |= HOTKEYF_SHIFT;
   return MAKEWORD(LOBYTE(word), modifiers);
 }
 
 uint16_t formWord(LRESULT native) {
   const BYTE modifiers = HIBYTE(LOWORD(native));
   uint16_t word = LOBYTE(LOWORD(native));
-  if (modifiers & HOTKEYF_ALT) word |= kAlt;
-  if (modifiers & HOTKEYF_CONTROL) word |= kCtrl;
-  if (modifiers & HOTKEYF_SHIFT) word |= kShift;
+  if (modifiers & HOTKEYF_ALT) word |= kHotKeyWordAlt;
+  if (modifiers & HOTKEYF_CONTROL) word |= kHotKeyWordCtrl;
+  if (modifiers & HOTKEYF_SHIFT) word |= kHotKeyWordShift;
   return word;
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/text/utf16.h"
+#include "platform/win32/procedure.h"
 #include "platform/win32/tray_icons.h"
 
 namespace ov::win32 {
@@ -30,9 +31,8 @@ ShellTray::ShellTray()
 }
 
 bool ShellTray::CanShowBalloons() {
-  const auto getVersion =
-      reinterpret_cast<DLLGETVERSIONPROC>(reinterpret_cast<void*>(
-          GetProcAddress(GetModuleHandleW(L"comctl32.dll"), "DllGetVersion")));
+  const auto getVersion = procedure<DLLGETVERSIONPROC>(
+      GetModuleHandleW(L"comctl32.dll"), "DllGetVersion");
   DLLVERSIONINFO version{};
   version.cbSize = sizeof version;
   if (!getVersion || FAILED(getVersion(&version))) return false;

@@ -3,6 +3,8 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/win32/procedure.h"
+
 namespace ov::win32 {
 
 namespace {
@@ -25,12 +27,6 @@ struct EchoReply {
   PVOID Data;
   IpOptions Options;
 };
-
-template <typename Proc>
-Proc procedure(HMODULE library, const char* name) {
-  return reinterpret_cast<Proc>(
-      reinterpret_cast<void*>(GetProcAddress(library, name)));
-}
 
 }  // namespace
 
