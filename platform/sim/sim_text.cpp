@@ -88,11 +88,13 @@ std::optional<int64_t> parseInteger(std::string_view text) {
     base = 16;
     text.remove_prefix(2);
   }
-  if (text.empty() || text.size() > 18) return std::nullopt;
+  if (text.empty()) return std::nullopt;
   int64_t value = 0;
   for (char c : text) {
     const int digit = base == 16 ? hexValue(c) : (isDigit(c) ? c - '0' : -1);
     if (digit < 0) return std::nullopt;
+    if (value > (std::numeric_limits<int64_t>::max() - digit) / base)
+      return std::nullopt;
     value = value * base + digit;
   }
   return negative ? -value : value;

@@ -115,6 +115,18 @@ TEST(ScenarioReader, NamesFileLineAndReason) {
             "lan.scn:1: sound: STATE must be 'on' or 'off', not 'loud'");
   EXPECT_EQ(errorOf("0 share A B max=-2"),
             "lan.scn:1: bad max '-2' (a number from -1 to 4294967295)");
+  EXPECT_EQ(errorOf("0 share A B max=0x100000000000000000"),
+            "lan.scn:1: bad max '0x100000000000000000' (a number from -1 to "
+            "4294967295)");
+  EXPECT_EQ(errorOf("0 share A B max=0x8000000000000000"),
+            "lan.scn:1: bad max '0x8000000000000000' (a number from -1 to "
+            "4294967295)");
+  EXPECT_EQ(errorOf("0 share A B max=0x7FFFFFFFFFFFFFFF"),
+            "lan.scn:1: bad max '0x7FFFFFFFFFFFFFFF' (a number from -1 to "
+            "4294967295)");
+  EXPECT_EQ(errorOf("0 share A B max=9223372036854775808"),
+            "lan.scn:1: bad max '9223372036854775808' (a number from -1 to "
+            "4294967295)");
   EXPECT_EQ(errorOf("0 service 9"),
             "lan.scn:1: bad STATE '9' (a number from 1 to 7)");
   EXPECT_EQ(errorOf("0 stats server sts0_fopen=1"),
