@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
-# Runs one of the report benchmarks (bench_tallyrep, bench_connrep) and
-# prints, from that one run, the median time of `wc -l` and of the program
-# on the same file, the program's peak memory and the ratio of the times.
-# Usage: bench/against-wc.sh BENCH_BINARY [REPETITIONS]
+# Runs one program's benchmark beside `wc -l` on the same file (both in the
+# report benchmarks, bench_tallyrep and bench_connrep) and prints, from that
+# one run, the median time of each, the program's peak memory and the ratio
+# of the times.
+# Usage: bench/against-wc.sh BENCH_BINARY PROGRAM_BENCHMARK WC_BENCHMARK [REPETITIONS]
 set -euo pipefail
-binary=$1 repetitions=${2:-5}
-output=$("$binary" --benchmark_repetitions="$repetitions" \
+binary=$1 program=$2 wc=$3 repetitions=${4:-5}
+output=$("$binary" --benchmark_filter="^($program|$wc)(/|\$)" \
+  --benchmark_repetitions="$repetitions" \
   --benchmark_report_aggregates_only=true 2>/dev/null)
 median() { awk -v name="$1" '$1 == name "/real_time_median" { print $2 }' <<<"$output"; }
 peak() { grep -o "^$1/real_time_median .*PeakMB=[0-9.]*" <<<"$output" | sed 's/.*PeakMB=//'; }
-program=$(awk '$1 ~ /_median$/ && $1 !~ /^BM_WcL/ { sub(/\/real_time_median$/, "", $1); print $1; exit }' <<<"$output")
-wc_ms=$(median BM_WcL)
+wc_ms=$(median "$wc")
 program_ms=$(median "$program")
 [ -n "$wc_ms" ] && [ -n "$program_ms" ] || { echo "$output"; exit 1; }
 echo "wc -l:      $wc_ms ms"

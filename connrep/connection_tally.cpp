@@ -7,7 +7,8 @@
 
 namespace connrep {
 
-ConnectionTally::ConnectionTally() : perDay_(kCalendarDays) {}
+ConnectionTally::ConnectionTally()
+    : perDay_(kCalendarDays), filesAhead_(files_) {}
 
 ComputerTally& ConnectionTally::Computer(std::string_view name) {
   if (last_ != nullptr && SameKey(name, lastName_)) return *last_;
@@ -21,9 +22,6 @@ ComputerTally& ConnectionTally::Computer(std::string_view name) {
 }
 
 void ConnectionTally::Add(const FileLogLine& line) {
-  // The path's slot is fetched while the day and the computer are counted.
-  const uint64_t hash = HashKey(line.path);
-  files_.Prefetch(hash);
   const CalendarDate date{line.day, line.month, 2000 + line.year};
   if (date.day != lastDate_.day || date.month != lastDate_.month ||
       date.year != lastDate_.year) {
@@ -38,7 +36,7 @@ void ConnectionTally::Add(const FileLogLine& line) {
   ComputerTally& computer = Computer(line.computer);
   ++computer.openings;
   computer.daysActive[day] = true;
-  files_.Count(line.path, hash);
+  filesAhead_.Count(line.path, HashKey(line.path));
 }
 
 void ConnectionTally::Merge(const ConnectionTally& other) {
@@ -53,8 +51,10 @@ void ConnectionTally::Merge(const ConnectionTally& other) {
     computer.openings += counted.openings;
     computer.daysActive |= counted.daysActive;
   }
-  for (const PathCounts::Entry& file : other.files_.Entries())
-    files_.Count(file.path, HashKey(file.path), file.count);
+  other.files_.ForEach([&](const PathCounts::Entry& file) {
+    filesAhead_.Count(file.path, file.hash, file.count);
+  });
+  Settle();
 }
 
 bool TallyFileLog(std::FILE* log, ConnectionTally& tally, uint64_t limit) {
@@ -76,6 +76,7 @@ bool TallyFileLog(std::FILE* log, ConnectionTally& tally, uint64_t limit) {
     else
       tally.AddSkipped();
   }
+  tally.Settle();
   return std::ferror(log) == 0;
 }
 

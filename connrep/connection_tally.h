@@ -1,7 +1,7 @@
 #pragma once
 // What the connections report counts, gathered in one pass over the file
 // log: memory grows with the distinct computers and files, not with the
-// log's length.
+// log's length. The tallies of whole logs (TallyFileLog) are settled.
 #include <bitset>
 #include <cstdint>
 #include <cstdio>
@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "connrep/calendar_day.h"
+#include "connrep/counts_ahead.h"
 #include "connrep/file_log_line.h"
 #include "connrep/path_counts.h"
 #include "connrep/short_keys.h"
@@ -36,9 +37,14 @@ class ConnectionTally {
  public:
   ConnectionTally();
 
+  ConnectionTally(const ConnectionTally&) = delete;
+  ConnectionTally& operator=(const ConnectionTally&) = delete;
+
+  // The line's file is counted by Settle at the latest.
   void Add(const FileLogLine& line);
+  void Settle() { filesAhead_.Settle(); }
   void AddSkipped() { ++skipped_; }
-  // Adds what another tally counted.
+  // Adds what another tally counted; both settled.
   void Merge(const ConnectionTally& other);
 
   uint64_t openings() const { return openings_; }
@@ -61,6 +67,7 @@ class ConnectionTally {
   std::vector<uint64_t> perDay_;
   StringMap<ComputerTally> computers_;
   PathCounts files_;
+  CountsAhead filesAhead_;
   // Lines of one computer come in runs; the last one is kept at hand.
   std::string_view lastName_;
   ComputerTally* last_ = nullptr;

@@ -79,23 +79,41 @@ void AddUsers(Cp1251Text& text) {
       "Журнал открытия файлов не хранит имен пользователей.\n");
 }
 
+struct FileRow {
+  std::string_view path;
+  uint64_t count;
+};
+
+// Most openings first; equal counts in the byte order of the path.
+bool OpenedMore(const FileRow& a, const FileRow& b) {
+  if (a.count != b.count) return a.count > b.count;
+  return a.path < b.path;
+}
+
+// The first kTopFiles in that order, picked in one pass: a log may name
+// hundreds of thousands of files, and only these are shown.
+std::vector<FileRow> MostOpenedFiles(const PathCounts& files) {
+  std::vector<FileRow> top;
+  top.reserve(kTopFiles + 1);
+  files.ForEach([&](const PathCounts::Entry& file) {
+    const FileRow row{file.path, file.count};
+    if (top.size() == kTopFiles && !OpenedMore(row, top.back())) return;
+    top.insert(std::upper_bound(top.begin(), top.end(), row, OpenedMore), row);
+    if (top.size() > kTopFiles) top.pop_back();
+  });
+  return top;
+}
+
 void AddTopFiles(Cp1251Text& text, const ConnectionTally& tally) {
-  std::vector<PathCounts::Entry> rows = tally.files().Entries();
-  const auto shown = rows.begin() + std::min(rows.size(), kTopFiles);
-  // Most openings first; equal counts in the byte order of the path.
-  std::partial_sort(rows.begin(), shown, rows.end(),
-                    [](const PathCounts::Entry& a, const PathCounts::Entry& b) {
-                      if (a.count != b.count) return a.count > b.count;
-                      return a.path < b.path;
-                    });
+  const std::vector<FileRow> rows = MostOpenedFiles(tally.files());
   text.Add("\nСамые открываемые файлы\n")
       .AddRight("Открытий", kCountWidth)
       .Add(kGap)
       .Add("Файл\n");
-  for (auto row = rows.begin(); row != shown; ++row)
-    text.AddRight(row->count, kCountWidth)
+  for (const FileRow& row : rows)
+    text.AddRight(row.count, kCountWidth)
         .Add(kGap)
-        .AddCp1251(row->path)
+        .AddCp1251(row.path)
         .Add("\n");
 }
 

@@ -1,8 +1,7 @@
 #include "connrep/path_counts.h"
 
-#include <cstring>
+#include <limits>
 #include <stdexcept>
-#include <utility>
 
 #include "connrep/short_keys.h"
 
@@ -10,70 +9,85 @@ namespace connrep {
 
 namespace {
 
-constexpr std::size_t kFirstCapacity = 1024;  // a power of two
-
-uint32_t TagOf(uint64_t hash) { return static_cast<uint32_t>(hash >> 32); }
+constexpr unsigned kFirstBits = 10;
+// References are 32 bits: the block's number takes what the offset leaves.
+constexpr std::size_t kMostBlocks = std::size_t{1} << 12;
 
 }  // namespace
 
-PathCounts::PathCounts() : slots_(kFirstCapacity) {}
+PathCounts::PathCounts()
+    : bits_(kFirstBits), slots_(std::size_t{1} << kFirstBits) {}
 
 void PathCounts::Prefetch(uint64_t hash) const {
-  __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]);
+  __builtin_prefetch(&slots_[HomeOf(TagOf(hash))]);
 }
 
-uint32_t PathCounts::Add(std::string_view path, uint64_t times) {
-  const std::size_t first = arena_.size();
-  const std::size_t words = kHeadWords + (path.size() + 7) / 8;
-  // Slots name records by a 32-bit word number.
-  if (first + words >= UINT32_MAX)
-    throw std::length_error("too many distinct paths");
-  arena_.resize(first + words);
-  arena_[first] = times;
-  arena_[first + 1] = path.size();
-  std::memcpy(arena_.data() + first + kHeadWords, path.data(), path.size());
-  return static_cast<uint32_t>(first + 1);
+void PathCounts::PrefetchRecord(uint64_t hash) const {
+  const uint32_t tag = TagOf(hash);
+  const std::size_t mask = slots_.size() - 1;
+  for (std::size_t at = HomeOf(tag); slots_[at].record != 0;
+       at = (at + 1) & mask)
+    if (slots_[at].tag == tag) {
+      __builtin_prefetch(RecordAt(slots_[at].record));
+      return;
+    }
+}
+
+uint32_t PathCounts::Add(std::string_view path, uint32_t tag, uint64_t times) {
+  if (path.size() > std::numeric_limits<uint16_t>::max())
+    throw std::length_error("path too long to count");
+  const std::size_t bytes = kHeadBytes + path.size();
+  if (blocks_.empty() || blocks_.back().used + bytes > kBlockBytes) {
+    if (blocks_.size() == kMostBlocks)
+      throw std::length_error("too many distinct paths");
+    blocks_.push_back({std::make_unique_for_overwrite<char[]>(kBlockBytes)});
+  }
+  Block& block = blocks_.back();
+  char* record = block.bytes.get() + block.used;
+  const auto length = static_cast<uint16_t>(path.size());
+  std::memcpy(record, &times, sizeof times);
+  std::memcpy(record + 8, &tag, sizeof tag);
+  std::memcpy(record + 12, &length, sizeof length);
+  std::memcpy(record + kHeadBytes, path.data(), path.size());
+  const auto reference = static_cast<uint32_t>(
+      ((blocks_.size() - 1) << kBlockBits | block.used) + 1);
+  block.used += bytes;
+  return reference;
 }
 
 void PathCounts::Count(std::string_view path, uint64_t hash, uint64_t times) {
-  const std::size_t mask = slots_.size() - 1;
   const uint32_t tag = TagOf(hash);
-  for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
+  const std::size_t mask = slots_.size() - 1;
+  for (std::size_t at = HomeOf(tag);; at = (at + 1) & mask) {
     Slot& slot = slots_[at];
     if (slot.record == 0) {
-      slot = {tag, Add(path, times)};
-      // At most half full, so probes stay short.
-      if (++size_ * 2 > slots_.size()) Grow();
+      slot = {tag, Add(path, tag, times)};
+      // At most three quarters full, so probes stay short.
+      if (++size_ * 4 > slots_.size() * 3) Grow();
       return;
     }
-    const std::size_t first = slot.record - 1;
-    if (slot.tag == tag && arena_[first + 1] == path.size() &&
-        SameBytes(KeyAt(first).data(), path.data(), path.size())) {
-      arena_[first] += times;
+    if (slot.tag != tag) continue;
+    char* record = RecordAt(slot.record);
+    if (SameKey(PathOf(record), path)) {
+      const uint64_t count = CountOf(record) + times;
+      std::memcpy(record, &count, sizeof count);
       return;
     }
   }
 }
 
 void PathCounts::Grow() {
+  if (bits_ == 32) throw std::length_error("too many distinct paths");
   std::vector<Slot> old(slots_.size() * 2);
   std::swap(old, slots_);
+  ++bits_;
   const std::size_t mask = slots_.size() - 1;
   for (const Slot& slot : old) {
     if (slot.record == 0) continue;
-    std::size_t at = HashKey(KeyAt(slot.record - 1)) & mask;
+    std::size_t at = HomeOf(slot.tag);
     while (slots_[at].record != 0) at = (at + 1) & mask;
     slots_[at] = slot;
   }
-}
-
-std::vector<PathCounts::Entry> PathCounts::Entries() const {
-  std::vector<Entry> entries;
-  entries.reserve(size_);
-  for (const Slot& slot : slots_)
-    if (slot.record != 0)
-      entries.push_back({KeyAt(slot.record - 1), arena_[slot.record - 1]});
-  return entries;
 }
 
 }  // namespace connrep

@@ -6,30 +6,80 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
+#include "connrep/counts_ahead.h"
 #include "connrep/short_keys.h"
 
 namespace connrep {
 namespace {
 
+// Each path with its count; a path listed twice fails the test.
+std::map<std::string, uint64_t> Listed(const PathCounts& counts) {
+  std::map<std::string, uint64_t> listed;
+  counts.ForEach([&](const PathCounts::Entry& entry) {
+    EXPECT_TRUE(listed.emplace(std::string(entry.path), entry.count).second)
+        << "listed twice: " << entry.path;
+  });
+  return listed;
+}
+
 TEST(PathCounts, CountsEachPathApartThroughGrowth) {
   PathCounts counts;
   std::map<std::string, uint64_t> expected;
   // Paths that differ only in their last byte, in their length or in a
-  // byte past the first eight; a few thousand make the table grow.
-  for (int n = 0; n < 5000; ++n) {
-    std::string path = "D:\\Shares\\" + std::to_string(n % 1500);
+  // byte past the first eight; a few thousand make the table grow, and
+  // their records fill more than one block.
+  for (int n = 0; n < 60000; ++n) {
+    std::string path = "D:\\Shares\\" + std::to_string(n % 15000);
     path += std::string(n % 23, 'x');
     if (n % 7 == 0) path = path.substr(0, n % 9);  // short, even empty
     const uint64_t times = 1 + n % 3;
     counts.Count(path, HashKey(path), times);
     expected[path] += times;
   }
-  std::map<std::string, uint64_t> counted;
-  for (const PathCounts::Entry& entry : counts.Entries())
-    EXPECT_TRUE(counted.emplace(std::string(entry.path), entry.count).second)
-        << "listed twice: " << entry.path;
-  EXPECT_EQ(counted, expected);
+  EXPECT_EQ(Listed(counts), expected);
+  EXPECT_EQ(counts.size(), expected.size());
+}
+
+TEST(PathCounts, ListsPathsInTheOrderFirstCountedWithTheirHashes) {
+  PathCounts counts;
+  const std::vector<std::string> paths = {"c", "a", "\xCF\xE0\xEF\xEA\xE0",
+                                          std::string(1023, 'z'), "b"};
+  for (const std::string& path : paths) counts.Count(path, HashKey(path));
+  counts.Count("a", HashKey("a"), 4);
+  std::vector<std::string> listed;
+  counts.ForEach([&](const PathCounts::Entry& entry) {
+    listed.emplace_back(entry.path);
+    EXPECT_EQ(entry.count, entry.path == "a" ? 5u : 1u) << entry.path;
+    EXPECT_EQ(entry.hash >> 32, HashKey(entry.path) >> 32) << entry.path;
+  });
+  EXPECT_EQ(listed, paths);
+}
+
+TEST(CountsAhead, EveryPathIsCountedOnceSettled) {
+  PathCounts counts;
+  CountsAhead ahead(counts);
+  std::map<std::string, uint64_t> expected;
+  // Fewer paths than wait at once, then many more; the line each came from
+  // is overwritten at once, as the reader's buffer is.
+  std::string line;
+  for (int n = 0; n < 3; ++n) {
+    line = "short" + std::to_string(n);
+    ahead.Count(line, HashKey(line), 2);
+    expected[line] += 2;
+    line.assign(line.size(), '#');
+  }
+  ahead.Settle();
+  EXPECT_EQ(Listed(counts), expected);
+  for (int n = 0; n < 20000; ++n) {
+    line = "\\\\srv\\docs\\file" + std::to_string(n % 7000);
+    ahead.Count(line, HashKey(line));
+    expected[line] += 1;
+    line.assign(line.size(), '#');
+  }
+  ahead.Settle();
+  EXPECT_EQ(Listed(counts), expected);
 }
 
 }  // namespace
