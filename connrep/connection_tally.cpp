@@ -1,6 +1,8 @@
 #include "connrep/connection_tally.h"
 
 #include <algorithm>
+#include <stdexcept>
+#include <utility>
 
 #include "connrep/short_keys.h"
 #include "reptext/text_mode_reader.h"
@@ -36,10 +38,38 @@ void ConnectionTally::Add(const FileLogLine& line) {
   ComputerTally& computer = Computer(line.computer);
   ++computer.openings;
   computer.daysActive[day] = true;
-  filesAhead_.Count(line.path, HashKey(line.path));
+  const uint64_t hash = HashKey(line.path);
+  if (!sharing_ || (hash & 1) == sharing_->parity) {
+    filesAhead_.Count(line.path, hash);
+  } else if (sharing_->out->Send(line.path, hash)) {
+    // Now and then, what the other reader sent is counted.
+    ReceiveShared(false);
+  }
 }
 
-void ConnectionTally::Merge(const ConnectionTally& other) {
+void ConnectionTally::ReceiveShared(bool untilClosed) {
+  sharing_->in->Receive([&](std::string_view path,
+                            uint64_t hash) { filesAhead_.Count(path, hash); },
+                        untilClosed);
+}
+
+void ConnectionTally::ShareFiles(uint64_t parity, PathChannel& out,
+                                 PathChannel& in) {
+  sharing_ = Sharing{parity, &out, &in};
+}
+
+void ConnectionTally::Settle() {
+  if (sharing_) {
+    sharing_->out->Close();
+    ReceiveShared(true);
+  }
+  filesAhead_.Settle();
+}
+
+void ConnectionTally::Merge(ConnectionTally&& other) {
+  // Tallies that did not share their files could both hold a path.
+  if (!sharing_ || !other.sharing_)
+    throw std::logic_error("merging tallies that did not share their files");
   openings_ += other.openings_;
   skipped_ += other.skipped_;
   firstDay_ = std::min(firstDay_, other.firstDay_);
@@ -51,10 +81,11 @@ void ConnectionTally::Merge(const ConnectionTally& other) {
     computer.openings += counted.openings;
     computer.daysActive |= counted.daysActive;
   }
-  other.files_.ForEach([&](const PathCounts::Entry& file) {
-    filesAhead_.Count(file.path, file.hash, file.count);
-  });
-  Settle();
+  filesOfOthers_.push_back(std::move(other.files_));
+  for (PathCounts& files : other.filesOfOthers_)
+    filesOfOthers_.push_back(std::move(files));
+  // The channels are done with; from here this tally counts on its own.
+  sharing_.reset();
 }
 
 bool TallyFileLog(std::FILE* log, ConnectionTally& tally, uint64_t limit) {

@@ -1,10 +1,11 @@
 #pragma once
 // What the connections report counts, gathered in one pass over the file
 // log: memory grows with the distinct computers and files, not with the
-// log's length. The tallies of whole logs (TallyFileLog) are settled.
+// log's length.
 #include <bitset>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -13,6 +14,7 @@
 #include "connrep/calendar_day.h"
 #include "connrep/counts_ahead.h"
 #include "connrep/file_log_line.h"
+#include "connrep/path_channel.h"
 #include "connrep/path_counts.h"
 #include "connrep/short_keys.h"
 
@@ -40,12 +42,20 @@ class ConnectionTally {
   ConnectionTally(const ConnectionTally&) = delete;
   ConnectionTally& operator=(const ConnectionTally&) = delete;
 
+  // Shares the files out with a tally reading the other half of the log,
+  // so that no path is counted in both: this one counts the paths whose
+  // hash has `parity` in its lowest bit, sends the others through `out`
+  // and counts those coming through `in`.
+  void ShareFiles(uint64_t parity, PathChannel& out, PathChannel& in);
+
   // The line's file is counted by Settle at the latest.
   void Add(const FileLogLine& line);
-  void Settle() { filesAhead_.Settle(); }
+  // With files shared, waits for the other tally's last paths.
+  void Settle();
   void AddSkipped() { ++skipped_; }
-  // Adds what another tally counted; both settled.
-  void Merge(const ConnectionTally& other);
+  // Takes in what the tally it shared its files with counted; both
+  // settled. The sharing ends there.
+  void Merge(ConnectionTally&& other);
 
   uint64_t openings() const { return openings_; }
   uint64_t skipped() const { return skipped_; }
@@ -55,10 +65,16 @@ class ConnectionTally {
   int lastDay() const { return lastDay_; }
   uint64_t openingsOnDay(int dayNumber) const { return perDay_[dayNumber]; }
   const StringMap<ComputerTally>& computers() const { return computers_; }
-  const PathCounts& files() const { return files_; }
+  // Calls visit(PathCounts::Entry) once for each file.
+  template <class Visit>
+  void ForEachFile(Visit visit) const {
+    files_.ForEach(visit);
+    for (const PathCounts& files : filesOfOthers_) files.ForEach(visit);
+  }
 
  private:
   ComputerTally& Computer(std::string_view name);
+  void ReceiveShared(bool untilClosed);
 
   uint64_t openings_ = 0;
   uint64_t skipped_ = 0;
@@ -68,6 +84,14 @@ class ConnectionTally {
   StringMap<ComputerTally> computers_;
   PathCounts files_;
   CountsAhead filesAhead_;
+  struct Sharing {
+    uint64_t parity;
+    PathChannel* out;
+    PathChannel* in;
+  };
+  std::optional<Sharing> sharing_;
+  // Those of the tallies this one shared its files with.
+  std::vector<PathCounts> filesOfOthers_;
   // Lines of one computer come in runs; the last one is kept at hand.
   std::string_view lastName_;
   ComputerTally* last_ = nullptr;

@@ -92,10 +92,10 @@ bool OpenedMore(const FileRow& a, const FileRow& b) {
 
 // The first kTopFiles in that order, picked in one pass: a log may name
 // hundreds of thousands of files, and only these are shown.
-std::vector<FileRow> MostOpenedFiles(const PathCounts& files) {
+std::vector<FileRow> MostOpenedFiles(const ConnectionTally& tally) {
   std::vector<FileRow> top;
   top.reserve(kTopFiles + 1);
-  files.ForEach([&](const PathCounts::Entry& file) {
+  tally.ForEachFile([&](const PathCounts::Entry& file) {
     const FileRow row{file.path, file.count};
     if (top.size() == kTopFiles && !OpenedMore(row, top.back())) return;
     top.insert(std::upper_bound(top.begin(), top.end(), row, OpenedMore), row);
@@ -105,7 +105,7 @@ std::vector<FileRow> MostOpenedFiles(const PathCounts& files) {
 }
 
 void AddTopFiles(Cp1251Text& text, const ConnectionTally& tally) {
-  const std::vector<FileRow> rows = MostOpenedFiles(tally.files());
+  const std::vector<FileRow> rows = MostOpenedFiles(tally);
   text.Add("\nСамые открываемые файлы\n")
       .AddRight("Открытий", kCountWidth)
       .Add(kGap)

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <thread>
+#include <utility>
 
 #include "reptext/owned_file.h"
 
@@ -16,12 +17,15 @@ bool TallyLogFile(const std::string& path, ConnectionTally& tally,
   if (!second) return TallyFileLog(first.get(), tally);
 
   ConnectionTally secondTally;
+  PathChannel toSecond, toFirst;
+  tally.ShareFiles(0, toSecond, toFirst);
+  secondTally.ShareFiles(1, toFirst, toSecond);
   bool secondRead = false;
   std::thread secondReader(
       [&] { secondRead = TallyFileLog(second->file.get(), secondTally); });
   const bool firstRead = TallyFileLog(first.get(), tally, second->start);
   secondReader.join();
-  tally.Merge(secondTally);
+  tally.Merge(std::move(secondTally));
   return firstRead && secondRead;
 }
 

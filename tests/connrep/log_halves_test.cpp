@@ -59,6 +59,22 @@ TEST(LogHalves, MakeTheReportOfOnePass) {
   EXPECT_EQ(ReportInHalves(unended), ReportOfLog(unended));
 }
 
+TEST(LogHalves, ManyFilesSharedOutBetweenTheHalvesAreEachCountedOnce) {
+  // Enough paths for many batches to pass between the readers both ways,
+  // the busiest files named in both halves.
+  std::string log;
+  for (int n = 0; n < 40000; ++n) {
+    const int file = n % 5 == 0 ? n % 23 : (n * 7919) % 15000;
+    log +=
+        Opening(1 + n / 1500, "PC" + std::to_string(n % 4),
+                "D:\\Docs\\\xCF\xE0\xEF\xEA\xE0 " + std::to_string(file % 17) +
+                    "\\file" + std::to_string(file) + ".doc");
+  }
+  const std::string report = ReportInHalves(log);
+  EXPECT_EQ(report, ReportOfLog(log));
+  EXPECT_NE(report.find(Cp1251("Открытий файлов: 40000")), std::string::npos);
+}
+
 TEST(LogHalves, ACtrlZInEitherHalfSkipsOnlyItsLine) {
   std::string first;
   for (int n = 0; n < 50; ++n) first += Opening(1, "PC1", "C:\\before");

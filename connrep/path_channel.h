@@ -1,0 +1,57 @@
+#pragma once
+// Paths handed from one reader of the log to the other, in batches: a lock
+// is taken once a batch, not once a line. An entry of a batch is the
+// path's hash (8 bytes), its length (2) and its bytes.
+#include <condition_variable>
+#include <cstdint>
+#include <cstring>
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace connrep {
+
+class PathChannel {
+ public:
+  // The sender's side. True when a batch went off with this path.
+  bool Send(std::string_view path, uint64_t hash);
+  // Sends what is left; nothing more comes.
+  void Close();
+
+  // The receiver's side: calls take(path, hash) for each path sent in the
+  // batches gone off so far, or, with `untilClosed`, for every path the
+  // sender will ever send.
+  template <class Take>
+  void Receive(Take take, bool untilClosed) {
+    while (Collect(untilClosed)) {
+      for (const std::string& batch : collected_)
+        for (std::size_t at = 0; at < batch.size();) {
+          uint64_t hash;
+          uint16_t length;
+          std::memcpy(&hash, batch.data() + at, sizeof hash);
+          std::memcpy(&length, batch.data() + at + 8, sizeof length);
+          take(std::string_view(batch.data() + at + 10, length), hash);
+          at += 10 + length;
+        }
+      collected_.clear();
+      if (!untilClosed) return;
+    }
+  }
+
+ private:
+  static constexpr std::size_t kBatchBytes = 64 * 1024;
+
+  // Moves the batches gone off into collected_; with `untilClosed`, waits
+  // for one or for the close. False when there is nothing more to take.
+  bool Collect(bool untilClosed);
+
+  std::string filling_;  // the sender's
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::vector<std::string> sent_;
+  bool closed_ = false;
+  std::vector<std::string> collected_;  // the receiver's
+};
+
+}  // namespace connrep
