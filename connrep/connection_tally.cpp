@@ -9,6 +9,14 @@
 
 namespace connrep {
 
+namespace {
+
+// A table of this many paths outgrows the cache: sharing them out pays.
+constexpr std::size_t kShareFrom = 1 << 14;
+constexpr uint32_t kReceiveEvery = 4096;  // lines
+
+}  // namespace
+
 ConnectionTally::ConnectionTally()
     : perDay_(kCalendarDays), filesAhead_(files_) {}
 
@@ -39,36 +47,42 @@ void ConnectionTally::Add(const FileLogLine& line) {
   ++computer.openings;
   computer.daysActive[day] = true;
   const uint64_t hash = HashKey(line.path);
-  if (!sharing_ || (hash & 1) == sharing_->parity) {
+  if (!parity_) return filesAhead_.Count(line.path, hash);
+  if (files_.size() < kShareFrom || Owns(hash))
     filesAhead_.Count(line.path, hash);
-  } else if (sharing_->out->Send(line.path, hash)) {
-    // Now and then, what the other reader sent is counted.
+  else
+    out_->Send(line.path, hash);
+  // Now and then, what the other reader sent is counted.
+  if (++linesToReceive_ == kReceiveEvery) {
+    linesToReceive_ = 0;
     ReceiveShared(false);
   }
 }
 
 void ConnectionTally::ReceiveShared(bool untilClosed) {
-  sharing_->in->Receive([&](std::string_view path,
-                            uint64_t hash) { filesAhead_.Count(path, hash); },
-                        untilClosed);
+  in_->Receive([&](std::string_view path,
+                   uint64_t hash) { filesAhead_.Count(path, hash); },
+               untilClosed);
 }
 
 void ConnectionTally::ShareFiles(uint64_t parity, PathChannel& out,
                                  PathChannel& in) {
-  sharing_ = Sharing{parity, &out, &in};
+  parity_ = parity & 1;
+  out_ = &out;
+  in_ = &in;
 }
 
 void ConnectionTally::Settle() {
-  if (sharing_) {
-    sharing_->out->Close();
+  if (out_ != nullptr) {
+    out_->Close();
     ReceiveShared(true);
   }
   filesAhead_.Settle();
 }
 
 void ConnectionTally::Merge(ConnectionTally&& other) {
-  // Tallies that did not share their files could both hold a path.
-  if (!sharing_ || !other.sharing_)
+  // Tallies that did not share their files out could both hold a path.
+  if (!parity_ || !other.parity_ || *parity_ == *other.parity_)
     throw std::logic_error("merging tallies that did not share their files");
   openings_ += other.openings_;
   skipped_ += other.skipped_;
@@ -81,11 +95,18 @@ void ConnectionTally::Merge(ConnectionTally&& other) {
     computer.openings += counted.openings;
     computer.daysActive |= counted.daysActive;
   }
-  filesOfOthers_.push_back(std::move(other.files_));
-  for (PathCounts& files : other.filesOfOthers_)
-    filesOfOthers_.push_back(std::move(files));
-  // The channels are done with; from here this tally counts on its own.
-  sharing_.reset();
+  // What each counted of the other's paths before it began sending.
+  files_.ForEach([&](const PathCounts::Entry& file) {
+    if (!Owns(file.hash))
+      other.filesAhead_.Count(file.path, file.hash, file.count);
+  });
+  other.filesAhead_.Settle();
+  other.files_.ForEach([&](const PathCounts::Entry& file) {
+    if (Owns(file.hash)) filesAhead_.Count(file.path, file.hash, file.count);
+  });
+  filesAhead_.Settle();
+  othersFiles_ = std::move(other.files_);
+  out_ = in_ = nullptr;
 }
 
 bool TallyFileLog(std::FILE* log, ConnectionTally& tally, uint64_t limit) {

@@ -42,10 +42,10 @@ class ConnectionTally {
   ConnectionTally(const ConnectionTally&) = delete;
   ConnectionTally& operator=(const ConnectionTally&) = delete;
 
-  // Shares the files out with a tally reading the other half of the log,
-  // so that no path is counted in both: this one counts the paths whose
-  // hash has `parity` in its lowest bit, sends the others through `out`
-  // and counts those coming through `in`.
+  // Shares the files out with a tally reading the other half of the log:
+  // once its table outgrows the cache, each sends the paths the other owns
+  // through `out`, and counts those coming through `in`. This one owns the
+  // paths whose hash has `parity` as its bit 32.
   void ShareFiles(uint64_t parity, PathChannel& out, PathChannel& in);
 
   // The line's file is counted by Settle at the latest.
@@ -54,7 +54,7 @@ class ConnectionTally {
   void Settle();
   void AddSkipped() { ++skipped_; }
   // Takes in what the tally it shared its files with counted; both
-  // settled. The sharing ends there.
+  // settled. The tally is then for reading only.
   void Merge(ConnectionTally&& other);
 
   uint64_t openings() const { return openings_; }
@@ -68,12 +68,20 @@ class ConnectionTally {
   // Calls visit(PathCounts::Entry) once for each file.
   template <class Visit>
   void ForEachFile(Visit visit) const {
-    files_.ForEach(visit);
-    for (const PathCounts& files : filesOfOthers_) files.ForEach(visit);
+    if (!parity_) return files_.ForEach(visit);
+    // Each table also keeps paths it counted before it began sending; the
+    // merge has added those to their owner's count.
+    files_.ForEach([&](const PathCounts::Entry& file) {
+      if (Owns(file.hash)) visit(file);
+    });
+    othersFiles_.ForEach([&](const PathCounts::Entry& file) {
+      if (!Owns(file.hash)) visit(file);
+    });
   }
 
  private:
   ComputerTally& Computer(std::string_view name);
+  bool Owns(uint64_t hash) const { return (hash >> 32 & 1) == *parity_; }
   void ReceiveShared(bool untilClosed);
 
   uint64_t openings_ = 0;
@@ -84,14 +92,12 @@ class ConnectionTally {
   StringMap<ComputerTally> computers_;
   PathCounts files_;
   CountsAhead filesAhead_;
-  struct Sharing {
-    uint64_t parity;
-    PathChannel* out;
-    PathChannel* in;
-  };
-  std::optional<Sharing> sharing_;
-  // Those of the tallies this one shared its files with.
-  std::vector<PathCounts> filesOfOthers_;
+  // With the files shared.
+  std::optional<uint64_t> parity_;
+  PathChannel* out_ = nullptr;
+  PathChannel* in_ = nullptr;
+  uint32_t linesToReceive_ = 0;
+  PathCounts othersFiles_;  // merged in
   // Lines of one computer come in runs; the last one is kept at hand.
   std::string_view lastName_;
   ComputerTally* last_ = nullptr;

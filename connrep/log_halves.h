@@ -1,7 +1,8 @@
 #pragma once
 // The log is read in two halves at once when it is big enough for that to
-// pay. The halves' tallies share the files out between them, each counting
-// its own part of the paths, and are merged at the end.
+// pay. The halves' tallies share the files out between them once there
+// are many, each counting its own part of the paths, and are merged at the
+// end.
 #include <cstdint>
 #include <string>
 

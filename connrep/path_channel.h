@@ -5,8 +5,8 @@
 #include <condition_variable>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <mutex>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -25,13 +25,14 @@ class PathChannel {
   template <class Take>
   void Receive(Take take, bool untilClosed) {
     while (Collect(untilClosed)) {
-      for (const std::string& batch : collected_)
-        for (std::size_t at = 0; at < batch.size();) {
+      for (const Batch& batch : collected_)
+        for (std::size_t at = 0; at < batch.used;) {
+          const char* entry = batch.bytes.get() + at;
           uint64_t hash;
           uint16_t length;
-          std::memcpy(&hash, batch.data() + at, sizeof hash);
-          std::memcpy(&length, batch.data() + at + 8, sizeof length);
-          take(std::string_view(batch.data() + at + 10, length), hash);
+          std::memcpy(&hash, entry, sizeof hash);
+          std::memcpy(&length, entry + 8, sizeof length);
+          take(std::string_view(entry + 10, length), hash);
           at += 10 + length;
         }
       collected_.clear();
@@ -40,18 +41,24 @@ class PathChannel {
   }
 
  private:
-  static constexpr std::size_t kBatchBytes = 64 * 1024;
+  static constexpr std::size_t kLongestEntry = 10 + 65535;
+  // A batch goes off once the longest entry might not fit: at about half.
+  static constexpr std::size_t kBatchBytes = 2 * kLongestEntry;
+  struct Batch {
+    std::unique_ptr<char[]> bytes;
+    std::size_t used = 0;
+  };
 
   // Moves the batches gone off into collected_; with `untilClosed`, waits
   // for one or for the close. False when there is nothing more to take.
   bool Collect(bool untilClosed);
 
-  std::string filling_;  // the sender's
+  Batch filling_;  // the sender's
   std::mutex mutex_;
   std::condition_variable changed_;
-  std::vector<std::string> sent_;
+  std::vector<Batch> sent_;
   bool closed_ = false;
-  std::vector<std::string> collected_;  // the receiver's
+  std::vector<Batch> collected_;  // the receiver's
 };
 
 }  // namespace connrep

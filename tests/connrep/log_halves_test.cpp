@@ -60,19 +60,29 @@ TEST(LogHalves, MakeTheReportOfOnePass) {
 }
 
 TEST(LogHalves, ManyFilesSharedOutBetweenTheHalvesAreEachCountedOnce) {
-  // Enough paths for many batches to pass between the readers both ways,
-  // the busiest files named in both halves.
+  auto path = [](int file) {
+    return "D:\\Docs\\\xCF\xE0\xEF\xEA\xE0 " + std::to_string(file % 17) +
+           "\\file" + std::to_string(file) + ".doc";
+  };
+  // Both halves name enough files to send many batches each way, after
+  // counting some of each other's paths on their own; the busiest files
+  // are named in both halves.
   std::string log;
-  for (int n = 0; n < 40000; ++n) {
-    const int file = n % 5 == 0 ? n % 23 : (n * 7919) % 15000;
-    log +=
-        Opening(1 + n / 1500, "PC" + std::to_string(n % 4),
-                "D:\\Docs\\\xCF\xE0\xEF\xEA\xE0 " + std::to_string(file % 17) +
-                    "\\file" + std::to_string(file) + ".doc");
+  for (int n = 0; n < 120000; ++n) {
+    const int file = n % 5 == 0 ? n % 23 : (n * 7919) % 50000;
+    log += Opening(1 + n / 4500, "PC" + std::to_string(n % 4), path(file));
   }
-  const std::string report = ReportInHalves(log);
+  std::string report = ReportInHalves(log);
   EXPECT_EQ(report, ReportOfLog(log));
-  EXPECT_NE(report.find(Cp1251("Открытий файлов: 40000")), std::string::npos);
+  EXPECT_NE(report.find(Cp1251("Открытий файлов: 120000")), std::string::npos);
+
+  // Only the first half names many; the second, a few of the same.
+  log.clear();
+  for (int n = 0; n < 60000; ++n) log += Opening(1, "PC1", path(n % 40000));
+  for (int n = 0; n < 60000; ++n) log += Opening(2, "PC2", path(n % 30));
+  report = ReportInHalves(log);
+  EXPECT_EQ(report, ReportOfLog(log));
+  EXPECT_NE(report.find("      2002  "), std::string::npos) << report;
 }
 
 TEST(LogHalves, ACtrlZInEitherHalfSkipsOnlyItsLine) {
