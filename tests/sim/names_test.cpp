@@ -44,7 +44,8 @@ TEST(SimNames, InetAddrTakesOnlyStrictDottedAddresses) {
   const auto address = net.inet_addr("10.1.2.254");
   ASSERT_TRUE(address);
   EXPECT_EQ(inet_ntoa(*address), "10.1.2.254");
-  EXPECT_TRUE(net.inet_addr("0.0.0.0"));
+  for (const char* text : {"0.0.0.0", "255.255.255.255", "1.20.100.9"})
+    EXPECT_EQ(inet_ntoa(*net.inet_addr(text)), text);
   for (const char* bad : {"", "BUH-1", "10.1.2", "10.1.2.3.4", "10.1.2.256",
                           "10.01.2.3", "10..2.3", "10.1.2.3 ", "-1.2.3.4"})
     EXPECT_FALSE(net.inet_addr(bad)) << bad;
