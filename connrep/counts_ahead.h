@@ -1,7 +1,8 @@
 #pragma once
-// Paths counted a few lines after they are read: meanwhile their slots are
-// fetched into the cache, so the lookups of several lines wait on memory
-// together rather than one after another.
+// Paths counted a few lines after they are read: meanwhile their slots,
+// then the records the slots name, are fetched into the cache, so the
+// lookups of several lines wait on memory together rather than one after
+// another.
 #include <array>
 #include <cstdint>
 #include <string>
@@ -32,6 +33,7 @@ class CountsAhead {
   std::array<std::string, kAhead> paths_;
   std::array<uint64_t, kAhead> hashes_{};
   std::array<uint64_t, kAhead> times_{};
+  std::array<PathCounts::Hint, kAhead> hints_{};
   std::size_t oldest_ = 0;
   std::size_t waiting_ = 0;
 };

@@ -22,15 +22,17 @@ void PathCounts::Prefetch(uint64_t hash) const {
   __builtin_prefetch(&slots_[HomeOf(TagOf(hash))]);
 }
 
-void PathCounts::PrefetchRecord(uint64_t hash) const {
+PathCounts::Hint PathCounts::HintFor(uint64_t hash) {
   const uint32_t tag = TagOf(hash);
   const std::size_t mask = slots_.size() - 1;
   for (std::size_t at = HomeOf(tag); slots_[at].record != 0;
        at = (at + 1) & mask)
     if (slots_[at].tag == tag) {
-      __builtin_prefetch(RecordAt(slots_[at].record));
-      return;
+      char* record = RecordAt(slots_[at].record);
+      __builtin_prefetch(record);
+      return {record};
     }
+  return {nullptr};
 }
 
 uint32_t PathCounts::Add(std::string_view path, uint32_t tag, uint64_t times) {
@@ -55,7 +57,10 @@ uint32_t PathCounts::Add(std::string_view path, uint32_t tag, uint64_t times) {
   return reference;
 }
 
-void PathCounts::Count(std::string_view path, uint64_t hash, uint64_t times) {
+void PathCounts::Count(std::string_view path, uint64_t hash, uint64_t times,
+                       Hint hint) {
+  if (hint.record != nullptr && SameKey(PathOf(hint.record), path))
+    return AddTimes(hint.record, times);
   const uint32_t tag = TagOf(hash);
   const std::size_t mask = slots_.size() - 1;
   for (std::size_t at = HomeOf(tag);; at = (at + 1) & mask) {
@@ -68,11 +73,7 @@ void PathCounts::Count(std::string_view path, uint64_t hash, uint64_t times) {
     }
     if (slot.tag != tag) continue;
     char* record = RecordAt(slot.record);
-    if (SameKey(PathOf(record), path)) {
-      const uint64_t count = CountOf(record) + times;
-      std::memcpy(record, &count, sizeof count);
-      return;
-    }
+    if (SameKey(PathOf(record), path)) return AddTimes(record, times);
   }
 }
 

@@ -18,12 +18,21 @@ class PathCounts {
  public:
   PathCounts();
 
-  // hash: HashKey(path); the table keeps and uses only its high half.
-  void Count(std::string_view path, uint64_t hash, uint64_t times = 1);
-  // Bring into the cache the slot of a path about to be counted and, once
-  // the slot is there, its record.
+  // Where a path about to be counted is likely kept: the first record
+  // under its tag. Records never move, so a hint holds while paths are
+  // added and the table grows.
+  struct Hint {
+    char* record;  // nullptr: no record under the tag
+  };
+
+  // hash: HashKey(path); the table keeps and uses only its high half. A
+  // hint of the same hash spares the search when it is right.
+  void Count(std::string_view path, uint64_t hash, uint64_t times = 1,
+             Hint hint = {nullptr});
+  // Brings into the cache the slot of a path about to be counted.
   void Prefetch(uint64_t hash) const;
-  void PrefetchRecord(uint64_t hash) const;
+  // Once the slot is there: the path's hint, its record sent for.
+  Hint HintFor(uint64_t hash);
 
   std::size_t size() const { return size_; }
 
@@ -71,6 +80,10 @@ class PathCounts {
     uint64_t count;
     std::memcpy(&count, record, sizeof count);
     return count;
+  }
+  static void AddTimes(char* record, uint64_t times) {
+    const uint64_t count = CountOf(record) + times;
+    std::memcpy(record, &count, sizeof count);
   }
   static uint32_t TagOf(const char* record) {
     uint32_t tag;

@@ -57,6 +57,29 @@ TEST(PathCounts, ListsPathsInTheOrderFirstCountedWithTheirHashes) {
   EXPECT_EQ(listed, paths);
 }
 
+TEST(PathCounts, AHintSparesTheSearchOnlyWhenItIsRight) {
+  PathCounts counts;
+  // Two paths under one hash: the hint names the first one counted.
+  const uint64_t shared = uint64_t{0xABCD1234} << 32;
+  counts.Count("a", shared);
+  counts.Count("b", shared);
+  const PathCounts::Hint hint = counts.HintFor(shared);
+  ASSERT_NE(hint.record, nullptr);
+  counts.Count("b", shared, 5, hint);
+  counts.Count("a", shared, 2, hint);
+  // Records never move: the hint holds through the table's growth.
+  for (int n = 0; n < 5000; ++n) {
+    const std::string path = "grow" + std::to_string(n);
+    counts.Count(path, HashKey(path));
+  }
+  counts.Count("a", shared, 1, hint);
+  EXPECT_EQ(counts.HintFor(uint64_t{0x0BAD0000} << 32).record, nullptr);
+  const std::map<std::string, uint64_t> listed = Listed(counts);
+  EXPECT_EQ(listed.at("a"), 4u);
+  EXPECT_EQ(listed.at("b"), 6u);
+  EXPECT_EQ(listed.size(), 5002u);
+}
+
 TEST(CountsAhead, EveryPathIsCountedOnceSettled) {
   PathCounts counts;
   CountsAhead ahead(counts);
