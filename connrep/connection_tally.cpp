@@ -11,8 +11,6 @@ namespace connrep {
 
 namespace {
 
-// A table of this many paths outgrows the cache: sharing them out pays.
-constexpr std::size_t kShareFrom = 1 << 14;
 constexpr uint32_t kReceiveEvery = 4096;  // lines
 
 }  // namespace
@@ -48,7 +46,7 @@ void ConnectionTally::Add(const FileLogLine& line) {
   computer.daysActive[day] = true;
   const uint64_t hash = HashKey(line.path);
   if (!parity_) return filesAhead_.Count(line.path, hash);
-  if (files_.size() < kShareFrom || Owns(hash))
+  if (files_.FitsCache() || Owns(hash))
     filesAhead_.Count(line.path, hash);
   else
     out_->Send(line.path, hash);

@@ -10,6 +10,7 @@ void CountsAhead::CountOldest() {
 }
 
 void CountsAhead::Count(std::string_view path, uint64_t hash, uint64_t times) {
+  if (counts_.FitsCache()) return counts_.Count(path, hash, times);
   if (waiting_ == kAhead) CountOldest();
   // Halfway, the slot has come: the record it names is sent for.
   if (waiting_ >= kAhead / 2) {

@@ -35,6 +35,9 @@ class PathCounts {
   Hint HintFor(uint64_t hash);
 
   std::size_t size() const { return size_; }
+  // Whether the table is still small enough to stay in the cache, where
+  // fetching ahead or sharing it out gains nothing.
+  bool FitsCache() const { return size_ < kPathsInCache; }
 
   struct Entry {
     std::string_view path;
@@ -61,6 +64,7 @@ class PathCounts {
   // A record: the count (8 bytes), the tag (4), the path's length (2), the
   // path's bytes.
   static constexpr std::size_t kHeadBytes = 14;
+  static constexpr std::size_t kPathsInCache = 1 << 14;
   static constexpr unsigned kBlockBits = 20;
   static constexpr std::size_t kBlockBytes = std::size_t{1} << kBlockBits;
   struct Block {

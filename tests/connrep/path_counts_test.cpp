@@ -84,8 +84,9 @@ TEST(CountsAhead, EveryPathIsCountedOnceSettled) {
   PathCounts counts;
   CountsAhead ahead(counts);
   std::map<std::string, uint64_t> expected;
-  // Fewer paths than wait at once, then many more; the line each came from
-  // is overwritten at once, as the reader's buffer is.
+  // Fewer paths than wait at once, then more than the cache holds, which
+  // are counted a few lines late; the line each came from is overwritten
+  // at once, as the reader's buffer is.
   std::string line;
   for (int n = 0; n < 3; ++n) {
     line = "short" + std::to_string(n);
@@ -95,8 +96,8 @@ TEST(CountsAhead, EveryPathIsCountedOnceSettled) {
   }
   ahead.Settle();
   EXPECT_EQ(Listed(counts), expected);
-  for (int n = 0; n < 20000; ++n) {
-    line = "\\\\srv\\docs\\file" + std::to_string(n % 7000);
+  for (int n = 0; n < 60000; ++n) {
+    line = "\\\\srv\\docs\\file" + std::to_string(n % 25000);
     ahead.Count(line, HashKey(line));
     expected[line] += 1;
     line.assign(line.size(), '#');
