@@ -30,6 +30,9 @@ ComputerTally& ConnectionTally::Computer(std::string_view name) {
 }
 
 void ConnectionTally::Add(const FileLogLine& line) {
+  // The path's slot is fetched while the day and the computer are counted.
+  const uint64_t hash = HashKey(line.path);
+  files_.Prefetch(hash);
   const CalendarDate date{line.day, line.month, 2000 + line.year};
   if (date.day != lastDate_.day || date.month != lastDate_.month ||
       date.year != lastDate_.year) {
@@ -44,7 +47,6 @@ void ConnectionTally::Add(const FileLogLine& line) {
   ComputerTally& computer = Computer(line.computer);
   ++computer.openings;
   computer.daysActive[day] = true;
-  const uint64_t hash = HashKey(line.path);
   if (!parity_) return filesAhead_.Count(line.path, hash);
   if (files_.FitsCache() || Owns(hash))
     filesAhead_.Count(line.path, hash);
