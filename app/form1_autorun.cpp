@@ -25,7 +25,7 @@ void TForm1::CheckAutoRun() {
 }
 
 void TForm1::AutoRunClick() {
-  const std::string& path = services_.programFile;
+  const std::string& path = services_.programFile.path;
   RegistryPort& registry = services_.registry;
   const auto key = registry.RegOpenKeyEx(kRunKey, RegAccess::setValue);
   if (!key) return;

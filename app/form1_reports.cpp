@@ -38,7 +38,7 @@ std::optional<int> TForm1::RunModuleAndWait(const std::string& commandLine) {
 void TForm1::N31Click() {
   // Built piece by piece: the log's item follows two blanks.
   std::string line = "\"";
-  line += services_.programDir;
+  line += services_.programDir.path;
   line += "tallyrep.exe\"  ";
   line += commandItem(services_.processes, TrafficLogPath());
   line += " report_t.txt";
@@ -48,7 +48,7 @@ void TForm1::N31Click() {
 
 void TForm1::mnu_reportClick() {
   std::string line = "\"";
-  line += services_.programDir;
+  line += services_.programDir.path;
   line += "connrep.exe\" ";
   line += commandItem(services_.processes, t_log->text());
   line += ">report.txt";

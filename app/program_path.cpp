@@ -2,9 +2,9 @@
 
 namespace ov {
 
-std::string ProgramFilePath(std::string_view programDir,
+std::string ProgramFilePath(const ProgramFolder& folder,
                             std::string_view name) {
-  std::string path(programDir);
+  std::string path(folder.path);
   path += name;
   return path;
 }

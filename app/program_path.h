@@ -4,9 +4,10 @@
 #include <string>
 #include <string_view>
 
+#include "app/services.h"
+
 namespace ov {
 
-// programDir is the program file's folder, ending in a path separator.
-std::string ProgramFilePath(std::string_view programDir, std::string_view name);
+std::string ProgramFilePath(const ProgramFolder& folder, std::string_view name);
 
 }  // namespace ov

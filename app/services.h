@@ -22,28 +22,41 @@
 
 namespace ov {
 
+// The program file's folder, ending in a path separator, and the program
+// file itself: distinct types, so that the one cannot be given for the
+// other.
+struct ProgramFolder {
+  std::string path;
+};
+struct ProgramFile {
+  std::string path;
+};
+
+// Built by the names of its fields, in this order.
 struct Services {
+  // The file server watched and the network around the machine.
   NetApi& net;
   Sockets& sockets;
+  InterfaceTable& interfaces;
+  IcmpPort& icmp;
+  MailslotPort& mailslots;
+  ServiceControl& serviceControl;
+  // The machine itself.
   FileSystem& files;
+  RegistryPort& registry;
+  ProcessPort& processes;
+  ShellPort& shell;
   Sound& sound;
+  // Time and the desktop.
   Clock& clock;
   TimerFactory& timers;
   Locale& locale;
+  ui::WindowSystem& windows;
   TrayPort& tray;
   HotKeyPort& hotKeys;
-  RegistryPort& registry;
-  ShellPort& shell;
-  ui::WindowSystem& windows;
-  // The folder of the program file, ending in a path separator.
-  std::string programDir;
-  // The full path of the running program file.
-  std::string programFile;
-  InterfaceTable& interfaces;
-  ProcessPort& processes;
-  ServiceControl& serviceControl;
-  MailslotPort& mailslots;
-  IcmpPort& icmp;
+  // Where the program lives.
+  ProgramFolder programDir;
+  ProgramFile programFile;
 };
 
 }  // namespace ov

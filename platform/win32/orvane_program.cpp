@@ -177,20 +177,30 @@ int runProgram(const std::vector<std::string>& args) {
     lan.shell().setRealShell(&shell);
   }
   const std::string file = programFile();
-  Services services =
-      mode.simulated
-          ? Services{lan.netApi(),    lan.sockets(),  lan.fileSystem(),
-                     lan.sound(),     clock,          timers,
-                     locale,          tray,           lan.hotKeys(),
-                     lan.registry(),  lan.shell(),    windows,
-                     folderOf(file),  file,           lan.interfaces(),
-                     lan.processes(), lan.services(), lan.mailslots(),
-                     lan.icmp()}
-          : Services{
-                net,       sockets,        files,          speaker, clock,
-                timers,    locale,         tray,           hotKeys, registry,
-                shell,     windows,        folderOf(file), file,    interfaces,
-                processes, serviceControl, mailslots,      icmp};
+  // With /sim the server, the network around it and the machine's files
+  // are the scenario's; time and the desktop are this machine's.
+  const bool sim = mode.simulated;
+  Services services{
+      .net = sim ? lan.netApi() : net,
+      .sockets = sim ? lan.sockets() : sockets,
+      .interfaces = sim ? lan.interfaces() : interfaces,
+      .icmp = sim ? static_cast<IcmpPort&>(lan.icmp()) : icmp,
+      .mailslots = sim ? lan.mailslots() : mailslots,
+      .serviceControl =
+          sim ? static_cast<ServiceControl&>(lan.services()) : serviceControl,
+      .files = sim ? lan.fileSystem() : files,
+      .registry = sim ? static_cast<RegistryPort&>(lan.registry()) : registry,
+      .processes = sim ? static_cast<ProcessPort&>(lan.processes()) : processes,
+      .shell = sim ? static_cast<ShellPort&>(lan.shell()) : shell,
+      .sound = sim ? lan.sound() : speaker,
+      .clock = clock,
+      .timers = timers,
+      .locale = locale,
+      .windows = windows,
+      .tray = tray,
+      .hotKeys = sim ? static_cast<HotKeyPort&>(lan.hotKeys()) : hotKeys,
+      .programDir = {folderOf(file)},
+      .programFile = {file}};
   return runForm(services, windows, lan, userVerbs, clock, timers);
 }
 
