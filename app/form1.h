@@ -269,9 +269,6 @@ class TForm1 {
   TTraffic traffic{services_.interfaces, services_.clock};
   void TrOkClick();  // the traffic settings' "Ok"
   std::string TrafficLogPath() const;
-  // Starts a report program and waits for it; says so when it cannot.
-  // The program's exit code; nothing when it could not be started.
-  std::optional<int> RunModuleAndWait(const std::string& commandLine);
 
  private:
   std::string ConfigPath() const;

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/services.h"
+#include "platform/program_location.h"
 
 namespace ov {
 

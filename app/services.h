@@ -1,8 +1,6 @@
 #pragma once
 // The platform services the main form works with, whichever backend
 // provides them.
-#include <string>
-
 #include "platform/clock.h"
 #include "platform/filesystem.h"
 #include "platform/hotkeys.h"
@@ -12,6 +10,7 @@
 #include "platform/mailslot.h"
 #include "platform/netapi.h"
 #include "platform/process.h"
+#include "platform/program_location.h"
 #include "platform/registry.h"
 #include "platform/service_control.h"
 #include "platform/shell.h"
@@ -21,16 +20,6 @@
 #include "platform/ui.h"
 
 namespace ov {
-
-// The program file's folder, ending in a path separator, and the program
-// file itself: distinct types, so that the one cannot be given for the
-// other.
-struct ProgramFolder {
-  std::string path;
-};
-struct ProgramFile {
-  std::string path;
-};
 
 // Built by the names of its fields, in this order.
 struct Services {
