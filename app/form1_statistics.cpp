@@ -1,22 +1,13 @@
 // The page "Статистика": what the system counts for the server and the
 // workstation services, the chosen interface's totals, the run's counters.
 #include "app/form1.h"
-#include "traffic/statistics_text.h"
+#include "traffic/statistics_page.h"
 
 namespace ov {
 
 namespace {
 
 constexpr int kWorkstationLines = 13;
-
-std::string JoinLines(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) {
-    if (!text.empty()) text += "\r\n";
-    text += line;
-  }
-  return text;
-}
 
 }  // namespace
 
@@ -65,27 +56,10 @@ void TForm1::buildStatisticsPage(ui::Container& page) {
 }
 
 void TForm1::RefreshStatistics() {
-  // The local machine's services; the monitor keeps watching its server.
-  NetApi::Statistics server;
-  const bool serverRead = services_.net.NetStatisticsGet(
-                              "", "LanmanServer", 0, 0, server) == NERR_Success;
-  NetApi::Statistics workstation;
-  const bool workstationRead =
-      services_.net.NetStatisticsGet("", "LanmanWorkstation", 0, 0,
-                                     workstation) == NERR_Success;
-  // A failed call leaves its box as it was; the other box still shows
-  // what its service counts (a Samba server has no workstation service).
-  if (workstationRead)
-    m_statws->setText(JoinLines(WorkstationLines(workstation.workstation)));
-  if (serverRead)
-    m_statsv->setText(
-        JoinLines(ServerLines(server.server, services_.clock.unixTime())));
-  l_nfiles->setCaption(std::to_string(connections->fileOpeningsCounted()));
-  l_nconns->setCaption(std::to_string(connections->connectionsListed()));
-  traffic.SampleCounters();
-  const std::string separator = services_.locale.thousandsSeparator();
-  l_ntin->setCaption(GroupThousands(traffic.inTotal(), separator) + " (кб)");
-  l_ntout->setCaption(GroupThousands(traffic.outTotal(), separator) + " (кб)");
+  StatisticsPage(services_.net, services_.clock, services_.locale, traffic)
+      .Refresh({*m_statsv, *m_statws, *l_ntin, *l_ntout, *l_nfiles, *l_nconns},
+               {connections->fileOpeningsCounted(),
+                connections->connectionsListed()});
 }
 
 }  // namespace ov
