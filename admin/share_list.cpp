@@ -5,6 +5,7 @@
 #include "monitor/net_enum.h"
 #include "platform/text/text_file.h"
 #include "platform/text/upper_case.h"
+#include "platform/text/utf16.h"
 #include "platform/text/utf8.h"
 
 namespace ov::admin {
@@ -13,6 +14,8 @@ namespace {
 
 constexpr uint32_t kDiskShare = 0;
 constexpr uint32_t kNoLimit = 0xFFFFFFFFu;
+// The name buffer of a delete, in UTF-16 units without the terminator.
+constexpr std::size_t kDeleteNameUnits = 255;
 
 struct ShareRecord {
   std::string name;
@@ -109,6 +112,15 @@ bool SaveShareChoices(const ui::ListView& list, FileSystem& files,
   for (int row = 0; row < list.count(); ++row)
     if (!list.item(row).checked) text += list.item(row).caption + "\n";
   return files.writeTextFile(sharesFile, text);
+}
+
+void DeleteSelectedShare(const ShareListSource& source, ui::ListView& list,
+                         std::vector<std::string>& unloggedPaths) {
+  if (list.selected() < 0) return;
+  const std::string name = list.item(list.selected()).caption;
+  if (utf8ToUtf16(name).size() <= kDeleteNameUnits)
+    source.net.NetShareDel(source.server, name);
+  RefreshShareList(source, list, unloggedPaths);
 }
 
 }  // namespace ov::admin

@@ -36,6 +36,12 @@ struct ShareListSource {
 void RefreshShareList(const ShareListSource& source, ui::ListView& list,
                       std::vector<std::string>& unloggedPaths);
 
+// Deletes the share the list's selected row names, then refreshes the
+// list. A name longer than the delete call's buffer of 255 UTF-16 units is
+// not sent: cut, it could name another share.
+void DeleteSelectedShare(const ShareListSource& source, ui::ListView& list,
+                         std::vector<std::string>& unloggedPaths);
+
 // Writes the names of the unticked rows, in list order; false when the file
 // cannot be written.
 bool SaveShareChoices(const ui::ListView& list, FileSystem& files,

@@ -14,6 +14,7 @@
 #include "admin/run_time_dialog.h"
 #include "admin/server_service.h"
 #include "admin/share_editor.h"
+#include "admin/share_list.h"
 #include "app/cell_hint.h"
 #include "app/services.h"
 #include "app/ttray.h"
@@ -186,6 +187,7 @@ class TForm1 {
   void N51Click();  // "Открыть директорию с ресурсом"
   void N16Click();  // "Удалить общий ресурс"
   admin::ShareEditorContext shareEditorContext();
+  admin::ShareListSource shareListSource();
   void ShowServerServiceState();  // Button111's caption on the settings page
   void Button111Click();          // pauses or continues the server service
   // Runs the service routine and sets Button111's caption: "pause" for a

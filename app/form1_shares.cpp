@@ -3,23 +3,22 @@
 #include "admin/open_folder.h"
 #include "admin/share_list.h"
 #include "app/form1.h"
-#include "platform/text/utf16.h"
 
 namespace ov {
 
 namespace {
 
 constexpr uint32_t kDiskResource = 1;
-// The name buffer of a delete, in UTF-16 units without the terminator.
-constexpr std::size_t kDeleteNameUnits = 255;
 
 }  // namespace
 
+admin::ShareListSource TForm1::shareListSource() {
+  return {services_.net, watchedServer.name(), watchedServer.shareLevel(),
+          admin::kSharesFile, services_.files};
+}
+
 void TForm1::refreshsharesClick() {
-  admin::RefreshShareList(
-      {services_.net, watchedServer.name(), watchedServer.shareLevel(),
-       admin::kSharesFile, services_.files},
-      *lv_shares, UnloggedPaths);
+  admin::RefreshShareList(shareListSource(), *lv_shares, UnloggedPaths);
 }
 
 void TForm1::saveresClick() {
@@ -48,11 +47,7 @@ void TForm1::addresClick(admin::ShareEditorMode mode) {
 }
 
 void TForm1::N16Click() {
-  if (lv_shares->selected() < 0) return;
-  const std::string name = lv_shares->item(lv_shares->selected()).caption;
-  if (utf8ToUtf16(name).size() <= kDeleteNameUnits)
-    services_.net.NetShareDel(watchedServer.name(), name);
-  refreshsharesClick();
+  admin::DeleteSelectedShare(shareListSource(), *lv_shares, UnloggedPaths);
 }
 
 void TForm1::N51Click() {
