@@ -16,6 +16,7 @@
 #include "admin/share_editor.h"
 #include "admin/share_list.h"
 #include "app/cell_hint.h"
+#include "app/page_views.h"
 #include "app/services.h"
 #include "app/ttray.h"
 #include "monitor/monitor_cycle.h"
@@ -90,14 +91,9 @@ class TForm1 {
   ui::CheckBox* cb_conninfo = nullptr;
   ui::CheckBox* cb_cleantable = nullptr;
 
-  // Page "Статистика".
-  ui::CheckBox* cb_statrefresh = nullptr;
-  ui::Edit* m_statsv = nullptr;
-  ui::Edit* m_statws = nullptr;
-  ui::Label* l_ntin = nullptr;
-  ui::Label* l_ntout = nullptr;
-  ui::Label* l_nfiles = nullptr;
-  ui::Label* l_nconns = nullptr;
+  // The pages, each as a view of its controls.
+  StatisticsPageView statisticsPage();
+
   ui::Menu* MainMenu1 = nullptr;
   ui::MenuItem* mnu_exit = nullptr;
   std::unique_ptr<Timer> Timer1;
@@ -370,6 +366,16 @@ class TForm1 {
   void buildHistoryPage(ui::Container& page);
   void buildMonitor();
   void writeGridHeaders();
+
+  // Controls, reached through the page views.
+  // Page "Статистика".
+  ui::CheckBox* cb_statrefresh = nullptr;
+  ui::Edit* m_statsv = nullptr;
+  ui::Edit* m_statws = nullptr;
+  ui::Label* l_ntin = nullptr;
+  ui::Label* l_ntout = nullptr;
+  ui::Label* l_nfiles = nullptr;
+  ui::Label* l_nconns = nullptr;
 };
 
 // The six pages of the main page control, in index order.

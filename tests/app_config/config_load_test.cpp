@@ -39,7 +39,7 @@ TEST_F(ConfigTest, MissingFileGivesTheDefaultsAndTheFirstCloseCreatesIt) {
   EXPECT_EQ(form.st_conns->colWidth(7), 64);
   // The path column fills the grid at the window's size.
   EXPECT_EQ(form.st_files->colWidth(4), 120);
-  EXPECT_TRUE(form.cb_statrefresh->checked());
+  EXPECT_TRUE(form.statisticsPage().cb_statrefresh.checked());
   EXPECT_EQ(form.Timer3->interval(), 1000u);
   EXPECT_EQ(form.tobnovl->value(), 1000);
   EXPECT_EQ(form.traffic.interfaceName, "");
@@ -93,7 +93,7 @@ TEST_F(ConfigTest, CheckBoxesRunTheirHandlersWhenTheFileChangesThem) {
   EXPECT_FALSE(form.cb_cleantable->checked());
   EXPECT_TRUE(form.cb_connsound->checked());
   EXPECT_TRUE(form.cb_rules->checked());
-  EXPECT_FALSE(form.cb_statrefresh->checked());
+  EXPECT_FALSE(form.statisticsPage().cb_statrefresh.checked());
 
   // Clicks by the user move the flags along.
   form.logbox->setChecked(false);

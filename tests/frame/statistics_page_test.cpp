@@ -63,24 +63,24 @@ TEST(StatisticsPage, EnteringThePageFillsBothBoxesAndTheLabels) {
                   "1 ui page 4\n",
               {});
   TForm1& form = lan.form();
-  EXPECT_EQ(form.m_statws->text(),
+  EXPECT_EQ(form.statisticsPage().m_statws.text(),
             "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n0\r\n1\r\n2\r\n3");
-  EXPECT_EQ(form.l_ntin->caption(), "l_ntin");
+  EXPECT_EQ(form.statisticsPage().l_ntin.caption(), "l_ntin");
   lan.runUntil(1.5);
-  EXPECT_EQ(form.m_statsv->text(), kServerBox);
-  EXPECT_EQ(form.m_statws->text(), kWorkstationBox);
+  EXPECT_EQ(form.statisticsPage().m_statsv.text(), kServerBox);
+  EXPECT_EQ(form.statisticsPage().m_statws.text(), kWorkstationBox);
   // 1,263,534,080 bytes are 1,233,920 KB.
-  EXPECT_EQ(form.l_ntin->caption(),
+  EXPECT_EQ(form.statisticsPage().l_ntin.caption(),
             std::string("1") + kNbsp + "233" + kNbsp + "920 (кб)");
-  EXPECT_EQ(form.l_ntout->caption(), "0 (кб)");
-  EXPECT_EQ(form.l_nconns->caption(), "0");
-  EXPECT_EQ(form.l_nfiles->caption(), "0");
+  EXPECT_EQ(form.statisticsPage().l_ntout.caption(), "0 (кб)");
+  EXPECT_EQ(form.statisticsPage().l_nconns.caption(), "0");
+  EXPECT_EQ(form.statisticsPage().l_nfiles.caption(), "0");
 }
 
 TEST(StatisticsPage, AServerWithoutAStartTimeHasRunSinceTheScenarioStarted) {
   LanForm lan("3725 ui page 4\n", {});
   lan.runUntil(3725.5);
-  const std::string box = lan.form().m_statsv->text();
+  const std::string box = lan.form().statisticsPage().m_statsv.text();
   EXPECT_EQ(box.substr(0, box.find("\r\n")),
             "Служба сервера работает: 1:02:05");
 }
@@ -96,10 +96,12 @@ TEST(StatisticsPage, OnlyAutomaticRefreshFollowsTheCountersOnThePage) {
               {});
   lan.runUntil(4.5);
   // Automatic refresh off: the page shows what it showed when entered.
-  EXPECT_NE(lan.form().m_statws->text().find("Сессий установлено: 5\r\n"),
+  EXPECT_NE(lan.form().statisticsPage().m_statws.text().find(
+                "Сессий установлено: 5\r\n"),
             std::string::npos);
   lan.runUntil(6.5);
-  EXPECT_NE(lan.form().m_statws->text().find("Сессий установлено: 6\r\n"),
+  EXPECT_NE(lan.form().statisticsPage().m_statws.text().find(
+                "Сессий установлено: 6\r\n"),
             std::string::npos);
 }
 
@@ -116,9 +118,10 @@ TEST(StatisticsPage, AFailedServerCallLeavesItsBoxAndTheWatchedServerStays) {
               {});
   lan.runUntil(4.5);
   TForm1& form = lan.form();
-  EXPECT_EQ(form.m_statsv->text(), kServerBox);
-  EXPECT_NE(form.m_statws->text().find("Сессий установлено: 7\r\n"),
-            std::string::npos);
+  EXPECT_EQ(form.statisticsPage().m_statsv.text(), kServerBox);
+  EXPECT_NE(
+      form.statisticsPage().m_statws.text().find("Сессий установлено: 7\r\n"),
+      std::string::npos);
   // The statistics came from the local machine; the monitor still watches
   // the server that was entered.
   EXPECT_EQ(form.watchedServer.name(), "\\\\FILESRV");
@@ -129,8 +132,9 @@ TEST(StatisticsPage, AFailedServerCallLeavesItsBoxAndTheWatchedServerStays) {
                             "1 ui page 4\n",
                         {});
   noWorkstation.runUntil(1.5);
-  EXPECT_EQ(noWorkstation.form().m_statsv->text(), kServerBox);
-  EXPECT_EQ(noWorkstation.form().m_statws->text().substr(0, 3), "1\r\n");
+  EXPECT_EQ(noWorkstation.form().statisticsPage().m_statsv.text(), kServerBox);
+  EXPECT_EQ(noWorkstation.form().statisticsPage().m_statws.text().substr(0, 3),
+            "1\r\n");
 
   // Both calls failing change neither box.
   LanForm failing(serverStats() + kWorkstationStats +
@@ -138,9 +142,10 @@ TEST(StatisticsPage, AFailedServerCallLeavesItsBoxAndTheWatchedServerStays) {
                       "2 ui page 4\n",
                   {});
   failing.runUntil(2.5);
-  EXPECT_EQ(failing.form().m_statsv->text(), "");
-  EXPECT_EQ(failing.form().m_statws->text().substr(0, 3), "1\r\n");
-  EXPECT_EQ(failing.form().l_ntout->caption(), "0 (кб)");
+  EXPECT_EQ(failing.form().statisticsPage().m_statsv.text(), "");
+  EXPECT_EQ(failing.form().statisticsPage().m_statws.text().substr(0, 3),
+            "1\r\n");
+  EXPECT_EQ(failing.form().statisticsPage().l_ntout.caption(), "0 (кб)");
 }
 
 }  // namespace
