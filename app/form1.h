@@ -51,48 +51,14 @@ class TForm1 {
   void Edit1KeyPress(char key);
   void mnu_exitClick();
 
-  // Controls.
-  ui::Form* Form1 = nullptr;
-  ui::PageControl* stranichki = nullptr;
-  ui::StringGrid* st_conns = nullptr;
-  ui::StringGrid* st_files = nullptr;
-  ui::ListBox* ListBox4 = nullptr;
-  ui::GroupBox* gb_resources = nullptr;
-  ui::GroupBox* gb_fileshist = nullptr;
-  ui::ListView* lv_connhist = nullptr;
-  ui::ListView* lv_fileshist = nullptr;
-  ui::StatusBar* sb = nullptr;
-
-  // Page "Безопасность".
-  ui::PageControl* PageControl1 = nullptr;
-  ui::CheckBox* cb_rules = nullptr;
-
-  // Page "Настройки".
-  ui::CheckBox* mochilkabox = nullptr;
-  ui::SpinEdit* kicktime = nullptr;
-  ui::CheckBox* SecurityCB1 = nullptr;
-  ui::CheckBox* cb_denyf = nullptr;
-  ui::SpinEdit* n_denyf = nullptr;
-  ui::CheckBox* Close_minim = nullptr;
-  ui::CheckBox* AutoRun = nullptr;
-  ui::Edit* Edit1 = nullptr;
-  ui::SpinEdit* tobnovl = nullptr;
-  ui::HotKey* hk1 = nullptr;
-  ui::HotKey* hk2 = nullptr;
-  ui::Button* b_reghk = nullptr;
-  ui::Button* Button111 = nullptr;
-  ui::CheckBox* logbox = nullptr;
-  ui::Edit* t_log = nullptr;
-  ui::CheckBox* cb_ignorelocal = nullptr;
-  ui::CheckBox* cb_logsys = nullptr;
-  ui::CheckBox* cb_kickpipe = nullptr;
-  ui::CheckBox* cb_lognullconn = nullptr;
-  ui::CheckBox* cb_connsound = nullptr;
-  ui::CheckBox* cb_conninfo = nullptr;
-  ui::CheckBox* cb_cleantable = nullptr;
-
-  // The pages, each as a view of its controls.
+  // The window and its pages, each as a view of its controls.
+  MainWindowView mainWindow();
+  ConnectionsPageView connectionsPage();
+  SecurityPageView securityPage();
+  ResourcesPageView resourcesPage();
+  SettingsPageView settingsPage();
   StatisticsPageView statisticsPage();
+  HistoryPageView historyPage();
 
   ui::Menu* MainMenu1 = nullptr;
   ui::MenuItem* mnu_exit = nullptr;
@@ -166,7 +132,6 @@ class TForm1 {
   void ClearActivityHistory();
   void DrawActivityGraph();
   void Image1MouseMove(ui::Point point);
-  ui::Image* Image1 = nullptr;
   ActivityHistory activity;
   std::unique_ptr<HoverWatch> hoverWatch;
 
@@ -190,11 +155,6 @@ class TForm1 {
   // running service or one in the state given.
   void ServiceButtonFollows(admin::ServiceToggle mode, uint32_t alsoRunning);
   void RefreshStatistics();
-  ui::ListView* lv_shares = nullptr;
-  ui::Button* refreshshares = nullptr;
-  ui::Button* addres = nullptr;
-  ui::Button* editres = nullptr;
-  ui::Button* saveres = nullptr;
   ui::Menu* PopupMenu5 = nullptr;  // context menu of lv_shares
 
   bool HiddenInTray = false;
@@ -247,7 +207,6 @@ class TForm1 {
 
   ui::MenuItem* mnu_savecfg = nullptr;
   // Page "Безопасность", tab "По категориям": inverted list logic.
-  ui::CheckBox* sec_logic = nullptr;
   ui::Menu* PopupMenu3 = nullptr;  // context menu of st_conns
   ui::Menu* PopupMenu2 = nullptr;  // context menu of st_files
   // The "Столбцы..." items, by column: N33..N40 and N43..N46, N48.
@@ -297,12 +256,6 @@ class TForm1 {
   void LoadNameLists();
 
   std::unique_ptr<Timer> Timer2;
-  ui::GroupBox* gb_kickcomputers = nullptr;
-  ui::GroupBox* gb_kickusers = nullptr;
-  ui::ListBox* ListBox1 = nullptr;  // computer list
-  ui::ListBox* ListBox2 = nullptr;  // user list
-  ui::Button* save1but = nullptr;
-  ui::Button* save2 = nullptr;
   ui::Menu* PopupMenu4 = nullptr;  // context menu of both lists
   ui::MenuItem* N7 = nullptr;
   ui::MenuItem* N8 = nullptr;
@@ -333,17 +286,6 @@ class TForm1 {
   void lv_rulesDblClick();
   void cb_actionsChange();
 
-  ui::ListView* lv_rules = nullptr;
-  ui::Edit* t_user = nullptr;  // the rule's address
-  ui::ComboBox* cb_event = nullptr;
-  ui::Edit* t_parame = nullptr;  // the event's parameter
-  ui::ComboBox* cb_actions = nullptr;
-  ui::Label* lb_param = nullptr;
-  ui::Edit* t_param = nullptr;  // the action's parameter
-  ui::RadioGroup* rg1 = nullptr;
-  ui::Button* b_addrule = nullptr;
-  ui::Button* b_delrule = nullptr;
-
   // Upper case, taken once at start-up; empty when it cannot be read.
   std::string LocalHostName;
   // Share paths whose files are not logged; the share refresh fills it.
@@ -368,6 +310,69 @@ class TForm1 {
   void writeGridHeaders();
 
   // Controls, reached through the page views.
+  // The window.
+  ui::Form* Form1 = nullptr;
+  ui::PageControl* stranichki = nullptr;
+  ui::StatusBar* sb = nullptr;
+  // Page "Подключения".
+  ui::StringGrid* st_conns = nullptr;
+  ui::StringGrid* st_files = nullptr;
+  ui::Image* Image1 = nullptr;
+  // Page "Безопасность".
+  ui::PageControl* PageControl1 = nullptr;
+  ui::GroupBox* gb_kickcomputers = nullptr;
+  ui::GroupBox* gb_kickusers = nullptr;
+  ui::ListBox* ListBox1 = nullptr;  // computer list
+  ui::ListBox* ListBox2 = nullptr;  // user list
+  ui::CheckBox* sec_logic = nullptr;
+  ui::Button* save1but = nullptr;
+  ui::Button* save2 = nullptr;
+  ui::CheckBox* cb_rules = nullptr;
+  ui::ListView* lv_rules = nullptr;
+  ui::Edit* t_user = nullptr;  // the rule's address
+  ui::ComboBox* cb_event = nullptr;
+  ui::Edit* t_parame = nullptr;  // the event's parameter
+  ui::ComboBox* cb_actions = nullptr;
+  ui::Label* lb_param = nullptr;
+  ui::Edit* t_param = nullptr;  // the action's parameter
+  ui::RadioGroup* rg1 = nullptr;
+  ui::Button* b_addrule = nullptr;
+  ui::Button* b_delrule = nullptr;
+  // Page "Ресурсы".
+  ui::GroupBox* gb_resources = nullptr;
+  ui::ListView* lv_shares = nullptr;
+  ui::ListBox* ListBox4 = nullptr;
+  ui::Button* refreshshares = nullptr;
+  ui::Button* addres = nullptr;
+  ui::Button* editres = nullptr;
+  ui::Button* saveres = nullptr;
+  // Page "Настройки".
+  ui::CheckBox* mochilkabox = nullptr;
+  ui::SpinEdit* kicktime = nullptr;
+  ui::CheckBox* SecurityCB1 = nullptr;
+  ui::CheckBox* cb_denyf = nullptr;
+  ui::SpinEdit* n_denyf = nullptr;
+  ui::CheckBox* Close_minim = nullptr;
+  ui::CheckBox* AutoRun = nullptr;
+  ui::Edit* Edit1 = nullptr;
+  ui::SpinEdit* tobnovl = nullptr;
+  ui::HotKey* hk1 = nullptr;
+  ui::HotKey* hk2 = nullptr;
+  ui::Button* b_reghk = nullptr;
+  ui::Button* Button111 = nullptr;
+  ui::CheckBox* logbox = nullptr;
+  ui::Edit* t_log = nullptr;
+  ui::CheckBox* cb_ignorelocal = nullptr;
+  ui::CheckBox* cb_logsys = nullptr;
+  ui::CheckBox* cb_kickpipe = nullptr;
+  ui::CheckBox* cb_lognullconn = nullptr;
+  ui::CheckBox* cb_connsound = nullptr;
+  ui::CheckBox* cb_conninfo = nullptr;
+  ui::CheckBox* cb_cleantable = nullptr;
+  // Page "История".
+  ui::ListView* lv_connhist = nullptr;
+  ui::GroupBox* gb_fileshist = nullptr;
+  ui::ListView* lv_fileshist = nullptr;
   // Page "Статистика".
   ui::CheckBox* cb_statrefresh = nullptr;
   ui::Edit* m_statsv = nullptr;

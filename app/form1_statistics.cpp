@@ -55,11 +55,6 @@ void TForm1::buildStatisticsPage(ui::Container& page) {
       false);
 }
 
-StatisticsPageView TForm1::statisticsPage() {
-  return {{*m_statsv, *m_statws, *l_ntin, *l_ntout, *l_nfiles, *l_nconns},
-          *cb_statrefresh};
-}
-
 void TForm1::RefreshStatistics() {
   StatisticsPage(services_.net, services_.clock, services_.locale, traffic)
       .Refresh(statisticsPage(), {connections->fileOpeningsCounted(),

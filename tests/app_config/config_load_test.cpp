@@ -12,36 +12,36 @@ constexpr uint16_t kCtrl = 0x4000;
 
 TEST_F(ConfigTest, MissingFileGivesTheDefaultsAndTheFirstCloseCreatesIt) {
   TForm1& form = start().form;
-  EXPECT_EQ(form.t_log->text(), "netfiles.log");
-  EXPECT_FALSE(form.logbox->checked());
+  EXPECT_EQ(form.settingsPage().t_log.text(), "netfiles.log");
+  EXPECT_FALSE(form.settingsPage().logbox.checked());
   EXPECT_FALSE(form.LogEnabled);
-  EXPECT_FALSE(form.cb_logsys->checked());
-  EXPECT_FALSE(form.cb_ignorelocal->checked());
-  EXPECT_FALSE(form.cb_denyf->checked());
-  EXPECT_EQ(form.n_denyf->value(), 0);
-  EXPECT_TRUE(form.cb_lognullconn->checked());
-  EXPECT_TRUE(form.mochilkabox->checked());
+  EXPECT_FALSE(form.settingsPage().cb_logsys.checked());
+  EXPECT_FALSE(form.settingsPage().cb_ignorelocal.checked());
+  EXPECT_FALSE(form.settingsPage().cb_denyf.checked());
+  EXPECT_EQ(form.settingsPage().n_denyf.value(), 0);
+  EXPECT_TRUE(form.settingsPage().cb_lognullconn.checked());
+  EXPECT_TRUE(form.settingsPage().mochilkabox.checked());
   EXPECT_EQ(form.AutoKick, 1);
-  EXPECT_EQ(form.kicktime->value(), 10);
+  EXPECT_EQ(form.settingsPage().kicktime.value(), 10);
   EXPECT_EQ(form.KickTime, 10);
-  EXPECT_FALSE(form.sec_logic->checked());
-  EXPECT_FALSE(form.cb_kickpipe->checked());
+  EXPECT_FALSE(form.securityPage().sec_logic.checked());
+  EXPECT_FALSE(form.settingsPage().cb_kickpipe.checked());
   EXPECT_EQ(form.window().bounds().width, 580);
   EXPECT_EQ(form.window().bounds().height, 360);
-  EXPECT_TRUE(form.Close_minim->checked());
-  EXPECT_EQ(form.hk1->value(), kAlt | 122);
-  EXPECT_EQ(form.hk2->value(), kAlt | 123);
-  EXPECT_TRUE(form.cb_conninfo->checked());
-  EXPECT_TRUE(form.cb_cleantable->checked());
-  EXPECT_FALSE(form.cb_connsound->checked());
-  EXPECT_FALSE(form.cb_rules->checked());
-  EXPECT_EQ(form.st_conns->colWidth(0), 95);
-  EXPECT_EQ(form.st_conns->colWidth(7), 64);
+  EXPECT_TRUE(form.settingsPage().Close_minim.checked());
+  EXPECT_EQ(form.settingsPage().hk1.value(), kAlt | 122);
+  EXPECT_EQ(form.settingsPage().hk2.value(), kAlt | 123);
+  EXPECT_TRUE(form.settingsPage().cb_conninfo.checked());
+  EXPECT_TRUE(form.settingsPage().cb_cleantable.checked());
+  EXPECT_FALSE(form.settingsPage().cb_connsound.checked());
+  EXPECT_FALSE(form.securityPage().cb_rules.checked());
+  EXPECT_EQ(form.connectionsPage().st_conns.colWidth(0), 95);
+  EXPECT_EQ(form.connectionsPage().st_conns.colWidth(7), 64);
   // The path column fills the grid at the window's size.
-  EXPECT_EQ(form.st_files->colWidth(4), 120);
+  EXPECT_EQ(form.connectionsPage().st_files.colWidth(4), 120);
   EXPECT_TRUE(form.statisticsPage().cb_statrefresh.checked());
   EXPECT_EQ(form.Timer3->interval(), 1000u);
-  EXPECT_EQ(form.tobnovl->value(), 1000);
+  EXPECT_EQ(form.settingsPage().tobnovl.value(), 1000);
   EXPECT_EQ(form.traffic.interfaceName, "");
   EXPECT_EQ(form.traffic.position, 0);
   EXPECT_TRUE(form.traffic.logging);
@@ -55,7 +55,7 @@ TEST_F(ConfigTest, MissingFileGivesTheDefaultsAndTheFirstCloseCreatesIt) {
 TEST_F(ConfigTest, SectionAndKeyNamesMatchWithoutCase) {
   putConfig("[KICK]\r\nautokick=0\r\n[window]\r\nWIDTH=640\r\n");
   TForm1& form = start().form;
-  EXPECT_FALSE(form.mochilkabox->checked());
+  EXPECT_FALSE(form.settingsPage().mochilkabox.checked());
   EXPECT_EQ(form.AutoKick, 0);
   EXPECT_EQ(form.window().bounds().width, 640);
 
@@ -76,29 +76,29 @@ TEST_F(ConfigTest, CheckBoxesRunTheirHandlersWhenTheFileChangesThem) {
       "CleanTable=0\r\n[Sound]\r\nOnConnect=1\r\n[Options]\r\nRules=1\r\n"
       "[Other]\r\nStatRefresh=0\r\n");
   TForm1& form = start().form;
-  EXPECT_TRUE(form.logbox->checked());
+  EXPECT_TRUE(form.settingsPage().logbox.checked());
   EXPECT_TRUE(form.LogEnabled);
-  EXPECT_TRUE(form.cb_ignorelocal->checked());
+  EXPECT_TRUE(form.settingsPage().cb_ignorelocal.checked());
   EXPECT_TRUE(form.IgnoreLocal);
-  EXPECT_TRUE(form.cb_logsys->checked());
-  EXPECT_TRUE(form.cb_denyf->checked());
-  EXPECT_FALSE(form.cb_lognullconn->checked());
+  EXPECT_TRUE(form.settingsPage().cb_logsys.checked());
+  EXPECT_TRUE(form.settingsPage().cb_denyf.checked());
+  EXPECT_FALSE(form.settingsPage().cb_lognullconn.checked());
   // Checking the idle-kick box turns the switch to plain "on".
-  EXPECT_TRUE(form.mochilkabox->checked());
+  EXPECT_TRUE(form.settingsPage().mochilkabox.checked());
   EXPECT_EQ(form.AutoKick, 1);
-  EXPECT_TRUE(form.sec_logic->checked());
-  EXPECT_TRUE(form.cb_kickpipe->checked());
-  EXPECT_FALSE(form.Close_minim->checked());
-  EXPECT_FALSE(form.cb_conninfo->checked());
-  EXPECT_FALSE(form.cb_cleantable->checked());
-  EXPECT_TRUE(form.cb_connsound->checked());
-  EXPECT_TRUE(form.cb_rules->checked());
+  EXPECT_TRUE(form.securityPage().sec_logic.checked());
+  EXPECT_TRUE(form.settingsPage().cb_kickpipe.checked());
+  EXPECT_FALSE(form.settingsPage().Close_minim.checked());
+  EXPECT_FALSE(form.settingsPage().cb_conninfo.checked());
+  EXPECT_FALSE(form.settingsPage().cb_cleantable.checked());
+  EXPECT_TRUE(form.settingsPage().cb_connsound.checked());
+  EXPECT_TRUE(form.securityPage().cb_rules.checked());
   EXPECT_FALSE(form.statisticsPage().cb_statrefresh.checked());
 
   // Clicks by the user move the flags along.
-  form.logbox->setChecked(false);
-  form.cb_ignorelocal->setChecked(false);
-  form.mochilkabox->setChecked(false);
+  form.settingsPage().logbox.setChecked(false);
+  form.settingsPage().cb_ignorelocal.setChecked(false);
+  form.settingsPage().mochilkabox.setChecked(false);
   EXPECT_FALSE(form.LogEnabled);
   EXPECT_FALSE(form.IgnoreLocal);
   EXPECT_EQ(form.AutoKick, 0);
@@ -107,7 +107,7 @@ TEST_F(ConfigTest, CheckBoxesRunTheirHandlersWhenTheFileChangesThem) {
 TEST_F(ConfigTest, AutoKickTwoIsSavedAsOne) {
   putConfig("[Kick]\r\nAutoKick=2\r\n");
   TForm1& form = start().form;
-  EXPECT_TRUE(form.mochilkabox->checked());
+  EXPECT_TRUE(form.settingsPage().mochilkabox.checked());
   EXPECT_EQ(form.AutoKick, 1);
   form.SaveAllSettings();
   EXPECT_EQ(configBytes().find("[Kick]\r\nAutoKick=1\r\nKickTime=10\r\n"), 0u)
@@ -118,14 +118,14 @@ TEST_F(ConfigTest, ZeroWidthHidesAColumnAndItsToggleShowsItAt70) {
   putConfig("[Display]\r\nT1W0=120\r\nT1W3=0\r\nT2W1=0\r\nT2W4=300\r\n");
   ProgramRun& run = start();
   TForm1& form = run.form;
-  EXPECT_EQ(form.st_conns->colWidth(0), 120);
-  EXPECT_EQ(form.st_conns->colWidth(1), 89);
-  EXPECT_EQ(form.st_conns->colWidth(3), 0);
-  EXPECT_EQ(form.st_files->colWidth(0), 70);
-  EXPECT_EQ(form.st_files->colWidth(1), 0);
+  EXPECT_EQ(form.connectionsPage().st_conns.colWidth(0), 120);
+  EXPECT_EQ(form.connectionsPage().st_conns.colWidth(1), 89);
+  EXPECT_EQ(form.connectionsPage().st_conns.colWidth(3), 0);
+  EXPECT_EQ(form.connectionsPage().st_files.colWidth(0), 70);
+  EXPECT_EQ(form.connectionsPage().st_files.colWidth(1), 0);
   // The path column is laid out to fill the grid, whatever was read:
   // 425 pixels of grid less columns 0 to 3 less 25.
-  EXPECT_EQ(form.st_files->colWidth(4), 190);
+  EXPECT_EQ(form.connectionsPage().st_files.colWidth(4), 190);
   EXPECT_TRUE(run.menuItem("N33").checked());
   EXPECT_FALSE(run.menuItem("N36").checked());
   EXPECT_TRUE(run.menuItem("N43").checked());
@@ -137,17 +137,17 @@ TEST_F(ConfigTest, ZeroWidthHidesAColumnAndItsToggleShowsItAt70) {
 
   run.menuItem("N36").click();
   EXPECT_TRUE(run.menuItem("N36").checked());
-  EXPECT_EQ(form.st_conns->colWidth(3), 70);
+  EXPECT_EQ(form.connectionsPage().st_conns.colWidth(3), 70);
   run.menuItem("N33").click();
   EXPECT_FALSE(run.menuItem("N33").checked());
-  EXPECT_EQ(form.st_conns->colWidth(0), 0);
+  EXPECT_EQ(form.connectionsPage().st_conns.colWidth(0), 0);
   run.menuItem("N33").click();
-  EXPECT_EQ(form.st_conns->colWidth(0), 70);
+  EXPECT_EQ(form.connectionsPage().st_conns.colWidth(0), 70);
   run.menuItem("N48").click();
   EXPECT_FALSE(run.menuItem("N48").checked());
-  EXPECT_EQ(form.st_files->colWidth(4), 0);
+  EXPECT_EQ(form.connectionsPage().st_files.colWidth(4), 0);
   run.menuItem("N44").click();
-  EXPECT_EQ(form.st_files->colWidth(1), 70);
+  EXPECT_EQ(form.connectionsPage().st_files.colWidth(1), 70);
 
   exitProgram();
   const std::string bytes = configBytes();
@@ -163,10 +163,10 @@ TEST_F(ConfigTest, SpinBoxesBringValuesWithinTheirBounds) {
       "[Log]\r\nOpenFiles=5000\r\n");
   TForm1* form = &start().form;
   EXPECT_EQ(form->Timer3->interval(), 100u);
-  EXPECT_EQ(form->tobnovl->value(), 100);
-  EXPECT_EQ(form->kicktime->value(), 360);
+  EXPECT_EQ(form->settingsPage().tobnovl.value(), 100);
+  EXPECT_EQ(form->settingsPage().kicktime.value(), 360);
   EXPECT_EQ(form->KickTime, 360);
-  EXPECT_EQ(form->n_denyf->value(), 1000);
+  EXPECT_EQ(form->settingsPage().n_denyf.value(), 1000);
   form->SaveAllSettings();
   const std::string bytes = configBytes();
   EXPECT_NE(bytes.find("[Timer]\r\nRefresh=100\r\n"), std::string::npos);
@@ -178,7 +178,7 @@ TEST_F(ConfigTest, SpinBoxesBringValuesWithinTheirBounds) {
   // A negative idle limit is the default, not 0 that would kick all.
   putConfig("[Kick]\r\nKickTime=-3\r\n");
   form = &start().form;
-  EXPECT_EQ(form->kicktime->value(), 10);
+  EXPECT_EQ(form->settingsPage().kicktime.value(), 10);
   EXPECT_EQ(form->KickTime, 10);
   putConfig("[Kick]\r\nKickTime=0\r\n");
   form = &start().form;
@@ -187,11 +187,11 @@ TEST_F(ConfigTest, SpinBoxesBringValuesWithinTheirBounds) {
   putConfig("[Timer]\r\nRefresh=250\r\n");
   form = &start().form;
   EXPECT_EQ(form->Timer3->interval(), 250u);
-  EXPECT_EQ(form->tobnovl->value(), 250);
+  EXPECT_EQ(form->settingsPage().tobnovl.value(), 250);
   // The monitor interval follows the spin box at once.
-  form->tobnovl->setValue(2000);
+  form->settingsPage().tobnovl.setValue(2000);
   EXPECT_EQ(form->Timer3->interval(), 2000u);
-  form->kicktime->setValue(45);
+  form->settingsPage().kicktime.setValue(45);
   EXPECT_EQ(form->KickTime, 45);
 
   putConfig("[Timer]\r\nRefresh=100000\r\n");
@@ -204,13 +204,13 @@ TEST_F(ConfigTest, ANumberWithASignDoesNotStartWithADigitAndReadsAsZero) {
       "[Kick]\r\nLogic=-1\r\nAutoKick=-1\r\n[Display]\r\nT1W0=-5\r\n"
       "T1W1=+7\r\nT1W3=12abc\r\n[Log]\r\nUse=-1\r\n");
   TForm1& form = start().form;
-  EXPECT_FALSE(form.sec_logic->checked());
-  EXPECT_FALSE(form.mochilkabox->checked());
+  EXPECT_FALSE(form.securityPage().sec_logic.checked());
+  EXPECT_FALSE(form.settingsPage().mochilkabox.checked());
   EXPECT_EQ(form.AutoKick, 0);
   EXPECT_FALSE(form.LogEnabled);
-  EXPECT_EQ(form.st_conns->colWidth(0), 0);
-  EXPECT_EQ(form.st_conns->colWidth(1), 0);
-  EXPECT_EQ(form.st_conns->colWidth(3), 12);
+  EXPECT_EQ(form.connectionsPage().st_conns.colWidth(0), 0);
+  EXPECT_EQ(form.connectionsPage().st_conns.colWidth(1), 0);
+  EXPECT_EQ(form.connectionsPage().st_conns.colWidth(3), 12);
   form.SaveAllSettings();
   const std::string bytes = configBytes();
   EXPECT_EQ(bytes.find("T1W0=-5"), std::string::npos) << bytes;
@@ -228,7 +228,7 @@ TEST_F(ConfigTest, TheWindowNeverGetsSmallerThan400By100) {
   EXPECT_EQ(form->window().bounds().width, 400);
   EXPECT_EQ(form->window().bounds().height, 100);
   // The path column keeps a width a user can widen.
-  EXPECT_GT(form->st_files->colWidth(4), 0);
+  EXPECT_GT(form->connectionsPage().st_files.colWidth(4), 0);
   exitProgram();
   EXPECT_EQ(savedSize(), "Width=400\r\nHeigth=100");
 
@@ -248,18 +248,18 @@ TEST_F(ConfigTest, TheWindowNeverGetsSmallerThan400By100) {
 TEST_F(ConfigTest, HotKeyFieldsShowTheValuesAndTheValuesFollowTheFields) {
   putConfig("[HotKey]\r\nKey=75\r\nMod=3\r\nKickKey=123\r\nKickMod=5\r\n");
   TForm1& form = start().form;
-  EXPECT_EQ(form.hk1->value(), kAlt | kCtrl | 75);
+  EXPECT_EQ(form.settingsPage().hk1.value(), kAlt | kCtrl | 75);
   EXPECT_EQ(form.Key, 75);
   EXPECT_EQ(form.Mod, 3);
   // The field has no Shift; the value read keeps it for the registration.
-  EXPECT_EQ(form.hk2->value(), kAlt | 123);
+  EXPECT_EQ(form.settingsPage().hk2.value(), kAlt | 123);
   EXPECT_EQ(form.KickKey, 123);
   EXPECT_EQ(form.KickMod, 5);
 
-  form.hk2->setValue(kAlt | kCtrl | 'K');
+  form.settingsPage().hk2.setValue(kAlt | kCtrl | 'K');
   EXPECT_EQ(form.KickMod, 3);
   EXPECT_EQ(form.KickKey, 75);
-  form.hk1->setValue(kCtrl | 'Q');
+  form.settingsPage().hk1.setValue(kCtrl | 'Q');
   EXPECT_EQ(form.Mod, 2);
   EXPECT_EQ(form.Key, 'Q');
 
@@ -277,7 +277,7 @@ TEST_F(ConfigTest, TextsAreReadIn1251AndCutToTheirCapacity) {
       "[Traffic]\r\nInterface=" +
       longName + "\r\nIndex=3\r\nLog=7\r\nLogInterval=70000\r\n");
   TForm1& form = start().form;
-  EXPECT_EQ(form.t_log->text(), "журнал.log");
+  EXPECT_EQ(form.settingsPage().t_log.text(), "журнал.log");
   EXPECT_EQ(form.traffic.interfaceName, longName.substr(0, 255));
   EXPECT_EQ(form.traffic.position, 3);
   EXPECT_TRUE(form.traffic.logging);

@@ -11,10 +11,10 @@ TEST_F(ConfigTest, FullSaveWritesEveryKeyInItsOrder) {
   ProgramRun& run = start();
   TForm1& form = run.form;
   EXPECT_EQ(run.menuItem("mnu_savecfg").caption(), "Сохр. &конфигурацию");
-  form.t_log->setText("журнал.log");
-  form.cb_kickpipe->setChecked(true);
-  form.n_denyf->setValue(25);
-  form.cb_connsound->setChecked(true);
+  form.settingsPage().t_log.setText("журнал.log");
+  form.settingsPage().cb_kickpipe.setChecked(true);
+  form.settingsPage().n_denyf.setValue(25);
+  form.settingsPage().cb_connsound.setChecked(true);
   form.window().setBounds({0, 0, 700, 480});
 
   run.menuItem("mnu_savecfg").click();
@@ -36,7 +36,7 @@ TEST_F(ConfigTest, FullSaveWritesEveryKeyInItsOrder) {
             "[Sound]\r\nOnConnect=1\r\n");
 
   // A second save changes values where they stand.
-  form.logbox->setChecked(true);
+  form.settingsPage().logbox.setChecked(true);
   form.SaveAllSettings();
   const std::string bytes = configBytes();
   EXPECT_NE(bytes.find("[Log]\r\nUse=1\r\nLocalCheck=0\r\n"),
@@ -50,15 +50,15 @@ TEST_F(ConfigTest, ClosingSavesTheDisplayButNotTheKickSettings) {
       "[Log]\r\nUse=1\r\n";
   putConfig(before + defaultDisplayKeys());
   TForm1& form = start().form;
-  form.mochilkabox->setChecked(false);
-  form.kicktime->setValue(30);
-  form.cb_kickpipe->setChecked(true);
-  form.logbox->setChecked(false);
+  form.settingsPage().mochilkabox.setChecked(false);
+  form.settingsPage().kicktime.setValue(30);
+  form.settingsPage().cb_kickpipe.setChecked(true);
+  form.settingsPage().logbox.setChecked(false);
   form.window().setBounds({10, 10, 720, 500});
-  form.st_conns->setColWidth(2, 33);
-  form.st_files->setColWidth(0, 140);
-  form.tobnovl->setValue(1500);
-  form.Close_minim->setChecked(false);
+  form.connectionsPage().st_conns.setColWidth(2, 33);
+  form.connectionsPage().st_files.setColWidth(0, 140);
+  form.settingsPage().tobnovl.setValue(1500);
+  form.settingsPage().Close_minim.setChecked(false);
 
   exitProgram();
   std::string expected = defaultDisplayKeys();
@@ -75,8 +75,8 @@ TEST_F(ConfigTest, ClosingSavesTheDisplayButNotTheKickSettings) {
   // The next start sees the saved display and the old kick settings.
   TForm1& again = start().form;
   EXPECT_EQ(again.window().bounds().width, 720);
-  EXPECT_EQ(again.st_conns->colWidth(2), 33);
-  EXPECT_TRUE(again.mochilkabox->checked());
+  EXPECT_EQ(again.connectionsPage().st_conns.colWidth(2), 33);
+  EXPECT_TRUE(again.settingsPage().mochilkabox.checked());
   EXPECT_EQ(again.KickTime, 10);
   EXPECT_TRUE(again.LogEnabled);
 }

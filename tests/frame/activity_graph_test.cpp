@@ -129,16 +129,19 @@ TEST(ActivityGraph, TheMinuteTickFillsTheSlotAndThePointerReadsIt) {
   EXPECT_EQ(history.inbound[0], 65u);
 
   lan.runUntil(90.1);
-  EXPECT_EQ(lan.form().sb->panelText(0), "Соединений: 22. -1мин.(9:00:30)");
+  EXPECT_EQ(lan.form().mainWindow().sb.panelText(0),
+            "Соединений: 22. -1мин.(9:00:30)");
   lan.runUntil(91.5);
-  EXPECT_EQ(lan.form().sb->panelText(0), "Файлов: 4. -1мин.(9:00:31)");
+  EXPECT_EQ(lan.form().mainWindow().sb.panelText(0),
+            "Файлов: 4. -1мин.(9:00:31)");
   // Still over the graph: the watch leaves the readout.
   EXPECT_TRUE(lan.form().hoverWatch->watching());
   // Gone at 92.1; the watch's next look, at 92.2, clears the readout.
   lan.runUntil(92.15);
-  EXPECT_EQ(lan.form().sb->panelText(0), "Файлов: 4. -1мин.(9:00:31)");
+  EXPECT_EQ(lan.form().mainWindow().sb.panelText(0),
+            "Файлов: 4. -1мин.(9:00:31)");
   lan.runUntil(92.25);
-  EXPECT_EQ(lan.form().sb->panelText(0), "");
+  EXPECT_EQ(lan.form().mainWindow().sb.panelText(0), "");
   EXPECT_FALSE(lan.form().hoverWatch->watching());
 }
 
@@ -154,7 +157,8 @@ TEST(ActivityGraph, AScriptedHourIsDrawnByTheBandsRules) {
       "3000 disconnect PC1 u1\n";
   LanForm lan(lines, officeOptions());
   lan.runUntil(3600.5);
-  const auto* image = dynamic_cast<headless::Image*>(lan.form().Image1);
+  const auto* image =
+      dynamic_cast<headless::Image*>(&lan.form().connectionsPage().Image1);
   ASSERT_NE(image, nullptr);
   const ActivityHistory& history = lan.form().activity;
   EXPECT_EQ(history.position, 60);

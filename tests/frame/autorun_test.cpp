@@ -24,7 +24,7 @@ std::string programFile(const LanForm& lan) {
 
 TEST(AutoRun, APresentValueIsWrittenAgainWithTheCurrentPath) {
   LanForm lan("", autorunPresent());
-  EXPECT_TRUE(lan.form().AutoRun->checked());
+  EXPECT_TRUE(lan.form().settingsPage().AutoRun.checked());
   EXPECT_EQ(lan.calls("RegSetValue"),
             Strings{"[\"Orvane\", \"" + programFile(lan) + "\"]"});
   EXPECT_EQ(lan.registry().value("Orvane"), programFile(lan));
@@ -34,7 +34,7 @@ TEST(AutoRun, APresentValueIsWrittenAgainWithTheCurrentPath) {
 
 TEST(AutoRun, TheCheckBoxWritesAndDeletesTheValue) {
   LanForm lan("1 ui check AutoRun 1\n2 ui check AutoRun 0\n");
-  EXPECT_FALSE(lan.form().AutoRun->checked());
+  EXPECT_FALSE(lan.form().settingsPage().AutoRun.checked());
   EXPECT_TRUE(lan.calls("RegSetValue").empty());
   lan.runUntil(1);
   EXPECT_EQ(lan.registry().value("Orvane"), programFile(lan));
@@ -52,7 +52,7 @@ TEST(AutoRun, NothingIsWrittenWhenTheKeyCannotBeOpened) {
   LanForm lan("1 ui check AutoRun 1\n", options);
   lan.runUntil(1);
   // The box shows the user's choice; the registry is left as it was.
-  EXPECT_TRUE(lan.form().AutoRun->checked());
+  EXPECT_TRUE(lan.form().settingsPage().AutoRun.checked());
   EXPECT_TRUE(lan.calls("RegSetValue").empty());
   EXPECT_EQ(lan.registry().openKeys(), 0u);
 }
@@ -61,7 +61,7 @@ TEST(AutoRun, APathLongerThanTheValueHoldsIsNotWrittenCut) {
   LanFormOptions options = autorunPresent();
   options.programFile = "C:\\" + std::string(260, 'p') + "\\Orvane.exe";
   LanForm lan("1 ui check AutoRun 0\n", options);
-  EXPECT_TRUE(lan.form().AutoRun->checked());
+  EXPECT_TRUE(lan.form().settingsPage().AutoRun.checked());
   EXPECT_TRUE(lan.calls("RegSetValue").empty());
   lan.runUntil(1);
   EXPECT_EQ(lan.calls("RegDeleteValue"), Strings{"[\"Orvane\"]"});

@@ -30,7 +30,7 @@ TEST(CellHint, ShowsACutCellAndHidesOverTheHeaderAFittingCellAndEachSecond) {
               // Column 4 starts at 4 x (70 + 1); row 1 at 17.
               "1.2 ui hover st_files 290 20\n");
   lan.runUntil(1.5);
-  const ui::StringGrid& files = *lan.form().st_files;
+  const ui::StringGrid& files = lan.form().connectionsPage().st_files;
   ASSERT_EQ(files.cell(4, 1), kCyrillicPath);
   ASSERT_EQ(files.colWidth(4), 120);
   // At the cell's corner: the grid stands 152 pixels down its page.
@@ -51,7 +51,7 @@ TEST(CellHint, ShowsACutCellAndHidesOverTheHeaderAFittingCellAndEachSecond) {
   EXPECT_FALSE(hint(lan).shownVisible());
 
   // The connections grid shares the handler: a client name too wide.
-  const ui::StringGrid& conns = *lan.form().st_conns;
+  const ui::StringGrid& conns = lan.form().connectionsPage().st_conns;
   conns.onMouseMove({10, 20});
   EXPECT_FALSE(hint(lan).shownVisible());  // "PC1" fits
 }
@@ -61,7 +61,7 @@ TEST(CellHint, ASystemWithoutTooltipsSaysSoOnceAndRunsWithoutHints) {
   options.refuseToolTips = true;
   LanForm lan("0 connect PC1 ivan\n0.5 ui tray dblclick\n", options);
   lan.runUntil(3);
-  lan.form().st_files->onMouseMove({290, 20});
+  lan.form().connectionsPage().st_files.onMouseMove({290, 20});
   EXPECT_EQ(lan.calls("MessageBox"),
             std::vector<std::string>{
                 R"(["Error", "Couldn't create the ToolTip control.", 0])"});
@@ -74,29 +74,29 @@ TEST(MainWindow, ResizingLaysTheGridsAndGroupsOutAnew) {
   form.window().setBounds({0, 0, 800, 600});
   // Client 792 by 554; the pages take all but the status bar's 19, and
   // show 784 pixels inside their frame.
-  EXPECT_EQ(form.stranichki->bounds().height, 535);
-  const ui::Rect conns = form.st_conns->bounds();
+  EXPECT_EQ(form.mainWindow().stranichki.bounds().height, 535);
+  const ui::Rect conns = form.connectionsPage().st_conns.bounds();
   EXPECT_EQ(conns.width, 779);
   EXPECT_EQ(conns.height, 267);
-  const ui::Rect files = form.st_files->bounds();
+  const ui::Rect files = form.connectionsPage().st_files.bounds();
   EXPECT_EQ(files.width, 645);  // room for the graph
   EXPECT_EQ(files.top, 272);
   EXPECT_EQ(files.height, 232);
-  EXPECT_EQ(form.st_files->colWidth(4), 645 - 4 * 70 - 25);
+  EXPECT_EQ(form.connectionsPage().st_files.colWidth(4), 645 - 4 * 70 - 25);
   // The graph keeps its size beside the open files.
-  const ui::Rect graph = form.Image1->bounds();
+  const ui::Rect graph = form.connectionsPage().Image1.bounds();
   EXPECT_EQ(graph.left, 655);
   EXPECT_EQ(graph.top, 277);
   EXPECT_EQ(graph.width, 124);
   EXPECT_EQ(graph.height, 105);
-  EXPECT_EQ(form.gb_resources->bounds().width, 774);
-  EXPECT_EQ(form.lv_fileshist->bounds().width, 544);
+  EXPECT_EQ(form.resourcesPage().gb_resources.bounds().width, 774);
+  EXPECT_EQ(form.historyPage().lv_fileshist.bounds().width, 544);
 
   // A hidden path column comes back at the next resize.
   form.N43Click(4);
-  EXPECT_EQ(form.st_files->colWidth(4), 0);
+  EXPECT_EQ(form.connectionsPage().st_files.colWidth(4), 0);
   form.window().setBounds({0, 0, 700, 600});
-  EXPECT_EQ(form.st_files->colWidth(4), 545 - 4 * 70 - 25);
+  EXPECT_EQ(form.connectionsPage().st_files.colWidth(4), 545 - 4 * 70 - 25);
 }
 
 TEST(MainWindow, PageSwitchFillsTheListsWideColumns) {
@@ -104,9 +104,11 @@ TEST(MainWindow, PageSwitchFillsTheListsWideColumns) {
   lan.runUntil(3);
   TForm1& form = lan.form();
   // 544 pixels less the other columns less 20.
-  EXPECT_EQ(form.lv_fileshist->columns()[1].width, 544 - 120 - 150 - 20);
-  EXPECT_EQ(form.lv_connhist->columns()[2].width, 85);
-  EXPECT_EQ(form.lv_shares->columns()[1].width, 370 - 100 - 125 - 20);
+  EXPECT_EQ(form.historyPage().lv_fileshist.columns()[1].width,
+            544 - 120 - 150 - 20);
+  EXPECT_EQ(form.historyPage().lv_connhist.columns()[2].width, 85);
+  EXPECT_EQ(form.resourcesPage().lv_shares.columns()[1].width,
+            370 - 100 - 125 - 20);
 }
 
 TEST(MainWindow, SharesListHasItsMenuAndButtons) {

@@ -62,7 +62,7 @@ TEST(LogSearch, FindsLinesByteForByteAndNarrowsThemTwice) {
       "4 ui dialog click FindBut\n");
   const auto log = lan.programDir() / "files.log";
   writeLog(log);
-  lan.form().t_log->setText(log.string());
+  lan.form().settingsPage().t_log.setText(log.string());
   lan.runUntil(0.5);
   const std::vector<std::string> results = searchInDialog(lan);
   ASSERT_EQ(results.size(), 7u);
@@ -85,7 +85,8 @@ TEST(LogSearch, AMissingLogFindsNothingAndTheLogOpensInTheShell) {
       "1 ui dialog edit1 Docs\n"
       "1 ui dialog click FindBut\n"
       "2 ui click N25\n");
-  lan.form().t_log->setText((lan.programDir() / "none.log").string());
+  lan.form().settingsPage().t_log.setText(
+      (lan.programDir() / "none.log").string());
   lan.runUntil(0.5);
   ui::Rect resized;
   EXPECT_EQ(searchInDialog(lan, &resized), (std::vector<std::string>{""}));

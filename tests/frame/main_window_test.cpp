@@ -76,10 +76,12 @@ TEST(MainWindow, ConnectionsMenuOpensWithItsDefaultFirst) {
 TEST(MainWindow, UptimeWrapsAfterADayAndIsNotWrittenWhileHidden) {
   LanForm lan("0.5 ui tray dblclick\n");
   lan.runUntil(25 * 3600 + 0.5);
-  EXPECT_EQ(lan.form().sb->panelText(1), "Работаем: 01:00:00       ");
+  EXPECT_EQ(lan.form().mainWindow().sb.panelText(1),
+            "Работаем: 01:00:00       ");
   lan.form().HideToTray();
   lan.runUntil(25 * 3600 + 2.5);
-  EXPECT_EQ(lan.form().sb->panelText(1), "Работаем: 01:00:00       ");
+  EXPECT_EQ(lan.form().mainWindow().sb.panelText(1),
+            "Работаем: 01:00:00       ");
   EXPECT_EQ(lan.form().UptimeSeconds, 25u * 3600 + 2);
 }
 
@@ -96,7 +98,7 @@ TEST(MainWindow, CellsAreColouredByIdleTimeAndPermission) {
       "2 open 3 PC1 ivan C:\\b.doc perm=2\n"
       "2 open 4 PC1 ivan C:\\c.doc perm=3\n");
   lan.runUntil(12);
-  const ui::StringGrid& conns = *lan.form().st_conns;
+  const ui::StringGrid& conns = lan.form().connectionsPage().st_conns;
   ASSERT_EQ(conns.cell(3, 1), "0:00:10");
   ASSERT_EQ(conns.cell(3, 2), "0:00:11");
   EXPECT_EQ(conns.cellColor(0, 0), 0x000000u);
@@ -104,7 +106,7 @@ TEST(MainWindow, CellsAreColouredByIdleTimeAndPermission) {
   EXPECT_EQ(conns.cellColor(7, 1), 0x008000u);
   EXPECT_EQ(conns.cellColor(0, 2), 0x000000u);  // idle 11 s
   EXPECT_EQ(conns.cellColor(0, 3), 0x000000u);  // an empty row
-  const ui::StringGrid& files = *lan.form().st_files;
+  const ui::StringGrid& files = lan.form().connectionsPage().st_files;
   EXPECT_EQ(files.cellColor(4, 1), 0x800000u);  // DIR
   EXPECT_EQ(files.cellColor(4, 2), 0x008000u);  // чтение
   EXPECT_EQ(files.cellColor(4, 3), 0x000080u);  // запись

@@ -20,7 +20,7 @@ TEST(ServerService, TheSettingsPageShowsWhatTheNextClickDoes) {
                                        {"1", kResume}}) {
     LanForm lan(std::string("0 service ") + state + "\n1 ui page 3\n");
     lan.runUntil(1.5);
-    EXPECT_EQ(lan.form().Button111->caption(), caption) << state;
+    EXPECT_EQ(lan.form().settingsPage().Button111.caption(), caption) << state;
     EXPECT_EQ(lan.serviceManager().openHandles(), 0u);
   }
 }
@@ -33,12 +33,12 @@ TEST(ServerService, ClicksPauseAndContinueTheService) {
   lan.runUntil(2.5);
   EXPECT_EQ(lan.calls("ControlService"),
             (std::vector<std::string>{R"(["lanmanserver", 2])"}));
-  EXPECT_EQ(lan.form().Button111->caption(), kResume);
+  EXPECT_EQ(lan.form().settingsPage().Button111.caption(), kResume);
   lan.runUntil(3.5);
   EXPECT_EQ(lan.calls("ControlService"),
             (std::vector<std::string>{R"(["lanmanserver", 2])",
                                       R"(["lanmanserver", 3])"}));
-  EXPECT_EQ(lan.form().Button111->caption(), kPause);
+  EXPECT_EQ(lan.form().settingsPage().Button111.caption(), kPause);
   EXPECT_EQ(lan.serviceManager().openHandles(), 0u);
 }
 
@@ -54,7 +54,7 @@ TEST(ServerService, FailuresShowTheirTextAndCodeAndLeaveTheCaption) {
       R"(["Orvane", "Error from lanmanserver::OpenSCManager() : 5", 16])";
   EXPECT_EQ(denied.calls("MessageBox"),
             (std::vector<std::string>{refused, refused}));
-  EXPECT_EQ(denied.form().Button111->caption(), kPause);
+  EXPECT_EQ(denied.form().settingsPage().Button111.caption(), kPause);
 
   // A stopped service cannot be paused.
   LanForm stopped("0 service 1\n1 ui click Button111\n");
@@ -62,7 +62,7 @@ TEST(ServerService, FailuresShowTheirTextAndCodeAndLeaveTheCaption) {
   EXPECT_EQ(stopped.calls("MessageBox"),
             (std::vector<std::string>{
                 R"(["Orvane", "Error from StopService() : 1062", 16])"}));
-  EXPECT_EQ(stopped.form().Button111->caption(), kPause);
+  EXPECT_EQ(stopped.form().settingsPage().Button111.caption(), kPause);
   EXPECT_EQ(stopped.serviceManager().openHandles(), 0u);
 }
 
@@ -95,10 +95,10 @@ TEST(ServerService, AContinueStillPendingShowsPauseForTheNextClick) {
   Services services =
       machine.services(locale, windows, testing::TempDir() + "/");
   TForm1 form(services);
-  form.Button111->click();
-  EXPECT_EQ(form.Button111->caption(), kResume);
-  form.Button111->click();
-  EXPECT_EQ(form.Button111->caption(), kPause);
+  form.settingsPage().Button111.click();
+  EXPECT_EQ(form.settingsPage().Button111.caption(), kResume);
+  form.settingsPage().Button111.click();
+  EXPECT_EQ(form.settingsPage().Button111.caption(), kPause);
 }
 
 }  // namespace

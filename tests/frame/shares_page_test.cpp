@@ -83,7 +83,7 @@ TEST(SharesPage, ListsThePlainDiskSharesInNameOrder) {
   WorkingFolderKept kept;
   LanForm lan(kShares, inProgramFolder(std::nullopt));
   lan.runUntil(0.5);
-  const ui::ListView& list = *lan.form().lv_shares;
+  const ui::ListView& list = lan.form().resourcesPage().lv_shares;
   EXPECT_EQ(rows(list),
             (std::vector<Row>{
                 {"Beta", "D:\\Public", "неограничено", "---", "--", "-"},
@@ -99,7 +99,7 @@ TEST(SharesPage, TheSharesFileUnticksNamesInAnyLetterCase) {
   LanForm lan(std::string(kShares) + "1 ui click refreshshares\n",
               inProgramFolder("beta\nОБЩИЕ\nbeta\nNOSUCH\n"));
   lan.runUntil(1.5);
-  const ui::ListView& list = *lan.form().lv_shares;
+  const ui::ListView& list = lan.form().resourcesPage().lv_shares;
   EXPECT_EQ(marks(list), (std::vector<bool>{false, true, false}));
   // A name on two lines gives its path twice.
   EXPECT_EQ(
@@ -154,7 +154,7 @@ TEST(SharesPage, AnEmptySharesFileLeavesEveryShareTicked) {
   WorkingFolderKept kept;
   LanForm lan(kShares, inProgramFolder(""));
   lan.runUntil(0.5);
-  EXPECT_EQ(marks(*lan.form().lv_shares),
+  EXPECT_EQ(marks(lan.form().resourcesPage().lv_shares),
             (std::vector<bool>{true, true, true}));
   EXPECT_TRUE(lan.form().UnloggedPaths.empty());
 }
@@ -166,7 +166,7 @@ TEST(SharesPage, ApplyWritesTheUntickedNamesAndTheNextRefreshTakesThem) {
                   "3 ui click refreshshares\n",
               inProgramFolder(std::nullopt));
   lan.runUntil(1);
-  ui::ListView& list = *lan.form().lv_shares;
+  ui::ListView& list = lan.form().resourcesPage().lv_shares;
   list.setChecked(0, false);
   list.setChecked(2, false);
   // Marks live in the list only until "Применить" writes them.
@@ -195,11 +195,11 @@ TEST(SharesPage, ASharesFileThatCannotBeReadOrMadeChangesNothing) {
                   "3 ui click refreshshares\n",
               options);
   lan.runUntil(1);
-  EXPECT_EQ(marks(*lan.form().lv_shares),
+  EXPECT_EQ(marks(lan.form().resourcesPage().lv_shares),
             (std::vector<bool>{true, true, true}));
   lan.runUntil(3.5);
   EXPECT_TRUE(fs::is_directory(lan.programDir() / "shares"));
-  EXPECT_EQ(marks(*lan.form().lv_shares),
+  EXPECT_EQ(marks(lan.form().resourcesPage().lv_shares),
             (std::vector<bool>{true, true, true}));
   EXPECT_TRUE(lan.form().UnloggedPaths.empty());
   EXPECT_TRUE(lan.calls("MessageBox").empty());
@@ -218,7 +218,7 @@ TEST(SharesPage, ARemoteServerShowsItsSharesUntickedWithoutPaths) {
       "3 ui click N51\n",
       inProgramFolder(std::nullopt));
   lan.runUntil(1.5);
-  const ui::ListView& list = *lan.form().lv_shares;
+  const ui::ListView& list = lan.form().resourcesPage().lv_shares;
   EXPECT_EQ(rows(list), (std::vector<Row>{{"DOCS", "---", "--", "-"}}));
   EXPECT_EQ(marks(list), (std::vector<bool>{false}));
   // "Применить" then names every listed share.
@@ -238,9 +238,9 @@ TEST(SharesPage, EveryKeyInTheServerBoxRefreshesTheList) {
       "2 ui key Edit1 x\n",
       inProgramFolder(std::nullopt));
   lan.runUntil(1.5);
-  EXPECT_EQ(lan.form().lv_shares->count(), 1);
+  EXPECT_EQ(lan.form().resourcesPage().lv_shares.count(), 1);
   lan.runUntil(2.5);
-  EXPECT_EQ(lan.form().lv_shares->count(), 0);
+  EXPECT_EQ(lan.form().resourcesPage().lv_shares.count(), 0);
 }
 
 TEST(SharesPage, TheFileLogLeavesOutFilesOfUntickedShares) {
@@ -260,7 +260,7 @@ TEST(SharesPage, TheFileLogLeavesOutFilesOfUntickedShares) {
   EXPECT_EQ(log.find("b.mp3"), std::string::npos) << log;
   // Nor is it listed in the file history.
   std::string history;
-  for (const Row& row : rows(*lan.form().lv_fileshist))
+  for (const Row& row : rows(lan.form().historyPage().lv_fileshist))
     for (const std::string& cell : row) history += cell + "|";
   EXPECT_NE(history.find("a.doc"), std::string::npos) << history;
   EXPECT_EQ(history.find("b.mp3"), std::string::npos) << history;
@@ -366,7 +366,7 @@ TEST(SharesPage, TheEditorChangesRemarkAndLimitOfTheSelectedShare) {
   EXPECT_FALSE(seen[0].comboEnabled);
   EXPECT_EQ(seen[0].path, "C:\\Docs");
   EXPECT_EQ(seen[0].combo, "");
-  EXPECT_EQ(form.lv_shares->item(0).subItems[1], "неограничено");
+  EXPECT_EQ(form.resourcesPage().lv_shares.item(0).subItems[1], "неограничено");
 }
 
 TEST(SharesPage, DeleteOpenFolderMapDriveAndBrowse) {
@@ -397,7 +397,7 @@ TEST(SharesPage, DeleteOpenFolderMapDriveAndBrowse) {
   // The selected row ROOT goes, without a question.
   lan.runUntil(3.5);
   EXPECT_EQ(lan.calls("NetShareDel"), (Calls{R"(["", "ROOT"])"}));
-  EXPECT_EQ(rows(*lan.form().lv_shares),
+  EXPECT_EQ(rows(lan.form().resourcesPage().lv_shares),
             (std::vector<Row>{
                 {"PUB", "D:\\Public", "неограничено", "---", "--", "-"}}));
   // The chosen folder replaces the path; a cancelled browse keeps it.

@@ -57,9 +57,9 @@ TEST(ShellCommands, TheRightButtonSelectsOnlyADataRow) {
               "3 ui popup st_conns 0\n"
               "4 ui popup st_conns 40\n");
   lan.runUntil(2);
-  EXPECT_EQ(lan.form().st_conns->selectedRow(), 2);
+  EXPECT_EQ(lan.form().connectionsPage().st_conns.selectedRow(), 2);
   lan.runUntil(4);
-  EXPECT_EQ(lan.form().st_conns->selectedRow(), 2);
+  EXPECT_EQ(lan.form().connectionsPage().st_conns.selectedRow(), 2);
 }
 
 }  // namespace

@@ -115,13 +115,13 @@ TEST(TrayProgram, CloseAllItemFlipsItsMarkAndSetsTheCheckBox) {
   TForm1& form = lan.form();
   lan.runUntil(1);
   EXPECT_TRUE(form.pm_closeall->checked());
-  EXPECT_TRUE(form.SecurityCB1->checked());
+  EXPECT_TRUE(form.settingsPage().SecurityCB1.checked());
   // The item does not follow the check box.
   lan.runUntil(2);
   EXPECT_TRUE(form.pm_closeall->checked());
   lan.runUntil(3);
   EXPECT_FALSE(form.pm_closeall->checked());
-  EXPECT_FALSE(form.SecurityCB1->checked());
+  EXPECT_FALSE(form.settingsPage().SecurityCB1.checked());
 }
 
 TEST(TrayProgram, ShellRestartBringsTheIconBackWithItsPictureAndTip) {
@@ -166,7 +166,7 @@ TEST(HotKeys, SavingReRegistersSoUnchangedKeysReportNoFailure) {
   LanForm lan("1 ui click b_reghk\n2 ui click b_reghk\n");
   lan.runUntil(1);
   EXPECT_TRUE(lan.calls("MessageBox").empty());
-  lan.form().hk2->setValue(0x8000 | 0x4000 | 'K');
+  lan.form().settingsPage().hk2.setValue(0x8000 | 0x4000 | 'K');
   lan.runUntil(2);
   EXPECT_TRUE(lan.calls("MessageBox").empty());
   EXPECT_EQ(lan.form().KickMod, 3);

@@ -18,7 +18,7 @@ TEST(ConnectionsGrid, RowsShowEverySessionFieldAtLevel502) {
 2 touch 10.0.0.5 ""
 )");
   lan.runUntil(3);
-  const ui::StringGrid& grid = *lan.form().st_conns;
+  const ui::StringGrid& grid = lan.form().connectionsPage().st_conns;
   ASSERT_EQ(grid.rowCount(), 4);
   EXPECT_EQ(gridRow(grid, 0),
             (Row{"Клиент", "Пользователь", "Активен", "Простой", "Система",
@@ -42,7 +42,7 @@ TEST(ConnectionsGrid, UncleanedGridKeepsFiveRowsAndOldText) {
 2.5 connect PC5 boris
 )");
   lan.runUntil(1);
-  const ui::StringGrid& grid = *lan.form().st_conns;
+  const ui::StringGrid& grid = lan.form().connectionsPage().st_conns;
   EXPECT_EQ(grid.rowCount(), 5);
   EXPECT_EQ(grid.cell(0, 4), "PC4");
 
@@ -71,7 +71,7 @@ TEST(ConnectionsGrid, CleanedGridFitsTheSessionsWithOneEmptyRow) {
 4.5 ui check cb_cleantable 0
 )");
   lan.runUntil(1);
-  const ui::StringGrid& grid = *lan.form().st_conns;
+  const ui::StringGrid& grid = lan.form().connectionsPage().st_conns;
   EXPECT_EQ(grid.rowCount(), 5);
   EXPECT_EQ(grid.cell(0, 3), "PC3");
 
@@ -103,7 +103,7 @@ TEST(ConnectionsGrid, FiveSessionsOrMoreAlwaysFitTheGrid) {
 1.5 disconnect PC6 u6
 )");
   lan.runUntil(1);
-  const ui::StringGrid& grid = *lan.form().st_conns;
+  const ui::StringGrid& grid = lan.form().connectionsPage().st_conns;
   EXPECT_EQ(grid.rowCount(), 8);
   EXPECT_EQ(grid.cell(0, 6), "PC6");
   lan.runUntil(2);
@@ -121,7 +121,7 @@ TEST(ConnectionsGrid, RemoteServerShowsLevel10Rows) {
 1.5 ui key Edit1 enter
 )");
   lan.runUntil(1);
-  const ui::StringGrid& grid = *lan.form().st_conns;
+  const ui::StringGrid& grid = lan.form().connectionsPage().st_conns;
   EXPECT_EQ(grid.cell(0, 1), "PC1");
   lan.runUntil(2);
   ASSERT_EQ(grid.rowCount(), 3);
@@ -138,7 +138,7 @@ TEST(ConnectionsGrid, RowsAreWrittenOnlyWhileTheirPageShows) {
 3.5 ui page 0
 )");
   lan.runUntil(1);
-  const ui::StringGrid& grid = *lan.form().st_conns;
+  const ui::StringGrid& grid = lan.form().connectionsPage().st_conns;
   EXPECT_EQ(grid.cell(7, 1), "9:00:01");
 
   // Sized for the sessions, but nothing written.
@@ -164,7 +164,7 @@ TEST(ConnectionsGrid, BatchedAnswersStillListEverySession) {
 0 connect PC5 u5
 )");
   lan.runUntil(1);
-  const ui::StringGrid& grid = *lan.form().st_conns;
+  const ui::StringGrid& grid = lan.form().connectionsPage().st_conns;
   ASSERT_EQ(grid.rowCount(), 7);
   for (int row = 1; row <= 5; ++row)
     EXPECT_EQ(grid.cell(0, row), "PC" + std::to_string(row));

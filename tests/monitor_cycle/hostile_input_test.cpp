@@ -69,7 +69,7 @@ TEST(HostileInput, HugeAndStrangeNamesStayWithinTheirLimits) {
     EXPECT_LE(utf8Length(balloon), 63u + 255u + 40u);
   EXPECT_LE(longestArgument(lan.calls("TrayIcon")), 1000u);
   // Every grid cell is valid text, the huge ones too.
-  const ui::StringGrid& conns = *lan.form().st_conns;
+  const ui::StringGrid& conns = lan.form().connectionsPage().st_conns;
   for (int row = 1; row < conns.rowCount(); ++row)
     for (const std::string& cell : gridRow(conns, row))
       EXPECT_EQ(utf8Cut(cell, cell.size()), cell);
@@ -97,8 +97,8 @@ TEST(HostileInput, MoreSessionsThanSlotsAndThousandsOfOpenFiles) {
   lan.runUntil(3);
   EXPECT_LE(lan.form().connections->activeCount(), 50u);
   // A header, a row each, and an empty row after them.
-  EXPECT_EQ(lan.form().st_conns->rowCount(), 202);
-  EXPECT_EQ(lan.form().st_files->rowCount(), 5'002);
+  EXPECT_EQ(lan.form().connectionsPage().st_conns.rowCount(), 202);
+  EXPECT_EQ(lan.form().connectionsPage().st_files.rowCount(), 5'002);
   // Each opening is logged once, however many cycles see it open.
   EXPECT_EQ(logLines(lan).size(), 5'000u);
 }
@@ -117,7 +117,7 @@ TEST(HostileInput, AServerAnsweringMoreDataForeverIsLeft) {
   // The test's time limit catches a hang.
   lan.runUntil(8);
   // The sessions are not listed, but the open files are, and logged.
-  EXPECT_EQ(gridRow(*lan.form().st_files, 2)[4], "C:\\b.doc");
+  EXPECT_EQ(gridRow(lan.form().connectionsPage().st_files, 2)[4], "C:\\b.doc");
   EXPECT_EQ(logLines(lan).size(), 2u);
 }
 

@@ -23,7 +23,7 @@ TEST(OpenFiles, PipesAndDirectoriesAreShownButNotCounted) {
 2.5 ui check cb_logsys 0
 )");
   lan.runUntil(1);
-  const ui::StringGrid& grid = *lan.form().st_files;
+  const ui::StringGrid& grid = lan.form().connectionsPage().st_files;
   ASSERT_EQ(grid.rowCount(), 6);
   EXPECT_EQ(gridRow(grid, 0),
             (Row{"Подключён", "ID", "Разр.", "Запр.", "Файл/путь"}));
@@ -56,7 +56,7 @@ TEST(OpenFiles, GridShrinksToTheFilesAndEmptiesTheRowAfterThem) {
 2.5 close 3
 )");
   lan.runUntil(1);
-  const ui::StringGrid& grid = *lan.form().st_files;
+  const ui::StringGrid& grid = lan.form().connectionsPage().st_files;
   EXPECT_EQ(grid.rowCount(), 5);
   lan.runUntil(2);
   ASSERT_EQ(grid.rowCount(), 4);
@@ -77,8 +77,8 @@ TEST(OpenFiles, RowsAreWrittenOnlyInTheNormalWindowOnItsPage) {
 3.5 open 3 PC1 ivan C:\c.doc
 )");
   lan.runUntil(1);
-  const ui::StringGrid& grid = *lan.form().st_files;
-  lan.form().Form1->setWindowState(ui::WindowState::minimized);
+  const ui::StringGrid& grid = lan.form().connectionsPage().st_files;
+  lan.form().mainWindow().Form1.setWindowState(ui::WindowState::minimized);
   lan.runUntil(2);
   ASSERT_EQ(grid.rowCount(), 4);
   EXPECT_EQ(grid.cell(4, 1), "C:\\a.doc");
@@ -87,7 +87,7 @@ TEST(OpenFiles, RowsAreWrittenOnlyInTheNormalWindowOnItsPage) {
   EXPECT_EQ(lastTip(lan),
             R"(["modify", "files", "Соединений:1; Открыто:2", 1007])");
 
-  lan.form().Form1->setWindowState(ui::WindowState::normal);
+  lan.form().mainWindow().Form1.setWindowState(ui::WindowState::normal);
   lan.runUntil(3);
   EXPECT_EQ(grid.cell(4, 2), "C:\\b.doc");
   lan.runUntil(4);
@@ -107,7 +107,7 @@ TEST(OpenFiles, BatchedAnswersStillListAndCountEveryFile) {
 0.5 ui tray dblclick
 )");
   lan.runUntil(1);
-  const ui::StringGrid& grid = *lan.form().st_files;
+  const ui::StringGrid& grid = lan.form().connectionsPage().st_files;
   ASSERT_EQ(grid.rowCount(), 7);
   for (int row = 1; row <= 5; ++row)
     EXPECT_EQ(grid.cell(1, row), std::to_string(row));

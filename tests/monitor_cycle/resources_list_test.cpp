@@ -22,7 +22,7 @@ TEST(ResourcesList, ListsEveryClientWithItsSharesWhileThePageShows) {
 3.5 ui page 0
 )");
   lan.runUntil(1);
-  const ui::ListBox& list = *lan.form().ListBox4;
+  const ui::ListBox& list = lan.form().resourcesPage().ListBox4;
   EXPECT_EQ(list.count(), 0);
 
   lan.runUntil(2);
@@ -53,7 +53,7 @@ TEST(ResourcesList, BatchedAndFailingShareListings) {
 1.5 fail NetConnectionEnum 53
 )");
   lan.runUntil(1);
-  const ui::ListBox& list = *lan.form().ListBox4;
+  const ui::ListBox& list = lan.form().resourcesPage().ListBox4;
   EXPECT_EQ(listItems(list),
             (Lines{"PC1", "- DOCS", "- MUSIC", "PC2", "- DOCS"}));
   // A failing listing ends that client's lines only.

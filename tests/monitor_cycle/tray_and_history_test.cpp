@@ -55,8 +55,8 @@ TEST(TrayAndHistory, FailedSessionListingReportsNoConnections) {
   EXPECT_EQ(lan.calls("TrayIcon").back(),
             R"(["modify", "idle", "Соединений:0; Открыто:1", 1007])");
   // The grid keeps what it showed, and the connection did not end.
-  EXPECT_EQ(lan.form().st_conns->cell(0, 1), "PC1");
-  EXPECT_EQ(lan.form().lv_connhist->count(), 0);
+  EXPECT_EQ(lan.form().connectionsPage().st_conns.cell(0, 1), "PC1");
+  EXPECT_EQ(lan.form().historyPage().lv_connhist.count(), 0);
 
   // The same counts again: the tray is left alone.
   const size_t trayLines = lan.calls("TrayIcon").size();
@@ -68,7 +68,7 @@ TEST(TrayAndHistory, FailedSessionListingReportsNoConnections) {
   EXPECT_EQ(lan.calls("TrayIcon").back(),
             R"(["modify", "files", "Соединений:1; Открыто:1", 1007])");
   EXPECT_EQ(lan.calls("Balloon").size(), 2u);
-  EXPECT_EQ(lan.form().lv_connhist->count(), 0);
+  EXPECT_EQ(lan.form().historyPage().lv_connhist.count(), 0);
 }
 
 TEST(TrayAndHistory, EndedConnectionsMoveToTheHistory) {
@@ -83,17 +83,17 @@ TEST(TrayAndHistory, EndedConnectionsMoveToTheHistory) {
 6.5 disconnect PC3 petr
 )");
   lan.runUntil(3);
-  EXPECT_EQ(lan.form().lv_connhist->count(), 0);
+  EXPECT_EQ(lan.form().historyPage().lv_connhist.count(), 0);
   lan.runUntil(4);
   // The user-less session was never tracked, so it has no history row.
-  ASSERT_EQ(lan.form().lv_connhist->count(), 1);
+  ASSERT_EQ(lan.form().historyPage().lv_connhist.count(), 1);
   EXPECT_EQ(
-      listViewRow(*lan.form().lv_connhist, 0),
+      listViewRow(lan.form().historyPage().lv_connhist, 0),
       (Lines{"PC1", "ivan", "Windows 2000", "0:00:03", "05.03.2026 9:00:01"}));
 
   // An empty connection gets no row while rows for them are suppressed.
   lan.runUntil(8);
-  EXPECT_EQ(lan.form().lv_connhist->count(), 1);
+  EXPECT_EQ(lan.form().historyPage().lv_connhist.count(), 1);
   EXPECT_EQ(lan.form().connections->activeCount(), 0u);
 }
 
@@ -106,8 +106,8 @@ TEST(TrayAndHistory, RemoteConnectionsAreTrackedIntoTheHistory) {
 4.5 disconnect PC7 olga
 )");
   lan.runUntil(5);
-  ASSERT_EQ(lan.form().lv_connhist->count(), 1);
-  EXPECT_EQ(listViewRow(*lan.form().lv_connhist, 0),
+  ASSERT_EQ(lan.form().historyPage().lv_connhist.count(), 1);
+  EXPECT_EQ(listViewRow(lan.form().historyPage().lv_connhist, 0),
             (Lines{"PC7", "olga", "", "0:00:04", "05.03.2026 9:00:01"}));
 }
 

@@ -32,9 +32,9 @@ TEST(GridCommands, KickDisconnectsTheSelectedClientAndCloseClosesItsFile) {
   EXPECT_EQ(lan.calls("NetSessionDel"), Lines{sessionDel("PC2")});
   EXPECT_EQ(lan.calls("NetFileClose"), Lines{fileClose(11)});
   lan.runUntil(2);
-  EXPECT_EQ(gridRow(*lan.form().st_conns, 1)[0], "PC1");
-  EXPECT_EQ(gridRow(*lan.form().st_conns, 2)[0], "10.0.0.13");
-  EXPECT_EQ(lan.form().st_files->rowCount(), 2);
+  EXPECT_EQ(gridRow(lan.form().connectionsPage().st_conns, 1)[0], "PC1");
+  EXPECT_EQ(gridRow(lan.form().connectionsPage().st_conns, 2)[0], "10.0.0.13");
+  EXPECT_EQ(lan.form().connectionsPage().st_files.rowCount(), 2);
 }
 
 TEST(GridCommands, EmptyCellsMakeEveryCommandDoNothing) {
@@ -54,8 +54,8 @@ TEST(GridCommands, EmptyCellsMakeEveryCommandDoNothing) {
   EXPECT_TRUE(lan.calls("NetSessionDel").empty());
   EXPECT_TRUE(lan.calls("NetFileClose").empty());
   EXPECT_TRUE(lan.calls("MessageBox").empty());
-  EXPECT_EQ(form.ListBox1->count(), 0);
-  EXPECT_EQ(form.ListBox2->count(), 0);
+  EXPECT_EQ(form.securityPage().ListBox1.count(), 0);
+  EXPECT_EQ(form.securityPage().ListBox2.count(), 0);
   const auto& dir = lan.programDir();
   EXPECT_FALSE(std::filesystem::exists(dir / "users"));
   EXPECT_FALSE(std::filesystem::exists(dir / "usrnames"));
@@ -73,7 +73,8 @@ TEST(GridCommands, UserOfAnOpenFileIsListedWithoutLookingAndSaved) {
 1.5 ui click N26
 )");
   lan.runUntil(1.5);
-  EXPECT_EQ(listItems(*lan.form().ListBox2), (Lines{"petr", "petr"}));
+  EXPECT_EQ(listItems(lan.form().securityPage().ListBox2),
+            (Lines{"petr", "petr"}));
   EXPECT_EQ(fileBytes(lan.programDir() / "usrnames"), "petr\r\npetr\r\n");
   // The configuration is not saved with the user list.
   EXPECT_FALSE(std::filesystem::exists(lan.programDir() / "OV.CFG"));

@@ -16,7 +16,7 @@ TEST(IdleKick, KickTimeZeroKicksEverySessionAtEveryMinuteTick) {
 0 connect PC1 ivan busy reconnect=1
 0 connect PC2 petr reconnect=1
 )");
-  EXPECT_TRUE(lan.form().mochilkabox->checked());
+  EXPECT_TRUE(lan.form().settingsPage().mochilkabox.checked());
   EXPECT_EQ(lan.form().Timer2->interval(), 60000u);
   lan.runUntil(59.9);
   EXPECT_TRUE(lan.calls("NetSessionDel").empty());

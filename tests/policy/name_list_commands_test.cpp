@@ -39,8 +39,8 @@ TEST(NameListCommands, AddTakesTheTypedNameInCapitalsIntoTheChosenList) {
               withUsers("petr\r\n"));
   lan.runUntil(0);
   TForm1& form = lan.form();
-  EXPECT_EQ(listItems(*form.ListBox1), (Lines{"BUH-PC", "ЁЛКА"}));
-  EXPECT_EQ(listItems(*form.ListBox2), (Lines{"petr", "ИВАНОВ"}));
+  EXPECT_EQ(listItems(form.securityPage().ListBox1), (Lines{"BUH-PC", "ЁЛКА"}));
+  EXPECT_EQ(listItems(form.securityPage().ListBox2), (Lines{"petr", "ИВАНОВ"}));
   // Before the menu is opened over a list its items do nothing.
   EXPECT_EQ(lan.calls("InputBox"),
             (Lines{inputBox("Введите имя компьютера", "\"buh-pc\""),
@@ -67,16 +67,16 @@ TEST(NameListCommands, TenthNameTurnsAddOffForBothListsForGood) {
               withUsers("petr\r\n"));
   lan.runUntil(0);
   TForm1& form = lan.form();
-  EXPECT_EQ(form.ListBox1->count(), 10);
-  EXPECT_EQ(form.ListBox1->item(9), "PC10");
+  EXPECT_EQ(form.securityPage().ListBox1.count(), 10);
+  EXPECT_EQ(form.securityPage().ListBox1.item(9), "PC10");
   EXPECT_FALSE(form.N7->enabled());
   EXPECT_EQ(lan.calls("InputBox").size(), 10u);
 
   lan.runUntil(1);
-  EXPECT_EQ(form.ListBox1->count(), 9);
-  EXPECT_EQ(form.ListBox1->item(0), "PC2");
+  EXPECT_EQ(form.securityPage().ListBox1.count(), 9);
+  EXPECT_EQ(form.securityPage().ListBox1.item(0), "PC2");
   EXPECT_FALSE(form.N7->enabled());
-  EXPECT_EQ(listItems(*form.ListBox2), Lines{"petr"});
+  EXPECT_EQ(listItems(form.securityPage().ListBox2), Lines{"petr"});
   EXPECT_EQ(lan.calls("InputBox").size(), 10u);
 }
 
@@ -94,8 +94,8 @@ TEST(NameListCommands, DeleteRemovesTheSelectedEntryOfTheChosenList) {
   lan.runUntil(0);
   TForm1& form = lan.form();
   // Without a selection the computer list keeps its entry.
-  EXPECT_EQ(listItems(*form.ListBox1), Lines{"PC1"});
-  EXPECT_EQ(listItems(*form.ListBox2), (Lines{"ivan", "olga"}));
+  EXPECT_EQ(listItems(form.securityPage().ListBox1), Lines{"PC1"});
+  EXPECT_EQ(listItems(form.securityPage().ListBox2), (Lines{"ivan", "olga"}));
 }
 
 TEST(NameListCommands, TheMenuActsOnTheListItWasOpenedOver) {
@@ -114,8 +114,8 @@ TEST(NameListCommands, TheMenuActsOnTheListItWasOpenedOver) {
 )");
   lan.runUntil(0);
   TForm1& form = lan.form();
-  EXPECT_EQ(listItems(*form.ListBox1), Lines{"PC1"});
-  EXPECT_EQ(listItems(*form.ListBox2), Lines{"IVANOV"});
+  EXPECT_EQ(listItems(form.securityPage().ListBox1), Lines{"PC1"});
+  EXPECT_EQ(listItems(form.securityPage().ListBox2), Lines{"IVANOV"});
   EXPECT_EQ(lan.calls("InputBox"),
             (Lines{inputBox("Введите имя компьютера", "\"pc1\""),
                    inputBox("Введите имя пользователя", "\"ivanov\"")}));
@@ -142,8 +142,8 @@ TEST(NameListCommands, GridNamesAreAddedOnceWhateverTheirLetterCase) {
   const std::string duplicate =
       messageBox("Внимание", "Такое имя уже присутствует в списке", 0);
   EXPECT_EQ(lan.calls("MessageBox"), (Lines{duplicate, duplicate}));
-  EXPECT_EQ(listItems(*form.ListBox1), Lines{"PC1"});
-  EXPECT_EQ(listItems(*form.ListBox2), (Lines{"IVAN", "petr"}));
+  EXPECT_EQ(listItems(form.securityPage().ListBox1), Lines{"PC1"});
+  EXPECT_EQ(listItems(form.securityPage().ListBox2), (Lines{"IVAN", "petr"}));
   // Saved in every case.
   EXPECT_EQ(fileBytes(lan.programDir() / "users"), "PC1\r\n");
   EXPECT_EQ(fileBytes(lan.programDir() / "usrnames"), "IVAN\r\npetr\r\n");
@@ -158,14 +158,18 @@ TEST(NameListCommands, InvertedLogicRenamesTheGroupAndTheGridItem) {
 2 ui check sec_logic 0
 )");
   TForm1& form = lan.form();
-  EXPECT_EQ(form.gb_kickcomputers->caption(), "Мочить компьютеры:");
-  EXPECT_EQ(form.gb_kickusers->caption(), "Мочить пользователей:");
+  EXPECT_EQ(form.securityPage().gb_kickcomputers.caption(),
+            "Мочить компьютеры:");
+  EXPECT_EQ(form.securityPage().gb_kickusers.caption(),
+            "Мочить пользователей:");
   EXPECT_EQ(form.N6->caption(), "Добавить в...");
   lan.runUntil(1);
-  EXPECT_EQ(form.gb_kickcomputers->caption(), "Не мочить компьютеры:");
+  EXPECT_EQ(form.securityPage().gb_kickcomputers.caption(),
+            "Не мочить компьютеры:");
   EXPECT_EQ(form.N6->caption(), "Добавить в 'Не мочить компьютеры:'");
   lan.runUntil(2);
-  EXPECT_EQ(form.gb_kickcomputers->caption(), "Мочить компьютеры:");
+  EXPECT_EQ(form.securityPage().gb_kickcomputers.caption(),
+            "Мочить компьютеры:");
   EXPECT_EQ(form.N6->caption(), "Добавить в 'Мочить компьютеры:'");
 
   LanFormOptions inverted;
@@ -173,8 +177,8 @@ TEST(NameListCommands, InvertedLogicRenamesTheGroupAndTheGridItem) {
     writeBytes(dir / "OV.CFG", "[Kick]\r\nLogic=1\r\n");
   };
   LanForm atStart("", inverted);
-  EXPECT_TRUE(atStart.form().sec_logic->checked());
-  EXPECT_EQ(atStart.form().gb_kickcomputers->caption(),
+  EXPECT_TRUE(atStart.form().securityPage().sec_logic.checked());
+  EXPECT_EQ(atStart.form().securityPage().gb_kickcomputers.caption(),
             "Не мочить компьютеры:");
   EXPECT_EQ(atStart.form().N6->caption(), "Добавить в 'Не мочить компьютеры:'");
 }

@@ -28,24 +28,26 @@ TEST(NameListFiles, ListsWrittenByTheButtonsReadBackTheSame) {
 )");
   lan.runUntil(0);
   TForm1& form = lan.form();
-  form.ListBox2->addItem("Иванов");
-  form.ListBox2->addItem("");
-  form.ListBox2->addItem("petr");
-  form.save2->click();
+  form.securityPage().ListBox2.addItem("Иванов");
+  form.securityPage().ListBox2.addItem("");
+  form.securityPage().ListBox2.addItem("petr");
+  form.securityPage().save2.click();
   const std::string computers = cp1251("PC1\r\nБУХГАЛТЕРИЯ\r\n");
   const std::string users = cp1251("Иванов\r\n\r\npetr\r\n");
   EXPECT_EQ(fileBytes(lan.programDir() / "users"), computers);
   EXPECT_EQ(fileBytes(lan.programDir() / "usrnames"), users);
 
   LanForm again("", withListFiles(computers, users));
-  EXPECT_EQ(listItems(*again.form().ListBox1), (Lines{"PC1", "БУХГАЛТЕРИЯ"}));
-  EXPECT_EQ(listItems(*again.form().ListBox2), (Lines{"Иванов", "", "petr"}));
+  EXPECT_EQ(listItems(again.form().securityPage().ListBox1),
+            (Lines{"PC1", "БУХГАЛТЕРИЯ"}));
+  EXPECT_EQ(listItems(again.form().securityPage().ListBox2),
+            (Lines{"Иванов", "", "petr"}));
 }
 
 TEST(NameListFiles, StartReadsAtMost256ComputersAnd257Users) {
   LanForm lan("", withListFiles(numberedLines(300), numberedLines(300)));
-  const ui::ListBox& computers = *lan.form().ListBox1;
-  const ui::ListBox& users = *lan.form().ListBox2;
+  const ui::ListBox& computers = lan.form().securityPage().ListBox1;
+  const ui::ListBox& users = lan.form().securityPage().ListBox2;
   ASSERT_EQ(computers.count(), 256);
   EXPECT_EQ(computers.item(0), "N1");
   EXPECT_EQ(computers.item(255), "N256");
@@ -60,15 +62,16 @@ TEST(NameListFiles, EveryLineIsOneWholeEntry) {
   LanForm lan("",
               withListFiles(cp1251("PC1\r\n\r\n" + longCyrillic + "\r\nPC2"),
                             longName + "\r\nlast"));
-  EXPECT_EQ(listItems(*lan.form().ListBox1),
+  EXPECT_EQ(listItems(lan.form().securityPage().ListBox1),
             (Lines{"PC1", "", longCyrillic, "PC2"}));
-  EXPECT_EQ(listItems(*lan.form().ListBox2), (Lines{longName, "last"}));
+  EXPECT_EQ(listItems(lan.form().securityPage().ListBox2),
+            (Lines{longName, "last"}));
 }
 
 TEST(NameListFiles, MissingFilesGiveEmptyLists) {
   LanForm lan("");
-  EXPECT_EQ(lan.form().ListBox1->count(), 0);
-  EXPECT_EQ(lan.form().ListBox2->count(), 0);
+  EXPECT_EQ(lan.form().securityPage().ListBox1.count(), 0);
+  EXPECT_EQ(lan.form().securityPage().ListBox2.count(), 0);
   EXPECT_FALSE(std::filesystem::exists(lan.programDir() / "users"));
 }
 
@@ -79,7 +82,7 @@ TEST(NameListFiles, AddingAComputerFromTheGridWritesTheListAndTheSettings) {
 1.5 ui click N6
 )");
   lan.runUntil(1.5);
-  EXPECT_EQ(listItems(*lan.form().ListBox1), Lines{"PC1"});
+  EXPECT_EQ(listItems(lan.form().securityPage().ListBox1), Lines{"PC1"});
   EXPECT_EQ(fileBytes(lan.programDir() / "users"), "PC1\r\n");
   const auto config = fileBytes(lan.programDir() / "OV.CFG");
   EXPECT_NE(config.find("Pipes=1\r\n"), std::string::npos) << config;
@@ -102,7 +105,7 @@ TEST(NameListFiles, UnwritableFileIsReportedAndTheListKept) {
   lan.runUntil(0);
   EXPECT_EQ(lan.calls("MessageBox"),
             Lines{messageBox("Ошибка", "Не удалось записать файл users", 48)});
-  EXPECT_EQ(listItems(*lan.form().ListBox1), Lines{"PC1"});
+  EXPECT_EQ(listItems(lan.form().securityPage().ListBox1), Lines{"PC1"});
   // The settings are saved whatever became of the list.
   EXPECT_TRUE(std::filesystem::exists(lan.programDir() / "OV.CFG"));
   std::filesystem::remove(lan.programDir() / "OV.CFG");

@@ -26,10 +26,10 @@ TEST(OpenFileLimit, LimitOfTwoKeepsTheFirstTwoEntriesOpen) {
   EXPECT_EQ(lan.calls("NetFileClose"),
             (Lines{fileClose(13), fileClose(14), fileClose(15)}));
   // All five were shown in the cycle that closed three.
-  EXPECT_EQ(gridRow(*lan.form().st_files, 5)[1], "15");
+  EXPECT_EQ(gridRow(lan.form().connectionsPage().st_files, 5)[1], "15");
   lan.runUntil(3);
   EXPECT_EQ(lan.calls("NetFileClose").size(), 3u);
-  EXPECT_EQ(lan.form().st_files->rowCount(), 4);
+  EXPECT_EQ(lan.form().connectionsPage().st_files.rowCount(), 4);
 }
 
 TEST(OpenFileLimit, NeedsBothTheSwitchAndALimitAboveZero) {

@@ -21,25 +21,25 @@ TEST(SessionChecks, KickedSessionIsCountedAndShownButNotTracked) {
 )");
   lan.runUntil(1.5);
   TForm1& form = lan.form();
-  EXPECT_EQ(listItems(*form.ListBox1), Lines{"PC1"});
+  EXPECT_EQ(listItems(form.securityPage().ListBox1), Lines{"PC1"});
   EXPECT_TRUE(form.connections->findActive("PC1", "ivan"));
   EXPECT_TRUE(lan.calls("NetSessionDel").empty());
 
   lan.runUntil(2.5);
   EXPECT_EQ(lan.calls("NetSessionDel"), Lines{sessionDel("PC1")});
   // Shown and counted in its cycle: the tray keeps its two sessions.
-  EXPECT_EQ(gridRow(*form.st_conns, 1)[0], "PC1");
-  EXPECT_EQ(gridRow(*form.st_conns, 1)[7], "9:00:02");
+  EXPECT_EQ(gridRow(form.connectionsPage().st_conns, 1)[0], "PC1");
+  EXPECT_EQ(gridRow(form.connectionsPage().st_conns, 1)[7], "9:00:02");
   EXPECT_EQ(lan.calls("TrayIcon").back(),
             R"(["modify", "connected", "Соединений:2; Открыто:0", 1007])");
   // Tracked before, retired at the end of the same cycle.
   EXPECT_FALSE(form.connections->findActive("PC1", "ivan"));
   EXPECT_TRUE(form.connections->findActive("PC2", "petr"));
-  ASSERT_EQ(form.lv_connhist->count(), 1);
-  EXPECT_EQ(listViewRow(*form.lv_connhist, 0)[0], "PC1");
+  ASSERT_EQ(form.historyPage().lv_connhist.count(), 1);
+  EXPECT_EQ(listViewRow(form.historyPage().lv_connhist, 0)[0], "PC1");
 
   lan.runUntil(3.5);
-  EXPECT_EQ(gridRow(*form.st_conns, 1)[0], "PC2");
+  EXPECT_EQ(gridRow(form.connectionsPage().st_conns, 1)[0], "PC2");
   EXPECT_EQ(lan.calls("TrayIcon").back(),
             R"(["modify", "connected", "Соединений:1; Открыто:0", 1007])");
 }
@@ -56,7 +56,7 @@ TEST(SessionChecks, KickedSessionIsNotListedUnderResources) {
   lan.runUntil(1);
   TForm1& form = lan.form();
   EXPECT_EQ(lan.calls("NetSessionDel"), Lines{sessionDel("PC1")});
-  EXPECT_EQ(listItems(*form.ListBox4), (Lines{"PC2", "- Data"}));
+  EXPECT_EQ(listItems(form.resourcesPage().ListBox4), (Lines{"PC2", "- Data"}));
   EXPECT_FALSE(form.connections->findActive("PC1", "ivan"));
   EXPECT_EQ(form.cycleCounters.sessionsThisCycle, 2);
 }
@@ -75,8 +75,8 @@ TEST(SessionChecks, ComputerListMatchesNamesAndResolvedAddressesExactly) {
               withListFiles("10.0.0.11\r\nPC2\r\npc3\r\n"));
   lan.runUntil(2);
   EXPECT_EQ(lan.calls("NetSessionDel"), Lines{sessionDel("PC1")});
-  EXPECT_EQ(gridRow(*lan.form().st_conns, 1)[0], "10.0.0.12");
-  EXPECT_EQ(gridRow(*lan.form().st_conns, 2)[0], "PC3");
+  EXPECT_EQ(gridRow(lan.form().connectionsPage().st_conns, 1)[0], "10.0.0.12");
+  EXPECT_EQ(gridRow(lan.form().connectionsPage().st_conns, 2)[0], "PC3");
 }
 
 TEST(SessionChecks, InvertedLogicAdmitsOnlyListedComputers) {
@@ -94,7 +94,7 @@ TEST(SessionChecks, InvertedLogicAdmitsOnlyListedComputers) {
   twice.insert(twice.end(), both.begin(), both.end());
   EXPECT_EQ(lan.calls("NetSessionDel"), twice);
 
-  lan.form().ListBox1->addItem("PC1");
+  lan.form().securityPage().ListBox1.addItem("PC1");
   lan.runUntil(3);
   twice.push_back(sessionDel("PC2"));
   EXPECT_EQ(lan.calls("NetSessionDel"), twice);
@@ -116,9 +116,9 @@ TEST(SessionChecks, ListedUserLosesEverySessionOthersKeepTheirs) {
   lan.runUntil(2);
   TForm1& form = lan.form();
   EXPECT_EQ(lan.calls("NetSessionDel").size(), 2u);
-  EXPECT_EQ(gridRow(*form.st_conns, 1)[1], "petr");
-  EXPECT_EQ(gridRow(*form.st_conns, 2)[1], "olga");
-  EXPECT_EQ(gridRow(*form.st_conns, 3)[1], "Ivan");
+  EXPECT_EQ(gridRow(form.connectionsPage().st_conns, 1)[1], "petr");
+  EXPECT_EQ(gridRow(form.connectionsPage().st_conns, 2)[1], "olga");
+  EXPECT_EQ(gridRow(form.connectionsPage().st_conns, 3)[1], "Ivan");
 }
 
 TEST(SessionChecks, ClosedAccessDisconnectsEveryClientWholly) {

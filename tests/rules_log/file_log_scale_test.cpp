@@ -37,7 +37,7 @@ void expectEachOpeningRecordedOnce(int files, const std::string& extra) {
         "] [PC" + std::to_string(f % kSessions) + "] " + pathOf(f) + "\r";
     EXPECT_TRUE(logged[f].ends_with(ending)) << logged[f];
   }
-  const ui::ListView& history = *lan.form().lv_fileshist;
+  const ui::ListView& history = lan.form().historyPage().lv_fileshist;
   ASSERT_EQ(history.count(), files);
   EXPECT_EQ(history.item(files - 1).subItems.at(0), pathOf(files - 1));
   EXPECT_EQ(lan.form().connections->fileOpeningsCounted(),
@@ -94,8 +94,8 @@ TEST(FileLogScale, HistoryListsKeepTheNewestThousandRows) {
   LanForm lan(scenario, programOptions({.rules = false}));
   lan.runUntil(3610);
 
-  const ui::ListView& files = *lan.form().lv_fileshist;
-  const ui::ListView& connections = *lan.form().lv_connhist;
+  const ui::ListView& files = lan.form().historyPage().lv_fileshist;
+  const ui::ListView& connections = lan.form().historyPage().lv_connhist;
   ASSERT_EQ(files.count(), 1000);
   ASSERT_EQ(connections.count(), 1000);
   EXPECT_EQ(files.item(0).caption, "PC4000");

@@ -33,7 +33,7 @@ TEST(FileLog, EachNewOpeningIsListedCountedAndLogged) {
             logText("[ 9:05:03  05.03.06] [PC1] C:\\Docs\\a.doc\r\n"
                     "[ 9:05:03  05.03.06] [PC1] C:\\Docs\\отчёт за "
                     "март.xls\r\n"));
-  const ui::ListView& history = *lan.form().lv_fileshist;
+  const ui::ListView& history = lan.form().historyPage().lv_fileshist;
   ASSERT_EQ(history.count(), 2);
   EXPECT_EQ(listViewRow(history, 0),
             (Strings{"PC1", "C:\\Docs\\a.doc", "05.03.2006 9:05:03", "-"}));
@@ -50,7 +50,8 @@ TEST(FileLog, AnOpeningWithoutATrackedConnectionHasNoComputer) {
   lan.runUntil(5);
   EXPECT_EQ(fileBytes(logPath(lan)),
             logText("[10:15:30  05.03.26] [] C:\\Pub\\x.txt\r\n"));
-  EXPECT_EQ(historyCaptions(*lan.form().lv_fileshist), Strings{""});
+  EXPECT_EQ(historyCaptions(lan.form().historyPage().lv_fileshist),
+            Strings{""});
 }
 
 TEST(FileLog, AnOpeningIsLoggedOncePerPathAndUser) {
@@ -68,7 +69,7 @@ TEST(FileLog, AnOpeningIsLoggedOncePerPathAndUser) {
             logText("[ 9:00:02  05.03.26] [PC1] C:\\Shared\\a.doc\r\n"
                     "[ 9:00:02  05.03.26] [PC2] C:\\Shared\\a.doc\r\n"
                     "[ 9:00:08  05.03.26] [PC1] C:\\shared\\A.DOC\r\n"));
-  EXPECT_EQ(historyCaptions(*lan.form().lv_fileshist),
+  EXPECT_EQ(historyCaptions(lan.form().historyPage().lv_fileshist),
             (Strings{"PC1", "PC2", "PC1"}));
 }
 
@@ -85,11 +86,12 @@ TEST(FileLog, LocalOpeningsAreSkippedOnlyByTheExactName) {
       programOptions({.localHostName = "orvane-pc"}));
   EXPECT_EQ(lan.form().LocalHostName, "ORVANE-PC");
   lan.runUntil(2.5);
-  EXPECT_EQ(historyCaptions(*lan.form().lv_fileshist), Strings{"Orvane-PC"});
+  EXPECT_EQ(historyCaptions(lan.form().historyPage().lv_fileshist),
+            Strings{"Orvane-PC"});
   EXPECT_TRUE(lan.form().IgnoreLocal);
   lan.runUntil(4);
   EXPECT_FALSE(lan.form().IgnoreLocal);
-  EXPECT_EQ(historyCaptions(*lan.form().lv_fileshist),
+  EXPECT_EQ(historyCaptions(lan.form().historyPage().lv_fileshist),
             (Strings{"Orvane-PC", "ORVANE-PC", "127.0.0.1"}));
 }
 
@@ -101,7 +103,8 @@ TEST(FileLog, WithoutAHostNameOnlyTheLoopbackIsLocal) {
       programOptions({.hostNameFails = true}));
   EXPECT_EQ(lan.form().LocalHostName, "");
   lan.runUntil(2);
-  EXPECT_EQ(historyCaptions(*lan.form().lv_fileshist), Strings{""});
+  EXPECT_EQ(historyCaptions(lan.form().historyPage().lv_fileshist),
+            Strings{""});
 }
 
 TEST(FileLog, LongPathsAndUserNamesAreLoggedOnce) {
@@ -114,8 +117,8 @@ TEST(FileLog, LongPathsAndUserNamesAreLoggedOnce) {
   lan.runUntil(30);
   EXPECT_EQ(fileBytes(logPath(lan)),
             "[ 9:00:01  05.03.26] [PC1] " + path.substr(0, 255) + "\r\n");
-  ASSERT_EQ(lan.form().lv_fileshist->count(), 1);
-  EXPECT_EQ(lan.form().lv_fileshist->item(0).subItems.at(0), path);
+  ASSERT_EQ(lan.form().historyPage().lv_fileshist.count(), 1);
+  EXPECT_EQ(lan.form().historyPage().lv_fileshist.item(0).subItems.at(0), path);
 }
 
 TEST(FileLog, WithLoggingOffNothingIsRecordedAndEmptyConnectionsLeaveNoRow) {
@@ -129,15 +132,17 @@ TEST(FileLog, WithLoggingOffNothingIsRecordedAndEmptyConnectionsLeaveNoRow) {
       "8 disconnect PC2 petr\n",
       programOptions({.logging = false}));
   lan.runUntil(5);
-  EXPECT_EQ(lan.form().lv_fileshist->count(), 0);
-  EXPECT_EQ(lan.form().lv_connhist->count(), 0);
+  EXPECT_EQ(lan.form().historyPage().lv_fileshist.count(), 0);
+  EXPECT_EQ(lan.form().historyPage().lv_connhist.count(), 0);
   EXPECT_FALSE(std::filesystem::exists(logPath(lan)));
   EXPECT_EQ(lan.form().connections->fileOpeningsCounted(), 0u);
 
   // Switched on by its check box, the log records from the next cycle.
   lan.runUntil(10);
-  EXPECT_EQ(historyCaptions(*lan.form().lv_fileshist), Strings{"PC2"});
-  EXPECT_EQ(historyCaptions(*lan.form().lv_connhist), Strings{"PC2"});
+  EXPECT_EQ(historyCaptions(lan.form().historyPage().lv_fileshist),
+            Strings{"PC2"});
+  EXPECT_EQ(historyCaptions(lan.form().historyPage().lv_connhist),
+            Strings{"PC2"});
   EXPECT_EQ(fileBytes(logPath(lan)),
             logText("[ 9:00:07  05.03.26] [PC2] C:\\b.doc\r\n"));
 }
@@ -148,14 +153,16 @@ TEST(FileLog, ALogThatCannotBeOpenedLosesOnlyTheLine) {
       "0 open 1 PC1 ivan C:\\a.doc\n"
       "4 open 2 PC1 ivan C:\\b.doc\n",
       programOptions({}));
-  lan.form().t_log->setText(lan.programDir().string());
+  lan.form().settingsPage().t_log.setText(lan.programDir().string());
   lan.runUntil(2);
-  EXPECT_EQ(historyCaptions(*lan.form().lv_fileshist), Strings{"PC1"});
+  EXPECT_EQ(historyCaptions(lan.form().historyPage().lv_fileshist),
+            Strings{"PC1"});
   EXPECT_EQ(lan.form().connections->active(0).filesOpened, 1u);
   EXPECT_EQ(lan.form().cycleCounters.loggedOpeningsThisMinute, 1u);
 
   // The next line goes to whatever the box names then.
-  lan.form().t_log->setText((lan.programDir() / "second.log").string());
+  lan.form().settingsPage().t_log.setText(
+      (lan.programDir() / "second.log").string());
   lan.runUntil(5);
   EXPECT_EQ(fileBytes(lan.programDir() / "second.log"),
             logText("[ 9:00:04  05.03.26] [PC1] C:\\b.doc\r\n"));

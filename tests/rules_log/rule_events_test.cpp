@@ -144,7 +144,7 @@ TEST(RuleEvents, OnceRulesActOnceAndLeaveTheTableAndTheFile) {
                                               warning("10.0.0.11", "второе"),
                                               warning("10.0.0.11", "всегда"),
                                               warning("10.0.0.12", "всегда")}));
-  const ui::ListView& list = *lan.form().lv_rules;
+  const ui::ListView& list = lan.form().securityPage().lv_rules;
   ASSERT_EQ(list.count(), 2);
   EXPECT_EQ(list.item(0).subItems.at(1), "всегда");
   EXPECT_EQ(list.item(1).subItems.at(1), "никогда");
@@ -173,7 +173,7 @@ TEST(RuleEvents, AnActionThatLetsFurtherEventsRunCannotRepeatAOnceRule) {
   EXPECT_EQ(lan.calls("PlaySound"), (Strings{R"(["once.wav"])"}));
   EXPECT_EQ(lan.calls("MessageBox"), (Strings{warning("10.0.0.11", "всегда"),
                                               warning("10.0.0.11", "всегда")}));
-  ASSERT_EQ(lan.form().lv_rules->count(), 1);
+  ASSERT_EQ(lan.form().securityPage().lv_rules.count(), 1);
   EXPECT_EQ(lan.form().rules->rule(0).actionParam, "всегда");
 }
 

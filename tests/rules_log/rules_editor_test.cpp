@@ -13,50 +13,51 @@ using Strings = std::vector<std::string>;
 void addRule(TForm1& form, const std::string& address, int event,
              const std::string& eventParam, int action,
              const std::string& actionParam, int useItem) {
-  form.t_user->setText(address);
-  form.cb_event->setItemIndex(event);
-  form.t_parame->setText(eventParam);
-  form.cb_actions->setItemIndex(action);
-  form.cb_actions->onChange();
-  form.t_param->setText(actionParam);
-  form.rg1->setItemIndex(useItem);
-  form.b_addrule->click();
+  form.securityPage().t_user.setText(address);
+  form.securityPage().cb_event.setItemIndex(event);
+  form.securityPage().t_parame.setText(eventParam);
+  form.securityPage().cb_actions.setItemIndex(action);
+  form.securityPage().cb_actions.onChange();
+  form.securityPage().t_param.setText(actionParam);
+  form.securityPage().rg1.setItemIndex(useItem);
+  form.securityPage().b_addrule.click();
 }
 
 TEST(RulesEditor, TheTabOffersTheEventsActionsAndUses) {
   LanForm lan("", programOptions({}));
   TForm1& form = lan.form();
-  EXPECT_EQ(form.cb_event->items(),
+  EXPECT_EQ(form.securityPage().cb_event.items(),
             (Strings{"Подключился", "Открыл файл c расширением",
                      "Время соединения = (сек)"}));
-  EXPECT_EQ(form.cb_actions->items(),
+  EXPECT_EQ(form.securityPage().cb_actions.items(),
             (Strings{"Отключить пользователя", "Проиграть звук",
                      "Вывести на экран предупреждение"}));
-  EXPECT_EQ(form.rg1->caption(), "Использовать обработку");
-  EXPECT_EQ(form.rg1->items(), (Strings{"Один раз", "Постоянно"}));
-  EXPECT_EQ(form.rg1->itemIndex(), 1);
+  EXPECT_EQ(form.securityPage().rg1.caption(), "Использовать обработку");
+  EXPECT_EQ(form.securityPage().rg1.items(),
+            (Strings{"Один раз", "Постоянно"}));
+  EXPECT_EQ(form.securityPage().rg1.itemIndex(), 1);
   Strings columns;
-  for (const ui::ListColumn& column : form.lv_rules->columns())
+  for (const ui::ListColumn& column : form.securityPage().lv_rules.columns())
     columns.push_back(column.caption);
   EXPECT_EQ(columns,
             (Strings{"IP", "Событие", "Параметр", "Действие", "Использовать"}));
-  EXPECT_EQ(form.lv_rules->columns().front().width, 120);
-  EXPECT_EQ(form.lv_rules->columns().back().width, 90);
-  EXPECT_EQ(form.b_addrule->caption(), "Добавить");
-  EXPECT_EQ(form.b_delrule->caption(), "Удалить");
+  EXPECT_EQ(form.securityPage().lv_rules.columns().front().width, 120);
+  EXPECT_EQ(form.securityPage().lv_rules.columns().back().width, 90);
+  EXPECT_EQ(form.securityPage().b_addrule.caption(), "Добавить");
+  EXPECT_EQ(form.securityPage().b_delrule.caption(), "Удалить");
 
   // The label in front of the action's parameter follows the action.
-  form.cb_actions->setItemIndex(1);
-  form.cb_actions->onChange();
-  EXPECT_EQ(form.lb_param->caption(), "Имя файла:");
-  EXPECT_EQ(form.t_param->text(), "sound1.wav");
-  form.cb_actions->setItemIndex(2);
-  form.cb_actions->onChange();
-  EXPECT_EQ(form.lb_param->caption(), "Текст:");
-  form.cb_actions->setItemIndex(0);
-  form.cb_actions->onChange();
-  EXPECT_EQ(form.lb_param->caption(), "Нет");
-  EXPECT_EQ(form.t_param->text(), "sound1.wav");
+  form.securityPage().cb_actions.setItemIndex(1);
+  form.securityPage().cb_actions.onChange();
+  EXPECT_EQ(form.securityPage().lb_param.caption(), "Имя файла:");
+  EXPECT_EQ(form.securityPage().t_param.text(), "sound1.wav");
+  form.securityPage().cb_actions.setItemIndex(2);
+  form.securityPage().cb_actions.onChange();
+  EXPECT_EQ(form.securityPage().lb_param.caption(), "Текст:");
+  form.securityPage().cb_actions.setItemIndex(0);
+  form.securityPage().cb_actions.onChange();
+  EXPECT_EQ(form.securityPage().lb_param.caption(), "Нет");
+  EXPECT_EQ(form.securityPage().t_param.text(), "sound1.wav");
 }
 
 TEST(RulesEditor, AddedRulesActAndAreWrittenAtExit) {
@@ -73,7 +74,7 @@ TEST(RulesEditor, AddedRulesActAndAreWrittenAtExit) {
 
   // A loaded rule shows its event parameter after the event; an added one
   // the event alone. Nothing chosen shows as empty text.
-  const ui::ListView& list = *form.lv_rules;
+  const ui::ListView& list = form.securityPage().lv_rules;
   ASSERT_EQ(list.count(), 4);
   EXPECT_EQ(listViewRow(list, 0),
             (Strings{"*", "Подключился x", "старое",
@@ -106,9 +107,9 @@ TEST(RulesEditor, TheTableHoldsSixtyFourRules) {
   TForm1& form = lan.form();
   for (int i = 0; i < 65; ++i)
     addRule(form, "10.0.0." + std::to_string(i), 0, "", 2, "", 1);
-  EXPECT_EQ(form.lv_rules->count(), 64);
+  EXPECT_EQ(form.securityPage().lv_rules.count(), 64);
   EXPECT_EQ(form.rules->count(), 64u);
-  EXPECT_EQ(form.lv_rules->item(63).caption, "10.0.0.63");
+  EXPECT_EQ(form.securityPage().lv_rules.item(63).caption, "10.0.0.63");
 }
 
 TEST(RulesEditor, DeletingAndCopyingWorkOnTheSelectedRow) {
@@ -119,32 +120,33 @@ TEST(RulesEditor, DeletingAndCopyingWorkOnTheSelectedRow) {
   addRule(form, "10.0.0.7", 0, "", 0, "", 1);
 
   // Nothing selected: nothing happens.
-  form.b_delrule->click();
-  form.lv_rules->onDblClick();
-  EXPECT_EQ(form.lv_rules->count(), 3);
-  EXPECT_EQ(form.t_user->text(), "10.0.0.7");
+  form.securityPage().b_delrule.click();
+  form.securityPage().lv_rules.onDblClick();
+  EXPECT_EQ(form.securityPage().lv_rules.count(), 3);
+  EXPECT_EQ(form.securityPage().t_user.text(), "10.0.0.7");
 
-  form.lv_rules->setSelected(1);
-  form.lv_rules->onDblClick();
-  EXPECT_EQ(form.t_user->text(), "10.0.0.6");
-  EXPECT_EQ(form.cb_event->text(), "Время соединения = (сек)");
-  EXPECT_EQ(form.cb_event->itemIndex(), 2);
-  EXPECT_EQ(form.t_param->text(), "Пора");
-  EXPECT_EQ(form.cb_actions->itemIndex(), 2);
+  form.securityPage().lv_rules.setSelected(1);
+  form.securityPage().lv_rules.onDblClick();
+  EXPECT_EQ(form.securityPage().t_user.text(), "10.0.0.6");
+  EXPECT_EQ(form.securityPage().cb_event.text(), "Время соединения = (сек)");
+  EXPECT_EQ(form.securityPage().cb_event.itemIndex(), 2);
+  EXPECT_EQ(form.securityPage().t_param.text(), "Пора");
+  EXPECT_EQ(form.securityPage().cb_actions.itemIndex(), 2);
 
   // A loaded row's event column names no item of the event list.
-  form.lv_rules->setSelected(0);
-  form.lv_rules->onDblClick();
-  EXPECT_EQ(form.t_user->text(), "10.0.0.5");
-  EXPECT_EQ(form.cb_event->text(), "Открыл файл c расширением xls");
-  EXPECT_EQ(form.cb_event->itemIndex(), -1);
-  EXPECT_EQ(form.t_param->text(), "a.wav");
-  EXPECT_EQ(form.cb_actions->text(), "Проиграть звук");
+  form.securityPage().lv_rules.setSelected(0);
+  form.securityPage().lv_rules.onDblClick();
+  EXPECT_EQ(form.securityPage().t_user.text(), "10.0.0.5");
+  EXPECT_EQ(form.securityPage().cb_event.text(),
+            "Открыл файл c расширением xls");
+  EXPECT_EQ(form.securityPage().cb_event.itemIndex(), -1);
+  EXPECT_EQ(form.securityPage().t_param.text(), "a.wav");
+  EXPECT_EQ(form.securityPage().cb_actions.text(), "Проиграть звук");
 
-  form.lv_rules->setSelected(1);
-  form.b_delrule->click();
-  ASSERT_EQ(form.lv_rules->count(), 2);
-  EXPECT_EQ(form.lv_rules->item(1).caption, "10.0.0.7");
+  form.securityPage().lv_rules.setSelected(1);
+  form.securityPage().b_delrule.click();
+  ASSERT_EQ(form.securityPage().lv_rules.count(), 2);
+  EXPECT_EQ(form.securityPage().lv_rules.item(1).caption, "10.0.0.7");
   EXPECT_EQ(form.rules->rule(1).address, "10.0.0.7");
 }
 

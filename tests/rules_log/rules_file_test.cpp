@@ -23,8 +23,8 @@ TEST(RulesFile, AtMostSixtyFourRulesAreLoaded) {
   for (int i = 64; i < 70; ++i)
     beyond += ruleRecord(0, 2, "10.0.0." + std::to_string(i), "", "", 255);
   LanForm lan("", programOptions({.rulesFile = first64 + beyond}));
-  ASSERT_EQ(lan.form().lv_rules->count(), 64);
-  EXPECT_EQ(lan.form().lv_rules->item(63).caption, "10.0.0.63");
+  ASSERT_EQ(lan.form().securityPage().lv_rules.count(), 64);
+  EXPECT_EQ(lan.form().securityPage().lv_rules.item(63).caption, "10.0.0.63");
 
   lan.form().window().close();
   EXPECT_EQ(fileBytes(lan.programDir() / "rules"), first64);
@@ -37,7 +37,7 @@ TEST(RulesFile, LongLinesAreCutToTheirFieldsWithoutShiftingLaterRules) {
                   {.rulesFile = ruleRecord(1, 2, "10.0.0.11-and-more", longText,
                                            repeated("ё", 40), 255) +
                                 ruleRecord(0, 2, "*", "второе", "", 255)}));
-  const ui::ListView& list = *lan.form().lv_rules;
+  const ui::ListView& list = lan.form().securityPage().lv_rules;
   ASSERT_EQ(list.count(), 2);
   EXPECT_EQ(
       listViewRow(list, 0),
@@ -57,8 +57,9 @@ TEST(RulesFile, LineEndsMayBeBareAndTheLastMayBeMissing) {
       "0 host PC1 10.0.0.11\n2 connect PC1 ivan\n4 connect PC1 petr\n",
       programOptions({.rulesFile = cp1251("0\n2\n*\nснова\n\n255\r\n"
                                           "0\r\n2\r\n*\r\nраз\r\n\r\n1")}));
-  ASSERT_EQ(lan.form().lv_rules->count(), 2);
-  EXPECT_EQ(lan.form().lv_rules->item(1).subItems.at(3), "Один раз");
+  ASSERT_EQ(lan.form().securityPage().lv_rules.count(), 2);
+  EXPECT_EQ(lan.form().securityPage().lv_rules.item(1).subItems.at(3),
+            "Один раз");
   lan.runUntil(5);
   EXPECT_EQ(lan.calls("MessageBox"),
             (Strings{warning("10.0.0.11", "снова"), warning("10.0.0.11", "раз"),
@@ -76,7 +77,7 @@ TEST(RulesFile, EventsAndActionsPastTheListsNeverMatch) {
                         ruleRecord(0, 7, "*", "x.wav", "", 255) +
                         cp1251("abc\r\n1\r\n*\r\nx.wav\r\n\r\n255\r\n") +
                         ruleRecord(0, 2, "*", "годится", "", 255)}));
-  const ui::ListView& list = *lan.form().lv_rules;
+  const ui::ListView& list = lan.form().securityPage().lv_rules;
   ASSERT_EQ(list.count(), 4);
   EXPECT_EQ(listViewRow(list, 0),
             (Strings{"*", " p", "семь", "Вывести на экран предупреждение",
@@ -109,7 +110,7 @@ TEST(RulesFile, TheUseIsKeptAsItsLowEightBits) {
                                    ruleRecord(0, 2, "*", "раз", "", 257) +
                                    cp1251("0\r\n2\r\n*\r\nнет\r\n"
                                           "\r\nx\r\n")}));
-  const ui::ListView& list = *lan.form().lv_rules;
+  const ui::ListView& list = lan.form().securityPage().lv_rules;
   ASSERT_EQ(list.count(), 4);
   EXPECT_EQ(list.item(0).subItems.at(3), "Постоянно");
   EXPECT_EQ(list.item(2).subItems.at(3), "Один раз");
@@ -127,7 +128,7 @@ TEST(RulesFile, TheUseIsKeptAsItsLowEightBits) {
 
 TEST(RulesFile, NoFileMeansNoRulesAndAnUnfinishedRecordIsDropped) {
   LanForm none("", programOptions({}));
-  EXPECT_EQ(none.form().lv_rules->count(), 0);
+  EXPECT_EQ(none.form().securityPage().lv_rules.count(), 0);
   none.form().window().close();
   EXPECT_TRUE(std::filesystem::exists(none.programDir() / "rules"));
   EXPECT_EQ(fileBytes(none.programDir() / "rules"), "");
@@ -135,7 +136,7 @@ TEST(RulesFile, NoFileMeansNoRulesAndAnUnfinishedRecordIsDropped) {
   LanForm cut(
       "", programOptions({.rulesFile = ruleRecord(0, 2, "*", "a", "", 255) +
                                        cp1251("0\r\n2\r\n*\r\nb\r\n\r\n")}));
-  EXPECT_EQ(cut.form().lv_rules->count(), 1);
+  EXPECT_EQ(cut.form().securityPage().lv_rules.count(), 1);
 }
 
 TEST(RulesFile, ARulesFileThatCannotBeWrittenIsSkippedAtExit) {
@@ -147,7 +148,7 @@ TEST(RulesFile, ARulesFileThatCannotBeWrittenIsSkippedAtExit) {
     std::filesystem::create_directory(dir / "rules");
   };
   LanForm lan("", options);
-  lan.form().b_addrule->click();
+  lan.form().securityPage().b_addrule.click();
   lan.form().window().close();
   EXPECT_TRUE(lan.form().window().closed());
   EXPECT_TRUE(std::filesystem::is_directory(lan.programDir() / "rules"));

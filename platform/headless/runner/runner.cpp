@@ -153,7 +153,7 @@ class Run {
 
   // The run is over when it was ended, or when the program closed its
   // window itself (the main menu's exit, chosen or by its shortcut).
-  bool over() const { return ended_ || form_->Form1->closed(); }
+  bool over() const { return ended_ || form_->mainWindow().Form1.closed(); }
 
   // The window opens from the tray as a double click opens it, once the
   // start-up has hidden it there.

@@ -39,16 +39,16 @@ std::vector<std::wstring> outside(HWND page, RECT client) {
 TEST(MainFormOnWine, EveryControlOfEveryPageLiesInsideTheClientArea) {
   MainForm main;
   TForm1& form = main.form;
-  form.Form1->setWindowState(ui::WindowState::normal);
+  form.mainWindow().Form1.setWindowState(ui::WindowState::normal);
   pumpMessages();
-  HWND window = windowOf(*form.Form1);
+  HWND window = windowOf(form.mainWindow().Form1);
   RECT client;
   GetClientRect(window, &client);
   MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
-  for (int page = 0; page < form.stranichki->pageCount(); ++page) {
-    form.stranichki->setActivePage(page);
+  for (int page = 0; page < form.mainWindow().stranichki.pageCount(); ++page) {
+    form.mainWindow().stranichki.setActivePage(page);
     pumpMessages();
-    HWND pageWindow = windowOf(form.stranichki->page(page));
+    HWND pageWindow = windowOf(form.mainWindow().stranichki.page(page));
     // Inside the page too: the page control's frame would cut the rest.
     RECT pageRect;
     RECT shown;
@@ -63,7 +63,7 @@ TEST(MainFormOnWine, EveryControlOfEveryPageLiesInsideTheClientArea) {
 TEST(MainFormOnWine, TheTimeColumnHoldsTheTimeAsThisSystemWritesIt) {
   MainForm main;
   const std::string now = main.locale.longTime({2026, 1, 1, 10, 58, 58, 0, 4});
-  ui::StringGrid& conns = *main.form.st_conns;
+  ui::StringGrid& conns = main.form.connectionsPage().st_conns;
   EXPECT_LE(conns.textWidth(now) + 2, conns.colWidth(7)) << now;
 }
 

@@ -23,7 +23,7 @@ std::string joined(const std::vector<std::string>& lines) {
 TEST(TextsOnWine, EveryPageShowsItsTextsWhole) {
   MainForm main;
   TForm1& form = main.form;
-  form.Form1->setWindowState(ui::WindowState::normal);
+  form.mainWindow().Form1.setWindowState(ui::WindowState::normal);
   pumpMessages();
   // Each page, and each tab of the security page's own page control.
   const auto walk = [](ui::PageControl& pages) {
@@ -35,15 +35,16 @@ TEST(TextsOnWine, EveryPageShowsItsTextsWhole) {
                                << pages.pageCaption(page) << "'" << joined(cut);
     }
   };
-  walk(*form.stranichki);
-  for (int page = 0; page < form.stranichki->pageCount(); ++page)
-    if (IsChild(windowOf(form.stranichki->page(page)),
-                windowOf(*form.PageControl1))) {
-      form.stranichki->setActivePage(page);
-      walk(*form.PageControl1);
+  walk(form.mainWindow().stranichki);
+  for (int page = 0; page < form.mainWindow().stranichki.pageCount(); ++page)
+    if (IsChild(windowOf(form.mainWindow().stranichki.page(page)),
+                windowOf(form.securityPage().PageControl1))) {
+      form.mainWindow().stranichki.setActivePage(page);
+      walk(form.securityPage().PageControl1);
     }
   // The grids' headers; their cells are cut on purpose, with a hint.
-  for (ui::StringGrid* grid : {form.st_conns, form.st_files}) {
+  for (ui::StringGrid* grid :
+       {&form.connectionsPage().st_conns, &form.connectionsPage().st_files}) {
     std::vector<std::string> cut;
     for (int col = 0; col < grid->colCount(); ++col) {
       const std::string& header = grid->cell(col, 0);
@@ -60,7 +61,8 @@ TEST(TextsOnWine, EveryPageShowsItsTextsWhole) {
 TEST(TextsOnWine, TheGraphsTimeLabelsEndInsideThePicture) {
   MainForm main;
   main.form.DrawActivityGraph();
-  const auto& image = dynamic_cast<const headless::Image&>(*main.form.Image1);
+  const auto& image =
+      dynamic_cast<const headless::Image&>(main.form.connectionsPage().Image1);
   ASSERT_EQ(image.texts().size(), 4u);
   for (const auto& label : image.texts())
     EXPECT_LE(label.at.x + image.textWidth(label.text), image.width())
@@ -95,7 +97,7 @@ void CALLBACK walkTheDialog(HWND, UINT, UINT_PTR timer, DWORD) {
 TEST(TextsOnWine, EveryDialogShowsItsTextsWhole) {
   MainForm main;
   TForm1& form = main.form;
-  form.Form1->setWindowState(ui::WindowState::normal);
+  form.mainWindow().Form1.setWindowState(ui::WindowState::normal);
   pumpMessages();
   const std::vector<std::pair<std::string, std::function<void()>>> dialogs = {
       {"net sender", [&] { form.mnu_netsendClick(); }},
