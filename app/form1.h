@@ -60,8 +60,6 @@ class TForm1 {
   StatisticsPageView statisticsPage();
   HistoryPageView historyPage();
 
-  ui::Menu* MainMenu1 = nullptr;
-  ui::MenuItem* mnu_exit = nullptr;
   std::unique_ptr<Timer> Timer1;
   std::unique_ptr<Timer> Timer3;
 
@@ -155,32 +153,9 @@ class TForm1 {
   // running service or one in the state given.
   void ServiceButtonFollows(admin::ServiceToggle mode, uint32_t alsoRunning);
   void RefreshStatistics();
-  ui::Menu* PopupMenu5 = nullptr;  // context menu of lv_shares
 
   bool HiddenInTray = false;
   std::unique_ptr<Timer> Timer4;
-  ui::Menu* PopupMenu1 = nullptr;  // the tray menu
-  ui::MenuItem* pm_open = nullptr;
-  ui::MenuItem* N49 = nullptr;  // "По файлам"
-  ui::MenuItem* N50 = nullptr;  // "По траффику"
-  ui::MenuItem* pm_closeall = nullptr;
-  ui::MenuItem* N2 = nullptr;
-  ui::MenuItem* N25 = nullptr;  // "по открытым файлам"
-  ui::MenuItem* N27 = nullptr;  // "по траффику"
-  ui::MenuItem* mnu_help = nullptr;
-  ui::MenuItem* N9 = nullptr;  // "Открыть" of st_conns
-  ui::MenuItem* mi_openpath = nullptr;
-  ui::MenuItem* mnu_about = nullptr;
-  ui::MenuItem* mnu_netsend = nullptr;
-  ui::MenuItem* mnu_pinger = nullptr;
-  ui::MenuItem* N20 = nullptr;
-  ui::MenuItem* mnu_traffic = nullptr;
-  ui::MenuItem* N31 = nullptr;
-  ui::MenuItem* mnu_report = nullptr;
-  ui::MenuItem* N21 = nullptr;
-  ui::MenuItem* N5 = nullptr;
-  ui::MenuItem* pm_sendmsg = nullptr;
-  ui::MenuItem* pm_ping = nullptr;
 
  private:
   void buildTrayMenu();
@@ -205,13 +180,7 @@ class TForm1 {
   void N33Click(int column);  // a column toggle of st_conns
   void N43Click(int column);  // a column toggle of st_files
 
-  ui::MenuItem* mnu_savecfg = nullptr;
   // Page "Безопасность", tab "По категориям": inverted list logic.
-  ui::Menu* PopupMenu3 = nullptr;  // context menu of st_conns
-  ui::Menu* PopupMenu2 = nullptr;  // context menu of st_files
-  // The "Столбцы..." items, by column: N33..N40 and N43..N46, N48.
-  std::array<ui::MenuItem*, 8> connsColumnItems{};
-  std::array<ui::MenuItem*, 5> filesColumnItems{};
 
   bool LogEnabled = false;   // Log/Use; follows logbox
   bool IgnoreLocal = false;  // Log/LocalCheck; follows cb_ignorelocal
@@ -256,14 +225,6 @@ class TForm1 {
   void LoadNameLists();
 
   std::unique_ptr<Timer> Timer2;
-  ui::Menu* PopupMenu4 = nullptr;  // context menu of both lists
-  ui::MenuItem* N7 = nullptr;
-  ui::MenuItem* N8 = nullptr;
-  ui::MenuItem* N4 = nullptr;
-  ui::MenuItem* N6 = nullptr;
-  ui::MenuItem* N47 = nullptr;
-  ui::MenuItem* N3 = nullptr;
-  ui::MenuItem* N26 = nullptr;
 
  private:
   void buildNameLists(ui::Container& page);
@@ -310,6 +271,46 @@ class TForm1 {
   void writeGridHeaders();
 
   // Controls, reached through the page views.
+  // The menus: the main menu, the tray menu and the context menus.
+  ui::Menu* MainMenu1 = nullptr;
+  ui::MenuItem* mnu_exit = nullptr;
+  ui::Menu* PopupMenu5 = nullptr;  // context menu of lv_shares
+  ui::Menu* PopupMenu1 = nullptr;  // the tray menu
+  ui::MenuItem* pm_open = nullptr;
+  ui::MenuItem* N49 = nullptr;  // "По файлам"
+  ui::MenuItem* N50 = nullptr;  // "По траффику"
+  ui::MenuItem* pm_closeall = nullptr;
+  ui::MenuItem* N2 = nullptr;
+  ui::MenuItem* N25 = nullptr;  // "по открытым файлам"
+  ui::MenuItem* N27 = nullptr;  // "по траффику"
+  ui::MenuItem* mnu_help = nullptr;
+  ui::MenuItem* N9 = nullptr;  // "Открыть" of st_conns
+  ui::MenuItem* mi_openpath = nullptr;
+  ui::MenuItem* mnu_about = nullptr;
+  ui::MenuItem* mnu_netsend = nullptr;
+  ui::MenuItem* mnu_pinger = nullptr;
+  ui::MenuItem* N20 = nullptr;
+  ui::MenuItem* mnu_traffic = nullptr;
+  ui::MenuItem* N31 = nullptr;
+  ui::MenuItem* mnu_report = nullptr;
+  ui::MenuItem* N21 = nullptr;
+  ui::MenuItem* N5 = nullptr;
+  ui::MenuItem* pm_sendmsg = nullptr;
+  ui::MenuItem* pm_ping = nullptr;
+  ui::MenuItem* mnu_savecfg = nullptr;
+  ui::Menu* PopupMenu3 = nullptr;  // context menu of st_conns
+  ui::Menu* PopupMenu2 = nullptr;  // context menu of st_files
+  // The "Столбцы..." items, by column: N33..N40 and N43..N46, N48.
+  std::array<ui::MenuItem*, 8> connsColumnItems{};
+  std::array<ui::MenuItem*, 5> filesColumnItems{};
+  ui::Menu* PopupMenu4 = nullptr;  // context menu of both lists
+  ui::MenuItem* N7 = nullptr;
+  ui::MenuItem* N8 = nullptr;
+  ui::MenuItem* N4 = nullptr;
+  ui::MenuItem* N6 = nullptr;
+  ui::MenuItem* N47 = nullptr;
+  ui::MenuItem* N3 = nullptr;
+  ui::MenuItem* N26 = nullptr;
   // The window.
   ui::Form* Form1 = nullptr;
   ui::PageControl* stranichki = nullptr;

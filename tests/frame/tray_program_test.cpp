@@ -114,13 +114,13 @@ TEST(TrayProgram, CloseAllItemFlipsItsMarkAndSetsTheCheckBox) {
       "3 ui tray menu pm_closeall\n");
   TForm1& form = lan.form();
   lan.runUntil(1);
-  EXPECT_TRUE(form.pm_closeall->checked());
+  EXPECT_TRUE(lan.menuItem("pm_closeall").checked());
   EXPECT_TRUE(form.settingsPage().SecurityCB1.checked());
   // The item does not follow the check box.
   lan.runUntil(2);
-  EXPECT_TRUE(form.pm_closeall->checked());
+  EXPECT_TRUE(lan.menuItem("pm_closeall").checked());
   lan.runUntil(3);
-  EXPECT_FALSE(form.pm_closeall->checked());
+  EXPECT_FALSE(lan.menuItem("pm_closeall").checked());
   EXPECT_FALSE(form.settingsPage().SecurityCB1.checked());
 }
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 namespace ov::test {
 
@@ -73,6 +74,12 @@ LanForm::LanForm(std::string_view scenario, LanFormOptions options)
   };
   if (options.beforeStart) options.beforeStart(dir_, lan_.world());
   form_ = std::make_unique<TForm1>(services_);
+}
+
+ui::MenuItem& LanForm::menuItem(const std::string& name) {
+  auto* item = windows_.registry().find<ui::MenuItem>(name);
+  if (item == nullptr) throw std::invalid_argument("no menu item " + name);
+  return *item;
 }
 
 LanForm::~LanForm() {

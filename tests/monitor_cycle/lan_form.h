@@ -62,6 +62,8 @@ class LanForm {
   HookedSound& sound() { return sound_; }
   headless::RecordingTray& tray() { return tray_; }
   headless::WindowSystem& windows() { return windows_; }
+  // A menu item of the window, by its name, as a user finds it.
+  ui::MenuItem& menuItem(const std::string& name);
   sim::SimRegistry& registry() { return lan_.registry(); }
   sim::SimServices& serviceManager() { return lan_.services(); }
   sim::SimIcmp& icmp() { return lan_.icmp(); }

@@ -69,13 +69,13 @@ TEST(NameListCommands, TenthNameTurnsAddOffForBothListsForGood) {
   TForm1& form = lan.form();
   EXPECT_EQ(form.securityPage().ListBox1.count(), 10);
   EXPECT_EQ(form.securityPage().ListBox1.item(9), "PC10");
-  EXPECT_FALSE(form.N7->enabled());
+  EXPECT_FALSE(lan.menuItem("N7").enabled());
   EXPECT_EQ(lan.calls("InputBox").size(), 10u);
 
   lan.runUntil(1);
   EXPECT_EQ(form.securityPage().ListBox1.count(), 9);
   EXPECT_EQ(form.securityPage().ListBox1.item(0), "PC2");
-  EXPECT_FALSE(form.N7->enabled());
+  EXPECT_FALSE(lan.menuItem("N7").enabled());
   EXPECT_EQ(listItems(form.securityPage().ListBox2), Lines{"petr"});
   EXPECT_EQ(lan.calls("InputBox").size(), 10u);
 }
@@ -162,15 +162,15 @@ TEST(NameListCommands, InvertedLogicRenamesTheGroupAndTheGridItem) {
             "Мочить компьютеры:");
   EXPECT_EQ(form.securityPage().gb_kickusers.caption(),
             "Мочить пользователей:");
-  EXPECT_EQ(form.N6->caption(), "Добавить в...");
+  EXPECT_EQ(lan.menuItem("N6").caption(), "Добавить в...");
   lan.runUntil(1);
   EXPECT_EQ(form.securityPage().gb_kickcomputers.caption(),
             "Не мочить компьютеры:");
-  EXPECT_EQ(form.N6->caption(), "Добавить в 'Не мочить компьютеры:'");
+  EXPECT_EQ(lan.menuItem("N6").caption(), "Добавить в 'Не мочить компьютеры:'");
   lan.runUntil(2);
   EXPECT_EQ(form.securityPage().gb_kickcomputers.caption(),
             "Мочить компьютеры:");
-  EXPECT_EQ(form.N6->caption(), "Добавить в 'Мочить компьютеры:'");
+  EXPECT_EQ(lan.menuItem("N6").caption(), "Добавить в 'Мочить компьютеры:'");
 
   LanFormOptions inverted;
   inverted.beforeStart = [](const std::filesystem::path& dir, sim::World&) {
@@ -180,7 +180,8 @@ TEST(NameListCommands, InvertedLogicRenamesTheGroupAndTheGridItem) {
   EXPECT_TRUE(atStart.form().securityPage().sec_logic.checked());
   EXPECT_EQ(atStart.form().securityPage().gb_kickcomputers.caption(),
             "Не мочить компьютеры:");
-  EXPECT_EQ(atStart.form().N6->caption(), "Добавить в 'Не мочить компьютеры:'");
+  EXPECT_EQ(atStart.menuItem("N6").caption(),
+            "Добавить в 'Не мочить компьютеры:'");
 }
 
 }  // namespace
