@@ -180,8 +180,6 @@ class TForm1 {
   void N33Click(int column);  // a column toggle of st_conns
   void N43Click(int column);  // a column toggle of st_files
 
-  // Page "Безопасность", tab "По категориям": inverted list logic.
-
   bool LogEnabled = false;   // Log/Use; follows logbox
   bool IgnoreLocal = false;  // Log/LocalCheck; follows cb_ignorelocal
   int AutoKick = 1;          // Kick/AutoKick: idle kick on when not 0
