@@ -16,6 +16,7 @@
 #include "admin/share_editor.h"
 #include "admin/share_list.h"
 #include "app/cell_hint.h"
+#include "app/form_parts.h"
 #include "app/page_views.h"
 #include "app/services.h"
 #include "app/ttray.h"
@@ -43,55 +44,22 @@ class TForm1 {
 
   ui::Form& window() { return *Form1; }
 
-  // Event handlers.
+  // ---- Event handlers, by the names the window gives them.
   void FormCreate();
   bool FormCloseQuery();
+  void FormResize();
   void Timer1Timer();
+  void Timer2Timer();  // the minute tick
   void Timer3Timer();
+  void Timer4Timer();
   void Edit1KeyPress(char key);
   void mnu_exitClick();
-
-  // The window and its pages, each as a view of its controls.
-  MainWindowView mainWindow();
-  ConnectionsPageView connectionsPage();
-  SecurityPageView securityPage();
-  ResourcesPageView resourcesPage();
-  SettingsPageView settingsPage();
-  StatisticsPageView statisticsPage();
-  HistoryPageView historyPage();
-
-  std::unique_ptr<Timer> Timer1;
-  std::unique_ptr<Timer> Timer3;
-
-  // The notification-area icon.
-  std::unique_ptr<TTRAY> tray;
-
-  // The session monitor: what the cycle keeps between ticks, the steps it
-  // hands sessions and files to, and the cycle itself.
-  monitor::WatchedServer watchedServer;
-  monitor::CycleCounters cycleCounters;
-  monitor::SessionAddresses sessionAddresses;
-  std::unique_ptr<monitor::ConnectionTable> connections;
-  std::unique_ptr<monitor::AccessPolicy> accessPolicy;
-  std::unique_ptr<monitor::RuleTable> rules;
-  std::unique_ptr<monitor::FileLog> fileLog;
-  std::unique_ptr<monitor::MonitorCycle> monitorCycle;
-
-  // The hint over a cut cell of either grid.
-  void CreateCellHint();
-  void st_filesMouseMove(const ui::StringGrid& grid, ui::Point client);
-  std::unique_ptr<CellHint> cellHint;
-
-  // Seconds counted by Timer1 since start.
-  uint32_t UptimeSeconds = 0;
-
-  // ---- The program in the notification area: the start timer, the hidden
-  // state, the close box, the tray icon's clicks and menu, the hot keys.
-  void Timer4Timer();
-  void HideToTray();
-  void RestoreFromTray();
+  void stranichkiChange();
   // The close box hides the window while Close_minim is checked.
   bool WMSysCommand(unsigned command);
+  void st_filesMouseMove(const ui::StringGrid& grid, ui::Point client);
+  void Image1MouseMove(ui::Point point);
+  // The tray icon and its menu.
   void TrayDblClick();
   void pm_openClick();      // "Открыть"
   void pm_closeallClick();  // "Закр. доступ всем"
@@ -103,73 +71,23 @@ class TForm1 {
   void mi_openpathClick();  // the folder of an open file
   // The tools menu.
   void mnu_netsendClick();
-  admin::MessengerContext messengerContext();
   void mnu_pingerClick();
-  admin::PingerContext pingerContext();
   void N20Click();
   void mnu_trafficClick();
   void N31Click();
   void mnu_reportClick();
   void N21Click();
+  void mnu_aboutClick();
+  void mnu_savecfgClick();
   // The log search buttons.
   void tmpbClick(ui::Button& button);
-  void mnu_aboutClick();
-  void RegisterHotKeys();
-  void HotKeyPressed(int id);
-  void b_reghkClick();
-  void CheckAutoRun();  // at start: the box follows the Run key's value
-  void AutoRunClick();
   // The button handler the tool dialogs share.
   void DialogButtonClick(ui::Button& button);
-  // The controls of the run-time dialog that is open, and what the dialog
-  // button handler does for each tool's button.
-  admin::CurrentDialog currentDialog;
-  admin::DialogBranches dialogBranches;
-
-  // ---- The activity graph beside the open-files grid.
-  void ClearActivityHistory();
-  void DrawActivityGraph();
-  void Image1MouseMove(ui::Point point);
-  ActivityHistory activity;
-  std::unique_ptr<HoverWatch> hoverWatch;
-
-  // ---- The layout and the pages: resizing, the page switch, the shares
-  // page's controls and menu.
-  void FormResize();
-  void stranichkiChange();
-  void refreshsharesClick();  // the shares list, as "Обновить" refreshes it
-  void addresClick(admin::ShareEditorMode mode);
-  void addShareClick();
-  void editShareClick();
-  void saveresClick();
-  void N15Click();  // "Подключить сетевой диск"
-  void N51Click();  // "Открыть директорию с ресурсом"
-  void N16Click();  // "Удалить общий ресурс"
-  admin::ShareEditorContext shareEditorContext();
-  admin::ShareListSource shareListSource();
-  void ShowServerServiceState();  // Button111's caption on the settings page
-  void Button111Click();          // pauses or continues the server service
-  // Runs the service routine and sets Button111's caption: "pause" for a
-  // running service or one in the state given.
-  void ServiceButtonFollows(admin::ServiceToggle mode, uint32_t alsoRunning);
-  void RefreshStatistics();
-
-  bool HiddenInTray = false;
-  std::unique_ptr<Timer> Timer4;
-
- private:
-  void buildTrayMenu();
-  void buildToolsMenu();
-
- public:
-  // ---- End of the notification-area block.
-
-  // ---- Configuration "OV.CFG": loading and saving, the settings kept
-  // outside their controls, the column toggles and the traffic settings.
-  void LoadSettings();
-  void SaveDisplaySettings();
-  void SaveAllSettings();
-  void mnu_savecfgClick();
+  void TrOkClick();  // the traffic settings' "Ok"
+  // The hot keys and the settings page.
+  void HotKeyPressed(int id);
+  void b_reghkClick();
+  void AutoRunClick();
   void logboxClick();
   void cb_ignorelocalClick();
   void mochilkaboxClick();
@@ -177,9 +95,149 @@ class TForm1 {
   void tobnovlChange();
   void hk1Change();
   void hk2Change();
+  void Button111Click();      // pauses or continues the server service
   void N33Click(int column);  // a column toggle of st_conns
   void N43Click(int column);  // a column toggle of st_files
+  // The shares page.
+  void refreshsharesClick();  // the shares list, as "Обновить" refreshes it
+  void addShareClick();
+  void editShareClick();
+  void saveresClick();
+  void N15Click();  // "Подключить сетевой диск"
+  void N51Click();  // "Открыть директорию с ресурсом"
+  void N16Click();  // "Удалить общий ресурс"
+  // The grids' commands and the name lists.
+  void N4Click();   // "Мочить!": the selected client
+  void N3Click();   // "Закрыть файл": the selected open file
+  void N6Click();   // the selected client into the computer list
+  void N47Click();  // the selected connection's user into the user list
+  void N26Click();  // the selected open file's user into the user list
+  void N7Click();   // "Добавить" of PopupMenu4
+  void N8Click();   // "Удалить" of PopupMenu4
+  void sec_logicClick();
+  void save1butClick();
+  void save2Click();
+  // The rules editor.
+  void b_addruleClick();
+  void b_delruleClick();
+  void lv_rulesDblClick();
+  void cb_actionsChange();
+  // What the hot keys, the tray and the timers do besides.
+  void kickAll();
+  void HideToTray();
+  void RestoreFromTray();
+  void SaveAllSettings();
+  void DrawActivityGraph();
 
+  // ---- The window and its pages, each as a view of its controls.
+  MainWindowView mainWindow();
+  ConnectionsPageView connectionsPage();
+  SecurityPageView securityPage();
+  ResourcesPageView resourcesPage();
+  SettingsPageView settingsPage();
+  StatisticsPageView statisticsPage();
+  HistoryPageView historyPage();
+  // What it keeps besides its controls.
+  MonitorPartsView monitorParts();
+  KeptSettingsView keptSettings();
+  ToolDialogsView toolDialogs();
+  TrafficPartsView trafficParts();
+  RunStateView runState();
+
+ private:
+  // Building the window.
+  void buildMainMenu();
+  void buildTrayMenu();
+  void buildToolsMenu();
+  void buildColumnMenus();
+  void buildConnectionsPage(ui::Container& page);
+  void buildActivityGraph(ui::Container& page);
+  void fitTimeColumn();
+  void buildSecurityPage(ui::Container& page);
+  void buildNameLists(ui::Container& page);
+  void buildRulesPage(ui::Container& page);
+  void buildResourcesPage(ui::Container& page);
+  void buildSettingsPage(ui::Container& page);
+  void buildStatisticsPage(ui::Container& page);
+  void buildHistoryPage(ui::Container& page);
+  void buildMonitor();
+  void writeGridHeaders();
+  void addConnsCommandItems();
+  void addFilesCommandItems();
+  void connectSettingsHandlers();
+  void CreateCellHint();
+
+  // Configuration "OV.CFG" and the files beside the program.
+  void LoadSettings();
+  void SaveDisplaySettings();
+  std::string ConfigPath() const;
+  void loadHotKeys(const ConfigFile& cfg);
+  void loadColumnWidths(const ConfigFile& cfg);
+  void saveColumnWidths(const ConfigFile& cfg) const;
+  std::string TrafficLogPath() const;
+  std::string RulesPath() const;
+  std::string NameListPath(std::string_view name) const;
+  void LoadNameLists();
+  // Takes a grid name unless the list already holds it in any letter case.
+  void addNameOnce(ui::ListBox& list, const std::string& name);
+  // The list "Добавить" and "Удалить" act on: the list box the menu was
+  // opened over; none before it was opened.
+  ui::ListBox* namesMenuList() const;
+
+  // The tray, the hot keys and autorun.
+  void RegisterHotKeys();
+  void CheckAutoRun();  // at start: the box follows the Run key's value
+
+  // The pages' helpers.
+  void minuteSessions();  // the minute tick's session pass
+  void ClearActivityHistory();
+  void RefreshStatistics();
+  void addresClick(admin::ShareEditorMode mode);
+  admin::ShareEditorContext shareEditorContext();
+  admin::ShareListSource shareListSource();
+  admin::MessengerContext messengerContext();
+  admin::PingerContext pingerContext();
+  void ShowServerServiceState();  // Button111's caption on the settings page
+  // Runs the service routine and sets Button111's caption: "pause" for a
+  // running service or one in the state given.
+  void ServiceButtonFollows(admin::ServiceToggle mode, uint32_t alsoRunning);
+
+  // Timers and the notification-area icon.
+  std::unique_ptr<Timer> Timer1;
+  std::unique_ptr<Timer> Timer2;
+  std::unique_ptr<Timer> Timer3;
+  std::unique_ptr<Timer> Timer4;
+  std::unique_ptr<TTRAY> tray;
+  bool HiddenInTray = false;
+  // Seconds counted by Timer1 since start.
+  uint32_t UptimeSeconds = 0;
+
+  // The session monitor: what the cycle keeps between ticks, the steps it
+  // hands sessions and files to, and the cycle itself.
+  monitor::WatchedServer watchedServer;
+  monitor::CycleCounters cycleCounters;
+  monitor::SessionAddresses sessionAddresses;
+  std::unique_ptr<monitor::ConnectionTable> connections;
+  std::unique_ptr<monitor::AccessPolicy> accessPolicy;
+  std::unique_ptr<monitor::RuleTable> rules;
+  std::unique_ptr<monitor::FileLog> fileLog;
+  std::unique_ptr<monitor::MonitorCycle> monitorCycle;
+  // Upper case, taken once at start-up; empty when it cannot be read.
+  std::string LocalHostName;
+  // Share paths whose files are not logged; the share refresh fills it.
+  std::vector<std::string> UnloggedPaths;
+
+  // The hint over a cut cell of either grid.
+  std::unique_ptr<CellHint> cellHint;
+  // The controls of the run-time dialog that is open, and what the dialog
+  // button handler does for each tool's button.
+  admin::CurrentDialog currentDialog;
+  admin::DialogBranches dialogBranches;
+  // The activity graph beside the open-files grid.
+  ActivityHistory activity;
+  std::unique_ptr<HoverWatch> hoverWatch;
+
+  // Settings kept outside their controls.
   bool LogEnabled = false;   // Log/Use; follows logbox
   bool IgnoreLocal = false;  // Log/LocalCheck; follows cb_ignorelocal
   int AutoKick = 1;          // Kick/AutoKick: idle kick on when not 0
@@ -191,82 +249,6 @@ class TForm1 {
   uint16_t KickMod = 1;
   // The interface sampled for traffic and the traffic-log switches.
   TTraffic traffic{services_.interfaces, services_.clock};
-  void TrOkClick();  // the traffic settings' "Ok"
-  std::string TrafficLogPath() const;
-
- private:
-  std::string ConfigPath() const;
-  void buildColumnMenus();
-  void connectSettingsHandlers();
-  void loadHotKeys(const ConfigFile& cfg);
-  void loadColumnWidths(const ConfigFile& cfg);
-  void saveColumnWidths(const ConfigFile& cfg) const;
-  // ---- End of the configuration block.
-
- public:
-  // ---- Access policy and name lists: the minute tick's idle kick, kicking
-  // everybody, the grids' kick and close commands, the computer and user
-  // lists on the security page with their files "users" and "usrnames".
-  void Timer2Timer();     // the minute tick
-  void minuteSessions();  // its session pass
-  void kickAll();
-  void N4Click();   // "Мочить!": the selected client
-  void N3Click();   // "Закрыть файл": the selected open file
-  void N6Click();   // the selected client into the computer list
-  void N47Click();  // the selected connection's user into the user list
-  void N26Click();  // the selected open file's user into the user list
-  void N7Click();   // "Добавить" of PopupMenu4
-  void N8Click();   // "Удалить" of PopupMenu4
-  void sec_logicClick();
-  void save1butClick();
-  void save2Click();
-  void LoadNameLists();
-
-  std::unique_ptr<Timer> Timer2;
-
- private:
-  void buildNameLists(ui::Container& page);
-  void addConnsCommandItems();
-  void addFilesCommandItems();
-  std::string NameListPath(std::string_view name) const;
-  // Takes a grid name unless the list already holds it in any letter case.
-  void addNameOnce(ui::ListBox& list, const std::string& name);
-  // The list "Добавить" and "Удалить" act on: the list box the menu was
-  // opened over; none before it was opened.
-  ui::ListBox* namesMenuList() const;
-  // ---- End of the access policy and name lists block.
-
- public:
-  // ---- Universal rules and the file log: the rules editor on the tab
-  // "Универсальные" with the file "rules" beside the program, and the file
-  // log's inputs kept outside its controls.
-  void b_addruleClick();
-  void b_delruleClick();
-  void lv_rulesDblClick();
-  void cb_actionsChange();
-
-  // Upper case, taken once at start-up; empty when it cannot be read.
-  std::string LocalHostName;
-  // Share paths whose files are not logged; the share refresh fills it.
-  std::vector<std::string> UnloggedPaths;
-
- private:
-  void buildRulesPage(ui::Container& page);
-  std::string RulesPath() const;
-  // ---- End of the universal rules and file log block.
-
- private:
-  void buildMainMenu();
-  void buildConnectionsPage(ui::Container& page);
-  void buildActivityGraph(ui::Container& page);
-  void fitTimeColumn();
-  void buildSecurityPage(ui::Container& page);
-  void buildResourcesPage(ui::Container& page);
-  void buildSettingsPage(ui::Container& page);
-  void buildStatisticsPage(ui::Container& page);
-  void buildHistoryPage(ui::Container& page);
-  void buildMonitor();
-  void writeGridHeaders();
 
   // Controls, reached through the page views.
   // The menus: the main menu, the tray menu and the context menus.

@@ -56,4 +56,26 @@ HistoryPageView TForm1::historyPage() {
   return {*lv_connhist, *gb_fileshist, *lv_fileshist};
 }
 
+MonitorPartsView TForm1::monitorParts() {
+  return {watchedServer, cycleCounters, sessionAddresses, *connections,
+          *rules,        *monitorCycle, UnloggedPaths,    LocalHostName};
+}
+
+KeptSettingsView TForm1::keptSettings() {
+  return {LogEnabled, IgnoreLocal, AutoKick, KickTime,
+          Key,        Mod,         KickKey,  KickMod};
+}
+
+ToolDialogsView TForm1::toolDialogs() {
+  return {currentDialog, dialogBranches};
+}
+
+TrafficPartsView TForm1::trafficParts() {
+  return {traffic, activity, *hoverWatch};
+}
+
+RunStateView TForm1::runState() {
+  return {*Timer2, *Timer3, HiddenInTray, UptimeSeconds};
+}
+
 }  // namespace ov

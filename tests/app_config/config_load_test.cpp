@@ -14,16 +14,16 @@ TEST_F(ConfigTest, MissingFileGivesTheDefaultsAndTheFirstCloseCreatesIt) {
   TForm1& form = start().form;
   EXPECT_EQ(form.settingsPage().t_log.text(), "netfiles.log");
   EXPECT_FALSE(form.settingsPage().logbox.checked());
-  EXPECT_FALSE(form.LogEnabled);
+  EXPECT_FALSE(form.keptSettings().LogEnabled);
   EXPECT_FALSE(form.settingsPage().cb_logsys.checked());
   EXPECT_FALSE(form.settingsPage().cb_ignorelocal.checked());
   EXPECT_FALSE(form.settingsPage().cb_denyf.checked());
   EXPECT_EQ(form.settingsPage().n_denyf.value(), 0);
   EXPECT_TRUE(form.settingsPage().cb_lognullconn.checked());
   EXPECT_TRUE(form.settingsPage().mochilkabox.checked());
-  EXPECT_EQ(form.AutoKick, 1);
+  EXPECT_EQ(form.keptSettings().AutoKick, 1);
   EXPECT_EQ(form.settingsPage().kicktime.value(), 10);
-  EXPECT_EQ(form.KickTime, 10);
+  EXPECT_EQ(form.keptSettings().KickTime, 10);
   EXPECT_FALSE(form.securityPage().sec_logic.checked());
   EXPECT_FALSE(form.settingsPage().cb_kickpipe.checked());
   EXPECT_EQ(form.window().bounds().width, 580);
@@ -40,12 +40,12 @@ TEST_F(ConfigTest, MissingFileGivesTheDefaultsAndTheFirstCloseCreatesIt) {
   // The path column fills the grid at the window's size.
   EXPECT_EQ(form.connectionsPage().st_files.colWidth(4), 120);
   EXPECT_TRUE(form.statisticsPage().cb_statrefresh.checked());
-  EXPECT_EQ(form.Timer3->interval(), 1000u);
+  EXPECT_EQ(form.runState().Timer3.interval(), 1000u);
   EXPECT_EQ(form.settingsPage().tobnovl.value(), 1000);
-  EXPECT_EQ(form.traffic.interfaceName, "");
-  EXPECT_EQ(form.traffic.position, 0);
-  EXPECT_TRUE(form.traffic.logging);
-  EXPECT_EQ(form.traffic.logInterval, 0);
+  EXPECT_EQ(form.trafficParts().traffic.interfaceName, "");
+  EXPECT_EQ(form.trafficParts().traffic.position, 0);
+  EXPECT_TRUE(form.trafficParts().traffic.logging);
+  EXPECT_EQ(form.trafficParts().traffic.logInterval, 0);
   EXPECT_EQ(configBytes(), "<missing>");
 
   exitProgram();
@@ -56,7 +56,7 @@ TEST_F(ConfigTest, SectionAndKeyNamesMatchWithoutCase) {
   putConfig("[KICK]\r\nautokick=0\r\n[window]\r\nWIDTH=640\r\n");
   TForm1& form = start().form;
   EXPECT_FALSE(form.settingsPage().mochilkabox.checked());
-  EXPECT_EQ(form.AutoKick, 0);
+  EXPECT_EQ(form.keptSettings().AutoKick, 0);
   EXPECT_EQ(form.window().bounds().width, 640);
 
   // The keys keep the spelling they have in the file.
@@ -77,15 +77,15 @@ TEST_F(ConfigTest, CheckBoxesRunTheirHandlersWhenTheFileChangesThem) {
       "[Other]\r\nStatRefresh=0\r\n");
   TForm1& form = start().form;
   EXPECT_TRUE(form.settingsPage().logbox.checked());
-  EXPECT_TRUE(form.LogEnabled);
+  EXPECT_TRUE(form.keptSettings().LogEnabled);
   EXPECT_TRUE(form.settingsPage().cb_ignorelocal.checked());
-  EXPECT_TRUE(form.IgnoreLocal);
+  EXPECT_TRUE(form.keptSettings().IgnoreLocal);
   EXPECT_TRUE(form.settingsPage().cb_logsys.checked());
   EXPECT_TRUE(form.settingsPage().cb_denyf.checked());
   EXPECT_FALSE(form.settingsPage().cb_lognullconn.checked());
   // Checking the idle-kick box turns the switch to plain "on".
   EXPECT_TRUE(form.settingsPage().mochilkabox.checked());
-  EXPECT_EQ(form.AutoKick, 1);
+  EXPECT_EQ(form.keptSettings().AutoKick, 1);
   EXPECT_TRUE(form.securityPage().sec_logic.checked());
   EXPECT_TRUE(form.settingsPage().cb_kickpipe.checked());
   EXPECT_FALSE(form.settingsPage().Close_minim.checked());
@@ -99,16 +99,16 @@ TEST_F(ConfigTest, CheckBoxesRunTheirHandlersWhenTheFileChangesThem) {
   form.settingsPage().logbox.setChecked(false);
   form.settingsPage().cb_ignorelocal.setChecked(false);
   form.settingsPage().mochilkabox.setChecked(false);
-  EXPECT_FALSE(form.LogEnabled);
-  EXPECT_FALSE(form.IgnoreLocal);
-  EXPECT_EQ(form.AutoKick, 0);
+  EXPECT_FALSE(form.keptSettings().LogEnabled);
+  EXPECT_FALSE(form.keptSettings().IgnoreLocal);
+  EXPECT_EQ(form.keptSettings().AutoKick, 0);
 }
 
 TEST_F(ConfigTest, AutoKickTwoIsSavedAsOne) {
   putConfig("[Kick]\r\nAutoKick=2\r\n");
   TForm1& form = start().form;
   EXPECT_TRUE(form.settingsPage().mochilkabox.checked());
-  EXPECT_EQ(form.AutoKick, 1);
+  EXPECT_EQ(form.keptSettings().AutoKick, 1);
   form.SaveAllSettings();
   EXPECT_EQ(configBytes().find("[Kick]\r\nAutoKick=1\r\nKickTime=10\r\n"), 0u)
       << configBytes();
@@ -162,10 +162,10 @@ TEST_F(ConfigTest, SpinBoxesBringValuesWithinTheirBounds) {
       "[Timer]\r\nRefresh=abc\r\n[Kick]\r\nKickTime=400\r\n"
       "[Log]\r\nOpenFiles=5000\r\n");
   TForm1* form = &start().form;
-  EXPECT_EQ(form->Timer3->interval(), 100u);
+  EXPECT_EQ(form->runState().Timer3.interval(), 100u);
   EXPECT_EQ(form->settingsPage().tobnovl.value(), 100);
   EXPECT_EQ(form->settingsPage().kicktime.value(), 360);
-  EXPECT_EQ(form->KickTime, 360);
+  EXPECT_EQ(form->keptSettings().KickTime, 360);
   EXPECT_EQ(form->settingsPage().n_denyf.value(), 1000);
   form->SaveAllSettings();
   const std::string bytes = configBytes();
@@ -179,24 +179,24 @@ TEST_F(ConfigTest, SpinBoxesBringValuesWithinTheirBounds) {
   putConfig("[Kick]\r\nKickTime=-3\r\n");
   form = &start().form;
   EXPECT_EQ(form->settingsPage().kicktime.value(), 10);
-  EXPECT_EQ(form->KickTime, 10);
+  EXPECT_EQ(form->keptSettings().KickTime, 10);
   putConfig("[Kick]\r\nKickTime=0\r\n");
   form = &start().form;
-  EXPECT_EQ(form->KickTime, 0);
+  EXPECT_EQ(form->keptSettings().KickTime, 0);
 
   putConfig("[Timer]\r\nRefresh=250\r\n");
   form = &start().form;
-  EXPECT_EQ(form->Timer3->interval(), 250u);
+  EXPECT_EQ(form->runState().Timer3.interval(), 250u);
   EXPECT_EQ(form->settingsPage().tobnovl.value(), 250);
   // The monitor interval follows the spin box at once.
   form->settingsPage().tobnovl.setValue(2000);
-  EXPECT_EQ(form->Timer3->interval(), 2000u);
+  EXPECT_EQ(form->runState().Timer3.interval(), 2000u);
   form->settingsPage().kicktime.setValue(45);
-  EXPECT_EQ(form->KickTime, 45);
+  EXPECT_EQ(form->keptSettings().KickTime, 45);
 
   putConfig("[Timer]\r\nRefresh=100000\r\n");
   form = &start().form;
-  EXPECT_EQ(form->Timer3->interval(), 60000u);
+  EXPECT_EQ(form->runState().Timer3.interval(), 60000u);
 }
 
 TEST_F(ConfigTest, ANumberWithASignDoesNotStartWithADigitAndReadsAsZero) {
@@ -206,8 +206,8 @@ TEST_F(ConfigTest, ANumberWithASignDoesNotStartWithADigitAndReadsAsZero) {
   TForm1& form = start().form;
   EXPECT_FALSE(form.securityPage().sec_logic.checked());
   EXPECT_FALSE(form.settingsPage().mochilkabox.checked());
-  EXPECT_EQ(form.AutoKick, 0);
-  EXPECT_FALSE(form.LogEnabled);
+  EXPECT_EQ(form.keptSettings().AutoKick, 0);
+  EXPECT_FALSE(form.keptSettings().LogEnabled);
   EXPECT_EQ(form.connectionsPage().st_conns.colWidth(0), 0);
   EXPECT_EQ(form.connectionsPage().st_conns.colWidth(1), 0);
   EXPECT_EQ(form.connectionsPage().st_conns.colWidth(3), 12);
@@ -249,19 +249,19 @@ TEST_F(ConfigTest, HotKeyFieldsShowTheValuesAndTheValuesFollowTheFields) {
   putConfig("[HotKey]\r\nKey=75\r\nMod=3\r\nKickKey=123\r\nKickMod=5\r\n");
   TForm1& form = start().form;
   EXPECT_EQ(form.settingsPage().hk1.value(), kAlt | kCtrl | 75);
-  EXPECT_EQ(form.Key, 75);
-  EXPECT_EQ(form.Mod, 3);
+  EXPECT_EQ(form.keptSettings().Key, 75);
+  EXPECT_EQ(form.keptSettings().Mod, 3);
   // The field has no Shift; the value read keeps it for the registration.
   EXPECT_EQ(form.settingsPage().hk2.value(), kAlt | 123);
-  EXPECT_EQ(form.KickKey, 123);
-  EXPECT_EQ(form.KickMod, 5);
+  EXPECT_EQ(form.keptSettings().KickKey, 123);
+  EXPECT_EQ(form.keptSettings().KickMod, 5);
 
   form.settingsPage().hk2.setValue(kAlt | kCtrl | 'K');
-  EXPECT_EQ(form.KickMod, 3);
-  EXPECT_EQ(form.KickKey, 75);
+  EXPECT_EQ(form.keptSettings().KickMod, 3);
+  EXPECT_EQ(form.keptSettings().KickKey, 75);
   form.settingsPage().hk1.setValue(kCtrl | 'Q');
-  EXPECT_EQ(form.Mod, 2);
-  EXPECT_EQ(form.Key, 'Q');
+  EXPECT_EQ(form.keptSettings().Mod, 2);
+  EXPECT_EQ(form.keptSettings().Key, 'Q');
 
   form.SaveAllSettings();
   EXPECT_NE(configBytes().find(
@@ -278,11 +278,11 @@ TEST_F(ConfigTest, TextsAreReadIn1251AndCutToTheirCapacity) {
       longName + "\r\nIndex=3\r\nLog=7\r\nLogInterval=70000\r\n");
   TForm1& form = start().form;
   EXPECT_EQ(form.settingsPage().t_log.text(), "журнал.log");
-  EXPECT_EQ(form.traffic.interfaceName, longName.substr(0, 255));
-  EXPECT_EQ(form.traffic.position, 3);
-  EXPECT_TRUE(form.traffic.logging);
+  EXPECT_EQ(form.trafficParts().traffic.interfaceName, longName.substr(0, 255));
+  EXPECT_EQ(form.trafficParts().traffic.position, 3);
+  EXPECT_TRUE(form.trafficParts().traffic.logging);
   // 16 bits: 70000 - 65536.
-  EXPECT_EQ(form.traffic.logInterval, 4464);
+  EXPECT_EQ(form.trafficParts().traffic.logInterval, 4464);
 }
 
 }  // namespace

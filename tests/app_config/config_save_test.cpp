@@ -77,8 +77,8 @@ TEST_F(ConfigTest, ClosingSavesTheDisplayButNotTheKickSettings) {
   EXPECT_EQ(again.window().bounds().width, 720);
   EXPECT_EQ(again.connectionsPage().st_conns.colWidth(2), 33);
   EXPECT_TRUE(again.settingsPage().mochilkabox.checked());
-  EXPECT_EQ(again.KickTime, 10);
-  EXPECT_TRUE(again.LogEnabled);
+  EXPECT_EQ(again.keptSettings().KickTime, 10);
+  EXPECT_TRUE(again.keptSettings().LogEnabled);
 }
 
 }  // namespace

@@ -13,32 +13,32 @@ const std::string kTrafficKeys =
 TEST_F(ConfigTest, UnchangedTrafficKeysAreNotWritten) {
   putConfig(kTrafficKeys);
   TForm1& form = start().form;
-  EXPECT_EQ(form.traffic.interfaceName, "eth0");
-  EXPECT_EQ(form.traffic.position, 2);
-  EXPECT_FALSE(form.traffic.logging);
-  EXPECT_EQ(form.traffic.logInterval, 15);
+  EXPECT_EQ(form.trafficParts().traffic.interfaceName, "eth0");
+  EXPECT_EQ(form.trafficParts().traffic.position, 2);
+  EXPECT_FALSE(form.trafficParts().traffic.logging);
+  EXPECT_EQ(form.trafficParts().traffic.logInterval, 15);
   exitProgram();
   EXPECT_EQ(configBytes(), kTrafficKeys + defaultDisplayKeys());
 
   // Changed and changed back is unchanged.
   TForm1& again = start().form;
-  again.traffic.position = 5;
-  again.traffic.position = 2;
-  again.traffic.logInterval = 15;
+  again.trafficParts().traffic.position = 5;
+  again.trafficParts().traffic.position = 2;
+  again.trafficParts().traffic.logInterval = 15;
   exitProgram();
   EXPECT_EQ(configBytes(), kTrafficKeys + defaultDisplayKeys());
 }
 
 TEST_F(ConfigTest, OneChangedTrafficKeyWritesAllThreeInOrder) {
   TForm1& form = start().form;
-  form.traffic.logging = false;
+  form.trafficParts().traffic.logging = false;
   exitProgram();
   EXPECT_EQ(configBytes(), "[Traffic]\r\nInterface=\r\nLog=0\r\nIndex=0\r\n" +
                                defaultDisplayKeys());
 
   putConfig(kTrafficKeys);
   TForm1& again = start().form;
-  again.traffic.interfaceName = "Сетевой адаптер";
+  again.trafficParts().traffic.interfaceName = "Сетевой адаптер";
   exitProgram();
   EXPECT_EQ(configBytes(),
             "[Traffic]\r\nInterface=\xD1\xE5\xF2\xE5\xE2\xEE\xE9 "
@@ -50,7 +50,7 @@ TEST_F(ConfigTest, OneChangedTrafficKeyWritesAllThreeInOrder) {
 TEST_F(ConfigTest, LogIntervalIsWrittenOnItsOwnWhenItChanged) {
   putConfig(kTrafficKeys);
   TForm1& form = start().form;
-  form.traffic.logInterval = 30;
+  form.trafficParts().traffic.logInterval = 30;
   exitProgram();
   std::string expected = kTrafficKeys + defaultDisplayKeys();
   expected.replace(expected.find("LogInterval=15"), 14, "LogInterval=30");
@@ -58,8 +58,8 @@ TEST_F(ConfigTest, LogIntervalIsWrittenOnItsOwnWhenItChanged) {
 
   putConfig("");
   TForm1& again = start().form;
-  again.traffic.logInterval = 60;
-  again.traffic.position = 1;
+  again.trafficParts().traffic.logInterval = 60;
+  again.trafficParts().traffic.position = 1;
   exitProgram();
   EXPECT_EQ(
       configBytes(),

@@ -44,7 +44,7 @@ TEST(AboutWindow, LinksLightUpUnderThePointerAndOpenTheirTargets) {
       lan.calls("ShellExecute"),
       (std::vector<std::string>{R"(["open", "mailto:orvane@orvane.example"])",
                                 R"(["open", "https://orvane.example/"])"}));
-  EXPECT_EQ(lan.form().currentDialog.window, nullptr);
+  EXPECT_EQ(lan.form().toolDialogs().currentDialog.window, nullptr);
 }
 
 }  // namespace

@@ -120,11 +120,12 @@ TEST(ActivityGraph, TheMinuteTickFillsTheSlotAndThePointerReadsIt) {
                   "92.1 ui hover Image1 leave\n",
               officeOptions());
   lan.runUntil(60.5);
-  const ActivityHistory& history = lan.form().activity;
+  const ActivityHistory& history = lan.form().trafficParts().activity;
   EXPECT_EQ(history.position, 1);
   EXPECT_EQ(history.connections[0], 22);
   EXPECT_EQ(history.files[0], 4);
-  EXPECT_EQ(lan.form().cycleCounters.loggedOpeningsThisMinute, 0u);
+  EXPECT_EQ(lan.form().monitorParts().cycleCounters.loggedOpeningsThisMinute,
+            0u);
   // The first tick takes the counters' whole count: 5 KB + 60 s of 1 KB.
   EXPECT_EQ(history.inbound[0], 65u);
 
@@ -135,14 +136,14 @@ TEST(ActivityGraph, TheMinuteTickFillsTheSlotAndThePointerReadsIt) {
   EXPECT_EQ(lan.form().mainWindow().sb.panelText(0),
             "Файлов: 4. -1мин.(9:00:31)");
   // Still over the graph: the watch leaves the readout.
-  EXPECT_TRUE(lan.form().hoverWatch->watching());
+  EXPECT_TRUE(lan.form().trafficParts().hoverWatch.watching());
   // Gone at 92.1; the watch's next look, at 92.2, clears the readout.
   lan.runUntil(92.15);
   EXPECT_EQ(lan.form().mainWindow().sb.panelText(0),
             "Файлов: 4. -1мин.(9:00:31)");
   lan.runUntil(92.25);
   EXPECT_EQ(lan.form().mainWindow().sb.panelText(0), "");
-  EXPECT_FALSE(lan.form().hoverWatch->watching());
+  EXPECT_FALSE(lan.form().trafficParts().hoverWatch.watching());
 }
 
 TEST(ActivityGraph, AScriptedHourIsDrawnByTheBandsRules) {
@@ -160,7 +161,7 @@ TEST(ActivityGraph, AScriptedHourIsDrawnByTheBandsRules) {
   const auto* image =
       dynamic_cast<headless::Image*>(&lan.form().connectionsPage().Image1);
   ASSERT_NE(image, nullptr);
-  const ActivityHistory& history = lan.form().activity;
+  const ActivityHistory& history = lan.form().trafficParts().activity;
   EXPECT_EQ(history.position, 60);
   // The jump at 2400 s is the most inbound, 8789 - 4369 KB.
   EXPECT_EQ(history.inboundMax, 4420u);

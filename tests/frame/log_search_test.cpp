@@ -34,14 +34,15 @@ std::vector<std::string> searchInDialog(LanForm& lan,
                                         ui::Rect* resized = nullptr) {
   std::vector<std::string> results;
   TForm1& form = lan.form();
-  admin::ShowLogSearch(lan.windows(), form.window(), form.currentDialog,
-                       [&](ui::Button& button) {
-                         form.tmpbClick(button);
-                         results.push_back(form.currentDialog.memo->text());
-                         if (!resized) return;
-                         form.currentDialog.window->onResize(700, 400);
-                         *resized = form.currentDialog.memo->bounds();
-                       });
+  admin::ShowLogSearch(
+      lan.windows(), form.window(), form.toolDialogs().currentDialog,
+      [&](ui::Button& button) {
+        form.tmpbClick(button);
+        results.push_back(form.toolDialogs().currentDialog.memo->text());
+        if (!resized) return;
+        form.toolDialogs().currentDialog.window->onResize(700, 400);
+        *resized = form.toolDialogs().currentDialog.memo->bounds();
+      });
   return results;
 }
 

@@ -82,7 +82,7 @@ TEST(MainWindow, UptimeWrapsAfterADayAndIsNotWrittenWhileHidden) {
   lan.runUntil(25 * 3600 + 2.5);
   EXPECT_EQ(lan.form().mainWindow().sb.panelText(1),
             "Работаем: 01:00:00       ");
-  EXPECT_EQ(lan.form().UptimeSeconds, 25u * 3600 + 2);
+  EXPECT_EQ(lan.form().runState().UptimeSeconds, 25u * 3600 + 2);
 }
 
 TEST(MainWindow, CellsAreColouredByIdleTimeAndPermission) {

@@ -23,8 +23,8 @@ TEST(Messenger, WritesTheBlockInTheOemCodePageAndRemembersTheRecipient) {
       "2 ui dialog memo \"Ещё раз\"\n"
       "2 ui dialog click Отправить\n");
   std::vector<MemoAndList> seen;
-  recordAfterBranch(lan.form().dialogBranches.send, lan.form().currentDialog,
-                    seen);
+  recordAfterBranch(lan.form().toolDialogs().dialogBranches.send,
+                    lan.form().toolDialogs().currentDialog, seen);
   lan.runUntil(3);
   // PC-ADMIN, 0, PC7, 0, the six OEM bytes of Привет, 0: 20 bytes.
   ASSERT_EQ(lan.calls("MailslotWrite").size(), 2u);
@@ -51,8 +51,8 @@ TEST(Messenger, RefusedOrIncompleteMessagesAndTheSendersBuffer) {
       "3 ui dialog memo x\n"
       "3 ui dialog click Отправить\n");
   std::vector<MemoAndList> seen;
-  recordAfterBranch(lan.form().dialogBranches.send, lan.form().currentDialog,
-                    seen);
+  recordAfterBranch(lan.form().toolDialogs().dialogBranches.send,
+                    lan.form().toolDialogs().currentDialog, seen);
   lan.runUntil(4);
   // The refused mailslot says so; the memo is cleared all the same.
   EXPECT_EQ(lan.calls("MessageBox"),
@@ -81,11 +81,11 @@ TEST(Messenger, FromTheConnectionsMenuTheRowsComputerIsTheRecipient) {
   std::vector<MemoAndList> seen;
   std::string recipient, sender;
   TForm1& form = lan.form();
-  const auto send = form.dialogBranches.send;
-  form.dialogBranches.send = [&] {
-    recipient = form.currentDialog.combo->text();
-    sender = form.currentDialog.edit1->text();
-    seen.push_back({"", form.currentDialog.combo->items()});
+  const auto send = form.toolDialogs().dialogBranches.send;
+  form.toolDialogs().dialogBranches.send = [&] {
+    recipient = form.toolDialogs().currentDialog.combo->text();
+    sender = form.toolDialogs().currentDialog.edit1->text();
+    seen.push_back({"", form.toolDialogs().currentDialog.combo->items()});
     send();
   };
   lan.runUntil(3);

@@ -27,8 +27,8 @@ TEST(Pinger, AReachableHostGivesFourRepliesAndPingsAccumulate) {
       "2 ui dialog edit2 0\n"
       "2 ui dialog click Пинг\n");
   std::vector<MemoAndList> seen;
-  recordAfterBranch(lan.form().dialogBranches.ping, lan.form().currentDialog,
-                    seen);
+  recordAfterBranch(lan.form().toolDialogs().dialogBranches.ping,
+                    lan.form().toolDialogs().currentDialog, seen);
   lan.runUntil(3);
   const std::string block =
       "Pinging SRV1 [10.0.0.5]\r\n"
@@ -58,8 +58,8 @@ TEST(Pinger, TimeoutsAboveSixteenBitsAndTimeoutsThatAreNoNumber) {
       "2 ui dialog edit2 \"5 s\"\n"
       "2 ui dialog click Пинг\n");
   std::vector<MemoAndList> seen;
-  recordAfterBranch(lan.form().dialogBranches.ping, lan.form().currentDialog,
-                    seen);
+  recordAfterBranch(lan.form().toolDialogs().dialogBranches.ping,
+                    lan.form().toolDialogs().currentDialog, seen);
   lan.runUntil(3);
   // 70000 ms waits the longest the field holds, not 4464 ms.
   const std::string clamped = echo("10.0.0.5", 65535);
@@ -90,8 +90,8 @@ TEST(Pinger, UnknownHostsLongHostsTimeoutsAndErrorStatus) {
       "1 ui dialog edit2 100\n"
       "1 ui dialog click Пинг\n");
   std::vector<MemoAndList> seen;
-  recordAfterBranch(lan.form().dialogBranches.ping, lan.form().currentDialog,
-                    seen);
+  recordAfterBranch(lan.form().toolDialogs().dialogBranches.ping,
+                    lan.form().toolDialogs().currentDialog, seen);
   lan.runUntil(2);
   ASSERT_EQ(seen.size(), 4u);
   EXPECT_EQ(seen[0].memo, "NOHOST not found\r\n");
@@ -120,8 +120,8 @@ TEST(Pinger, SocketsThatFailOrGrantAnotherVersionSendNothing) {
       "2 winsock 2.0\n"
       "2 ui dialog click Пинг\n");
   std::vector<MemoAndList> seen;
-  recordAfterBranch(lan.form().dialogBranches.ping, lan.form().currentDialog,
-                    seen);
+  recordAfterBranch(lan.form().toolDialogs().dialogBranches.ping,
+                    lan.form().toolDialogs().currentDialog, seen);
   lan.runUntil(3);
   ASSERT_EQ(seen.size(), 2u);
   EXPECT_EQ(seen[1].memo,
@@ -168,8 +168,8 @@ TEST(Pinger, AnAddressGivenToTheMachineGoesToItsOwnEchoPort) {
   MachineEchoes machine(IcmpPort::Library::loaded);
   lan.icmp().setMachineEchoes(&machine);
   std::vector<MemoAndList> seen;
-  recordAfterBranch(lan.form().dialogBranches.ping, lan.form().currentDialog,
-                    seen);
+  recordAfterBranch(lan.form().toolDialogs().dialogBranches.ping,
+                    lan.form().toolDialogs().currentDialog, seen);
   lan.runUntil(2);
   std::string replies = "Pinging 127.0.0.1 [127.0.0.1]\r\n";
   for (int n = 0; n < 4; ++n)
@@ -189,8 +189,8 @@ TEST(Pinger, AMachineThatRefusesItsEchoSocketsSaysSo) {
   MachineEchoes machine(IcmpPort::Library::notAllowed);
   lan.icmp().setMachineEchoes(&machine);
   std::vector<MemoAndList> seen;
-  recordAfterBranch(lan.form().dialogBranches.ping, lan.form().currentDialog,
-                    seen);
+  recordAfterBranch(lan.form().toolDialogs().dialogBranches.ping,
+                    lan.form().toolDialogs().currentDialog, seen);
   lan.runUntil(2);
   ASSERT_EQ(seen.size(), 1u);
   EXPECT_EQ(seen[0].memo,

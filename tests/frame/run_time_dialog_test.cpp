@@ -19,7 +19,7 @@ struct BranchLog {
 };
 
 admin::DialogBranches recordingBranches(TForm1& form, BranchLog& log) {
-  admin::CurrentDialog& current = form.currentDialog;
+  admin::CurrentDialog& current = form.toolDialogs().currentDialog;
   return {
       [&] { log.runs.push_back("send " + current.memo->text()); },
       [&] {
@@ -43,7 +43,8 @@ admin::DialogBranches recordingBranches(TForm1& form, BranchLog& log) {
 // Every button of the tool dialogs, all served by the form's handler.
 bool showTestDialog(LanForm& lan, std::string& dumpInside) {
   TForm1& form = lan.form();
-  admin::RunTimeDialog dialog(lan.windows(), form.window(), form.currentDialog,
+  admin::RunTimeDialog dialog(lan.windows(), form.window(),
+                              form.toolDialogs().currentDialog,
                               {"Тест", 300, 200});
   dialog.label(5, 5, "Имя:");
   dialog.edit(admin::EditRole::edit1, {50, 5, 100, 21});
@@ -85,7 +86,7 @@ TEST(RunTimeDialog, ButtonsReachTheHandlerInOrderAndTheDialogGoesWhenClosed) {
       "5 ui dialog spin 7\n"
       "5 ui dialog click editr\n");
   BranchLog log;
-  lan.form().dialogBranches = recordingBranches(lan.form(), log);
+  lan.form().toolDialogs().dialogBranches = recordingBranches(lan.form(), log);
   lan.runUntil(1);
   std::string inside;
   EXPECT_TRUE(showTestDialog(lan, inside));
@@ -120,7 +121,7 @@ TEST(RunTimeDialog, ButtonsReachTheHandlerInOrderAndTheDialogGoesWhenClosed) {
                        R"("visible": true, "caption": "Ok", "bounds")"));
 
   // Taken apart: no reference is left and the dump has no dialog.
-  const admin::CurrentDialog& current = lan.form().currentDialog;
+  const admin::CurrentDialog& current = lan.form().toolDialogs().currentDialog;
   EXPECT_EQ(current.window, nullptr);
   EXPECT_EQ(current.edit1, nullptr);
   EXPECT_EQ(current.edit2, nullptr);
@@ -140,7 +141,7 @@ TEST(RunTimeDialog, TrafficOkStoresAndClosesTheCloseBoxGivesNoResult) {
       "2 ui dialog click TrOk\n"
       "4 ui dialog close\n");
   BranchLog log;
-  lan.form().dialogBranches = recordingBranches(lan.form(), log);
+  lan.form().toolDialogs().dialogBranches = recordingBranches(lan.form(), log);
   lan.runUntil(1);
   std::string inside;
   EXPECT_TRUE(showTestDialog(lan, inside));
@@ -148,7 +149,7 @@ TEST(RunTimeDialog, TrafficOkStoresAndClosesTheCloseBoxGivesNoResult) {
   // The next one is closed by its close box: no branch, no OK result.
   EXPECT_FALSE(showTestDialog(lan, inside));
   EXPECT_EQ(log.runs.size(), 1u);
-  EXPECT_EQ(lan.form().currentDialog.window, nullptr);
+  EXPECT_EQ(lan.form().toolDialogs().currentDialog.window, nullptr);
 }
 
 }  // namespace

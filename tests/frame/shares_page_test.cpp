@@ -91,7 +91,7 @@ TEST(SharesPage, ListsThePlainDiskSharesInNameOrder) {
                 {"общие", "C:\\Common", "неограничено", "---", "--", "-"}}));
   // Without a "shares" file every local share is logged.
   EXPECT_EQ(marks(list), (std::vector<bool>{true, true, true}));
-  EXPECT_TRUE(lan.form().UnloggedPaths.empty());
+  EXPECT_TRUE(lan.form().monitorParts().UnloggedPaths.empty());
 }
 
 TEST(SharesPage, TheSharesFileUnticksNamesInAnyLetterCase) {
@@ -103,7 +103,7 @@ TEST(SharesPage, TheSharesFileUnticksNamesInAnyLetterCase) {
   EXPECT_EQ(marks(list), (std::vector<bool>{false, true, false}));
   // A name on two lines gives its path twice.
   EXPECT_EQ(
-      lan.form().UnloggedPaths,
+      lan.form().monitorParts().UnloggedPaths,
       (std::vector<std::string>{"D:\\Public", "C:\\Common", "D:\\Public"}));
 }
 
@@ -156,7 +156,7 @@ TEST(SharesPage, AnEmptySharesFileLeavesEveryShareTicked) {
   lan.runUntil(0.5);
   EXPECT_EQ(marks(lan.form().resourcesPage().lv_shares),
             (std::vector<bool>{true, true, true}));
-  EXPECT_TRUE(lan.form().UnloggedPaths.empty());
+  EXPECT_TRUE(lan.form().monitorParts().UnloggedPaths.empty());
 }
 
 TEST(SharesPage, ApplyWritesTheUntickedNamesAndTheNextRefreshTakesThem) {
@@ -173,10 +173,10 @@ TEST(SharesPage, ApplyWritesTheUntickedNamesAndTheNextRefreshTakesThem) {
   lan.runUntil(2.5);
   EXPECT_EQ(fileText(lan.programDir() / "shares"),
             utf8ToCp1251("Beta\r\nобщие\r\n"));
-  EXPECT_TRUE(lan.form().UnloggedPaths.empty());
+  EXPECT_TRUE(lan.form().monitorParts().UnloggedPaths.empty());
   lan.runUntil(3.5);
   EXPECT_EQ(marks(list), (std::vector<bool>{false, true, false}));
-  EXPECT_EQ(lan.form().UnloggedPaths,
+  EXPECT_EQ(lan.form().monitorParts().UnloggedPaths,
             (std::vector<std::string>{"D:\\Public", "C:\\Common"}));
 }
 
@@ -201,7 +201,7 @@ TEST(SharesPage, ASharesFileThatCannotBeReadOrMadeChangesNothing) {
   EXPECT_TRUE(fs::is_directory(lan.programDir() / "shares"));
   EXPECT_EQ(marks(lan.form().resourcesPage().lv_shares),
             (std::vector<bool>{true, true, true}));
-  EXPECT_TRUE(lan.form().UnloggedPaths.empty());
+  EXPECT_TRUE(lan.form().monitorParts().UnloggedPaths.empty());
   EXPECT_TRUE(lan.calls("MessageBox").empty());
 }
 
@@ -345,9 +345,9 @@ TEST(SharesPage, TheEditorChangesRemarkAndLimitOfTheSelectedShare) {
   };
   std::vector<Seen> seen;
   TForm1& form = lan.form();
-  const auto modify = form.dialogBranches.modifyShare;
-  form.dialogBranches.modifyShare = [&] {
-    const admin::CurrentDialog& editor = form.currentDialog;
+  const auto modify = form.toolDialogs().dialogBranches.modifyShare;
+  form.toolDialogs().dialogBranches.modifyShare = [&] {
+    const admin::CurrentDialog& editor = form.toolDialogs().currentDialog;
     seen.push_back({editor.edit1->enabled(), editor.path->enabled(),
                     editor.combo->enabled(), editor.path->text(),
                     editor.combo->text()});

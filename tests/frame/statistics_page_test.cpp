@@ -124,7 +124,7 @@ TEST(StatisticsPage, AFailedServerCallLeavesItsBoxAndTheWatchedServerStays) {
       std::string::npos);
   // The statistics came from the local machine; the monitor still watches
   // the server that was entered.
-  EXPECT_EQ(form.watchedServer.name(), "\\\\FILESRV");
+  EXPECT_EQ(form.monitorParts().watchedServer.name(), "\\\\FILESRV");
 
   // The workstation call failing alone leaves its box; the server's shows.
   LanForm noWorkstation(serverStats() +

@@ -98,21 +98,21 @@ TEST(TrafficLog, TheDialogSetsTheInterfaceTheFlagAndTheInterval) {
   lan.runUntil(1);
   TForm1& form = lan.form();
   form.mnu_trafficClick();
-  EXPECT_EQ(form.traffic.interfaceName, "eth1");
-  EXPECT_EQ(form.traffic.position, 2);
-  EXPECT_FALSE(form.traffic.logging);
-  EXPECT_EQ(form.traffic.logInterval, 5);
+  EXPECT_EQ(form.trafficParts().traffic.interfaceName, "eth1");
+  EXPECT_EQ(form.trafficParts().traffic.position, 2);
+  EXPECT_FALSE(form.trafficParts().traffic.logging);
+  EXPECT_EQ(form.trafficParts().traffic.logInterval, 5);
   // Closed by its close box: only the interval is taken.
   form.mnu_trafficClick();
-  EXPECT_EQ(form.traffic.interfaceName, "eth1");
-  EXPECT_EQ(form.traffic.logInterval, 7);
-  EXPECT_EQ(form.currentDialog.window, nullptr);
+  EXPECT_EQ(form.trafficParts().traffic.interfaceName, "eth1");
+  EXPECT_EQ(form.trafficParts().traffic.logInterval, 7);
+  EXPECT_EQ(form.toolDialogs().currentDialog.window, nullptr);
   // A name that is no list item stores -1, which the next sample replaces.
   form.mnu_trafficClick();
-  EXPECT_EQ(form.traffic.position, -1);
-  form.traffic.SampleCounters();
-  EXPECT_EQ(form.traffic.position, 1);
-  EXPECT_EQ(form.traffic.interfaceName, "eth0");
+  EXPECT_EQ(form.trafficParts().traffic.position, -1);
+  form.trafficParts().traffic.SampleCounters();
+  EXPECT_EQ(form.trafficParts().traffic.position, 1);
+  EXPECT_EQ(form.trafficParts().traffic.interfaceName, "eth0");
 }
 
 }  // namespace

@@ -34,11 +34,11 @@ TEST(TrayProgram, StartsMinimisedAndIsHiddenByTheStartTimer) {
   LanForm lan("");
   TForm1& form = lan.form();
   EXPECT_EQ(form.window().windowState(), ui::WindowState::minimized);
-  EXPECT_FALSE(form.HiddenInTray);
+  EXPECT_FALSE(form.runState().HiddenInTray);
   EXPECT_TRUE(lan.calls("RegisterHotKey").empty());
   lan.runUntil(0.02);
   EXPECT_EQ(form.window().windowState(), ui::WindowState::hidden);
-  EXPECT_TRUE(form.HiddenInTray);
+  EXPECT_TRUE(form.runState().HiddenInTray);
   EXPECT_EQ(lan.calls("RegisterHotKey"),
             (Strings{"[16, 1, 122, true]", "[17, 1, 123, true]"}));
   // Only the tray icon is there.
@@ -55,14 +55,14 @@ TEST(TrayProgram, DoubleClickRestoresOnlyAHiddenWindowOpenAlways) {
   TForm1& form = lan.form();
   lan.runUntil(1);
   EXPECT_EQ(form.window().windowState(), ui::WindowState::normal);
-  EXPECT_FALSE(form.HiddenInTray);
+  EXPECT_FALSE(form.runState().HiddenInTray);
   // The user minimises the window; a double click leaves it so.
   form.window().setWindowState(ui::WindowState::minimized);
   lan.runUntil(2);
   EXPECT_EQ(form.window().windowState(), ui::WindowState::minimized);
   lan.runUntil(3);
   EXPECT_EQ(form.window().windowState(), ui::WindowState::hidden);
-  EXPECT_TRUE(form.HiddenInTray);
+  EXPECT_TRUE(form.runState().HiddenInTray);
   lan.runUntil(4);
   EXPECT_EQ(form.window().windowState(), ui::WindowState::normal);
   form.window().setWindowState(ui::WindowState::minimized);
@@ -74,7 +74,7 @@ TEST(TrayProgram, CloseBoxHidesWhileCloseMinimIsChecked) {
   LanForm lan("1 ui tray dblclick\n2 ui close\n");
   lan.runUntil(2);
   EXPECT_EQ(lan.form().window().windowState(), ui::WindowState::hidden);
-  EXPECT_TRUE(lan.form().HiddenInTray);
+  EXPECT_TRUE(lan.form().runState().HiddenInTray);
   EXPECT_FALSE(lan.form().window().closed());
   EXPECT_FALSE(exists(lan, "OV.CFG"));
 }
@@ -169,8 +169,8 @@ TEST(HotKeys, SavingReRegistersSoUnchangedKeysReportNoFailure) {
   lan.form().settingsPage().hk2.setValue(0x8000 | 0x4000 | 'K');
   lan.runUntil(2);
   EXPECT_TRUE(lan.calls("MessageBox").empty());
-  EXPECT_EQ(lan.form().KickMod, 3);
-  EXPECT_EQ(lan.form().KickKey, 75);
+  EXPECT_EQ(lan.form().keptSettings().KickMod, 3);
+  EXPECT_EQ(lan.form().keptSettings().KickKey, 75);
   EXPECT_EQ(lan.calls("RegisterHotKey").back(), "[17, 3, 75, true]");
   const std::string config = fileBytes(lan.programDir() / "OV.CFG");
   EXPECT_NE(config.find("KickKey=75\r\nKickMod=3\r\n"), std::string::npos)

@@ -19,7 +19,8 @@ TEST(ClientAddress, ResolvedForEverySessionOnEveryCycle) {
 2.5 fail WSAStartup 10091
 )");
   lan.runUntil(1);
-  const monitor::SessionAddresses& addresses = lan.form().sessionAddresses;
+  const monitor::SessionAddresses& addresses =
+      lan.form().monitorParts().sessionAddresses;
   EXPECT_EQ(addresses.addressOf("PC1"), "10.0.0.1");
   // A dotted name without a reverse entry does not resolve.
   EXPECT_EQ(addresses.addressOf("10.0.0.9"), "1.1.1.1");

@@ -95,7 +95,7 @@ TEST(HostileInput, MoreSessionsThanSlotsAndThousandsOfOpenFiles) {
   scenario += "0.5 ui tray dblclick\n";
   LanForm lan(scenario, withFileLog());
   lan.runUntil(3);
-  EXPECT_LE(lan.form().connections->activeCount(), 50u);
+  EXPECT_LE(lan.form().monitorParts().connections.activeCount(), 50u);
   // A header, a row each, and an empty row after them.
   EXPECT_EQ(lan.form().connectionsPage().st_conns.rowCount(), 202);
   EXPECT_EQ(lan.form().connectionsPage().st_files.rowCount(), 5'002);

@@ -41,7 +41,7 @@ TEST(ReentryGuard, TickInsideACycleDoesNothing) {
 )");
   bool nestedWhileRunning = false;
   lan.sound().duringPlay = [&] {
-    nestedWhileRunning = lan.form().monitorCycle->running();
+    nestedWhileRunning = lan.form().monitorParts().monitorCycle.running();
     lan.form().Timer3Timer();
   };
   lan.runUntil(1);
@@ -54,7 +54,7 @@ TEST(ReentryGuard, TickInsideACycleDoesNothing) {
       cycle.push_back(name);
   EXPECT_EQ(cycle, (std::vector<std::string>{"Balloon", "PlaySound", "Balloon",
                                              "TrayIcon"}));
-  EXPECT_FALSE(lan.form().monitorCycle->running());
+  EXPECT_FALSE(lan.form().monitorParts().monitorCycle.running());
 }
 
 }  // namespace

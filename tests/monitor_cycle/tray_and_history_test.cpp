@@ -94,7 +94,7 @@ TEST(TrayAndHistory, EndedConnectionsMoveToTheHistory) {
   // An empty connection gets no row while rows for them are suppressed.
   lan.runUntil(8);
   EXPECT_EQ(lan.form().historyPage().lv_connhist.count(), 1);
-  EXPECT_EQ(lan.form().connections->activeCount(), 0u);
+  EXPECT_EQ(lan.form().monitorParts().connections.activeCount(), 0u);
 }
 
 TEST(TrayAndHistory, RemoteConnectionsAreTrackedIntoTheHistory) {

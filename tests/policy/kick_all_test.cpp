@@ -27,7 +27,7 @@ TEST(KickAll, DisconnectsEverySessionOfTheSimulatedServer) {
             (Lines{sessionDel("PC1", "ivan"), sessionDel("PC1", "petr"),
                    sessionDel("10.0.0.13", "")}));
   lan.runUntil(2);
-  EXPECT_EQ(lan.form().cycleCounters.sessionsThisCycle, 0);
+  EXPECT_EQ(lan.form().monitorParts().cycleCounters.sessionsThisCycle, 0);
 }
 
 // A server whose level-10 answer comes in two batches, with a session that

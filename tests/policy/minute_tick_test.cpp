@@ -17,7 +17,7 @@ TEST(IdleKick, KickTimeZeroKicksEverySessionAtEveryMinuteTick) {
 0 connect PC2 petr reconnect=1
 )");
   EXPECT_TRUE(lan.form().settingsPage().mochilkabox.checked());
-  EXPECT_EQ(lan.form().Timer2->interval(), 60000u);
+  EXPECT_EQ(lan.form().runState().Timer2.interval(), 60000u);
   lan.runUntil(59.9);
   EXPECT_TRUE(lan.calls("NetSessionDel").empty());
   lan.runUntil(60);
@@ -51,7 +51,7 @@ TEST(IdleKick, IdleMinutesCountWholeMinutesAndFollowTheSwitch) {
 0 connect PC1 ivan busy
 )");
   off.runUntil(180);
-  EXPECT_EQ(off.form().AutoKick, 0);
+  EXPECT_EQ(off.form().keptSettings().AutoKick, 0);
   EXPECT_TRUE(off.calls("NetSessionDel").empty());
 }
 

@@ -22,7 +22,7 @@ TEST(SessionChecks, KickedSessionIsCountedAndShownButNotTracked) {
   lan.runUntil(1.5);
   TForm1& form = lan.form();
   EXPECT_EQ(listItems(form.securityPage().ListBox1), Lines{"PC1"});
-  EXPECT_TRUE(form.connections->findActive("PC1", "ivan"));
+  EXPECT_TRUE(form.monitorParts().connections.findActive("PC1", "ivan"));
   EXPECT_TRUE(lan.calls("NetSessionDel").empty());
 
   lan.runUntil(2.5);
@@ -33,8 +33,8 @@ TEST(SessionChecks, KickedSessionIsCountedAndShownButNotTracked) {
   EXPECT_EQ(lan.calls("TrayIcon").back(),
             R"(["modify", "connected", "Соединений:2; Открыто:0", 1007])");
   // Tracked before, retired at the end of the same cycle.
-  EXPECT_FALSE(form.connections->findActive("PC1", "ivan"));
-  EXPECT_TRUE(form.connections->findActive("PC2", "petr"));
+  EXPECT_FALSE(form.monitorParts().connections.findActive("PC1", "ivan"));
+  EXPECT_TRUE(form.monitorParts().connections.findActive("PC2", "petr"));
   ASSERT_EQ(form.historyPage().lv_connhist.count(), 1);
   EXPECT_EQ(listViewRow(form.historyPage().lv_connhist, 0)[0], "PC1");
 
@@ -57,8 +57,8 @@ TEST(SessionChecks, KickedSessionIsNotListedUnderResources) {
   TForm1& form = lan.form();
   EXPECT_EQ(lan.calls("NetSessionDel"), Lines{sessionDel("PC1")});
   EXPECT_EQ(listItems(form.resourcesPage().ListBox4), (Lines{"PC2", "- Data"}));
-  EXPECT_FALSE(form.connections->findActive("PC1", "ivan"));
-  EXPECT_EQ(form.cycleCounters.sessionsThisCycle, 2);
+  EXPECT_FALSE(form.monitorParts().connections.findActive("PC1", "ivan"));
+  EXPECT_EQ(form.monitorParts().cycleCounters.sessionsThisCycle, 2);
 }
 
 TEST(SessionChecks, ComputerListMatchesNamesAndResolvedAddressesExactly) {
@@ -98,7 +98,7 @@ TEST(SessionChecks, InvertedLogicAdmitsOnlyListedComputers) {
   lan.runUntil(3);
   twice.push_back(sessionDel("PC2"));
   EXPECT_EQ(lan.calls("NetSessionDel"), twice);
-  EXPECT_TRUE(lan.form().connections->findActive("PC1", "ivan"));
+  EXPECT_TRUE(lan.form().monitorParts().connections.findActive("PC1", "ivan"));
 }
 
 TEST(SessionChecks, ListedUserLosesEverySessionOthersKeepTheirs) {

@@ -40,7 +40,7 @@ void expectEachOpeningRecordedOnce(int files, const std::string& extra) {
   const ui::ListView& history = lan.form().historyPage().lv_fileshist;
   ASSERT_EQ(history.count(), files);
   EXPECT_EQ(history.item(files - 1).subItems.at(0), pathOf(files - 1));
-  EXPECT_EQ(lan.form().connections->fileOpeningsCounted(),
+  EXPECT_EQ(lan.form().monitorParts().connections.fileOpeningsCounted(),
             static_cast<uint32_t>(files));
 }
 
@@ -104,8 +104,8 @@ TEST(FileLogScale, HistoryListsKeepTheNewestThousandRows) {
   EXPECT_EQ(connections.item(0).caption, "PC4000");
   EXPECT_EQ(connections.item(999).caption, "PC4999");
   // The counts go on past the rows kept.
-  EXPECT_EQ(lan.form().connections->fileOpeningsCounted(), 5000u);
-  EXPECT_EQ(lan.form().connections->connectionsListed(), 5000u);
+  EXPECT_EQ(lan.form().monitorParts().connections.fileOpeningsCounted(), 5000u);
+  EXPECT_EQ(lan.form().monitorParts().connections.connectionsListed(), 5000u);
   EXPECT_EQ(lines(fileBytes(lan.programDir() / "files.log")).size(), 5000u);
 }
 

@@ -37,9 +37,10 @@ TEST(FileLog, EachNewOpeningIsListedCountedAndLogged) {
   ASSERT_EQ(history.count(), 2);
   EXPECT_EQ(listViewRow(history, 0),
             (Strings{"PC1", "C:\\Docs\\a.doc", "05.03.2006 9:05:03", "-"}));
-  EXPECT_EQ(lan.form().connections->active(0).filesOpened, 2u);
-  EXPECT_EQ(lan.form().connections->fileOpeningsCounted(), 2u);
-  EXPECT_EQ(lan.form().cycleCounters.loggedOpeningsThisMinute, 2u);
+  EXPECT_EQ(lan.form().monitorParts().connections.active(0).filesOpened, 2u);
+  EXPECT_EQ(lan.form().monitorParts().connections.fileOpeningsCounted(), 2u);
+  EXPECT_EQ(lan.form().monitorParts().cycleCounters.loggedOpeningsThisMinute,
+            2u);
 }
 
 TEST(FileLog, AnOpeningWithoutATrackedConnectionHasNoComputer) {
@@ -84,13 +85,13 @@ TEST(FileLog, LocalOpeningsAreSkippedOnlyByTheExactName) {
       "0 open 3 127.0.0.1 vera C:\\c.txt\n"
       "3 ui check cb_ignorelocal 0\n",
       programOptions({.localHostName = "orvane-pc"}));
-  EXPECT_EQ(lan.form().LocalHostName, "ORVANE-PC");
+  EXPECT_EQ(lan.form().monitorParts().LocalHostName, "ORVANE-PC");
   lan.runUntil(2.5);
   EXPECT_EQ(historyCaptions(lan.form().historyPage().lv_fileshist),
             Strings{"Orvane-PC"});
-  EXPECT_TRUE(lan.form().IgnoreLocal);
+  EXPECT_TRUE(lan.form().keptSettings().IgnoreLocal);
   lan.runUntil(4);
-  EXPECT_FALSE(lan.form().IgnoreLocal);
+  EXPECT_FALSE(lan.form().keptSettings().IgnoreLocal);
   EXPECT_EQ(historyCaptions(lan.form().historyPage().lv_fileshist),
             (Strings{"Orvane-PC", "ORVANE-PC", "127.0.0.1"}));
 }
@@ -101,7 +102,7 @@ TEST(FileLog, WithoutAHostNameOnlyTheLoopbackIsLocal) {
       "0 connect 10.0.0.13 \"\"\n"
       "0 open 1 10.0.0.13 \"\" C:\\x.txt\n",
       programOptions({.hostNameFails = true}));
-  EXPECT_EQ(lan.form().LocalHostName, "");
+  EXPECT_EQ(lan.form().monitorParts().LocalHostName, "");
   lan.runUntil(2);
   EXPECT_EQ(historyCaptions(lan.form().historyPage().lv_fileshist),
             Strings{""});
@@ -135,7 +136,7 @@ TEST(FileLog, WithLoggingOffNothingIsRecordedAndEmptyConnectionsLeaveNoRow) {
   EXPECT_EQ(lan.form().historyPage().lv_fileshist.count(), 0);
   EXPECT_EQ(lan.form().historyPage().lv_connhist.count(), 0);
   EXPECT_FALSE(std::filesystem::exists(logPath(lan)));
-  EXPECT_EQ(lan.form().connections->fileOpeningsCounted(), 0u);
+  EXPECT_EQ(lan.form().monitorParts().connections.fileOpeningsCounted(), 0u);
 
   // Switched on by its check box, the log records from the next cycle.
   lan.runUntil(10);
@@ -157,8 +158,9 @@ TEST(FileLog, ALogThatCannotBeOpenedLosesOnlyTheLine) {
   lan.runUntil(2);
   EXPECT_EQ(historyCaptions(lan.form().historyPage().lv_fileshist),
             Strings{"PC1"});
-  EXPECT_EQ(lan.form().connections->active(0).filesOpened, 1u);
-  EXPECT_EQ(lan.form().cycleCounters.loggedOpeningsThisMinute, 1u);
+  EXPECT_EQ(lan.form().monitorParts().connections.active(0).filesOpened, 1u);
+  EXPECT_EQ(lan.form().monitorParts().cycleCounters.loggedOpeningsThisMinute,
+            1u);
 
   // The next line goes to whatever the box names then.
   lan.form().settingsPage().t_log.setText(
@@ -166,7 +168,7 @@ TEST(FileLog, ALogThatCannotBeOpenedLosesOnlyTheLine) {
   lan.runUntil(5);
   EXPECT_EQ(fileBytes(lan.programDir() / "second.log"),
             logText("[ 9:00:04  05.03.26] [PC1] C:\\b.doc\r\n"));
-  EXPECT_EQ(lan.form().connections->active(0).filesOpened, 2u);
+  EXPECT_EQ(lan.form().monitorParts().connections.active(0).filesOpened, 2u);
 }
 
 TEST(FileLog, FilesUnderAnUnloggedPathAreNeitherListedNorCounted) {
@@ -176,12 +178,12 @@ TEST(FileLog, FilesUnderAnUnloggedPathAreNeitherListedNorCounted) {
       "0 open 2 PC1 ivan C:\\Public\\b.doc\n"
       "0 open 3 PC1 ivan C:\\private\\c.doc\n",
       programOptions({}));
-  lan.form().UnloggedPaths = {"C:\\Private"};
+  lan.form().monitorParts().UnloggedPaths = {"C:\\Private"};
   lan.runUntil(2);
   EXPECT_EQ(fileBytes(logPath(lan)),
             logText("[ 9:00:01  05.03.26] [PC1] C:\\Public\\b.doc\r\n"
                     "[ 9:00:01  05.03.26] [PC1] C:\\private\\c.doc\r\n"));
-  EXPECT_EQ(lan.form().connections->active(0).filesOpened, 2u);
+  EXPECT_EQ(lan.form().monitorParts().connections.active(0).filesOpened, 2u);
 }
 
 }  // namespace

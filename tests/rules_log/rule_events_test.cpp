@@ -167,14 +167,15 @@ TEST(RuleEvents, AnActionThatLetsFurtherEventsRunCannotRepeatAOnceRule) {
   // warning's modal loop runs.
   int nested = 0;
   lan.sound().duringPlay = [&] {
-    if (nested++ == 0) lan.form().rules->connectEvent("10.0.0.11");
+    if (nested++ == 0)
+      lan.form().monitorParts().rules.connectEvent("10.0.0.11");
   };
   lan.runUntil(3);
   EXPECT_EQ(lan.calls("PlaySound"), (Strings{R"(["once.wav"])"}));
   EXPECT_EQ(lan.calls("MessageBox"), (Strings{warning("10.0.0.11", "всегда"),
                                               warning("10.0.0.11", "всегда")}));
   ASSERT_EQ(lan.form().securityPage().lv_rules.count(), 1);
-  EXPECT_EQ(lan.form().rules->rule(0).actionParam, "всегда");
+  EXPECT_EQ(lan.form().monitorParts().rules.rule(0).actionParam, "всегда");
 }
 
 TEST(RuleEvents, DisconnectRulesEndTheClientsSessionsOnTheLocalServer) {

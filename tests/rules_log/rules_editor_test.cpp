@@ -108,7 +108,7 @@ TEST(RulesEditor, TheTableHoldsSixtyFourRules) {
   for (int i = 0; i < 65; ++i)
     addRule(form, "10.0.0." + std::to_string(i), 0, "", 2, "", 1);
   EXPECT_EQ(form.securityPage().lv_rules.count(), 64);
-  EXPECT_EQ(form.rules->count(), 64u);
+  EXPECT_EQ(form.monitorParts().rules.count(), 64u);
   EXPECT_EQ(form.securityPage().lv_rules.item(63).caption, "10.0.0.63");
 }
 
@@ -147,7 +147,7 @@ TEST(RulesEditor, DeletingAndCopyingWorkOnTheSelectedRow) {
   form.securityPage().b_delrule.click();
   ASSERT_EQ(form.securityPage().lv_rules.count(), 2);
   EXPECT_EQ(form.securityPage().lv_rules.item(1).caption, "10.0.0.7");
-  EXPECT_EQ(form.rules->rule(1).address, "10.0.0.7");
+  EXPECT_EQ(form.monitorParts().rules.rule(1).address, "10.0.0.7");
 }
 
 }  // namespace
