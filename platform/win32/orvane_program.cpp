@@ -1,6 +1,7 @@
 #include "platform/win32/orvane_program.h"
 
 #include "app/form1.h"
+#include "app/lan_services.h"
 #include "platform/headless/ui_driver.h"
 #include "platform/journal.h"
 #include "platform/sim/sim_lan.h"
@@ -179,28 +180,33 @@ int runProgram(const std::vector<std::string>& args) {
   const std::string file = programFile();
   // With /sim the server, the network around it and the machine's files
   // are the scenario's; time and the desktop are this machine's.
-  const bool sim = mode.simulated;
-  Services services{
-      .net = sim ? lan.netApi() : net,
-      .sockets = sim ? lan.sockets() : sockets,
-      .interfaces = sim ? lan.interfaces() : interfaces,
-      .icmp = sim ? static_cast<IcmpPort&>(lan.icmp()) : icmp,
-      .mailslots = sim ? lan.mailslots() : mailslots,
-      .serviceControl =
-          sim ? static_cast<ServiceControl&>(lan.services()) : serviceControl,
-      .files = sim ? lan.fileSystem() : files,
-      .registry = sim ? static_cast<RegistryPort&>(lan.registry()) : registry,
-      .processes = sim ? static_cast<ProcessPort&>(lan.processes()) : processes,
-      .shell = sim ? static_cast<ShellPort&>(lan.shell()) : shell,
-      .sound = sim ? lan.sound() : speaker,
-      .clock = clock,
-      .timers = timers,
-      .locale = locale,
-      .windows = windows,
-      .tray = tray,
-      .hotKeys = sim ? static_cast<HotKeyPort&>(lan.hotKeys()) : hotKeys,
-      .programDir = {folderOf(file)},
-      .programFile = {file}};
+  Services services = mode.simulated
+                          ? lanServices(lan, {.clock = clock,
+                                              .timers = timers,
+                                              .locale = locale,
+                                              .windows = windows,
+                                              .tray = tray,
+                                              .programDir = {folderOf(file)},
+                                              .programFile = {file}})
+                          : Services{.net = net,
+                                     .sockets = sockets,
+                                     .interfaces = interfaces,
+                                     .icmp = icmp,
+                                     .mailslots = mailslots,
+                                     .serviceControl = serviceControl,
+                                     .files = files,
+                                     .registry = registry,
+                                     .processes = processes,
+                                     .shell = shell,
+                                     .sound = speaker,
+                                     .clock = clock,
+                                     .timers = timers,
+                                     .locale = locale,
+                                     .windows = windows,
+                                     .tray = tray,
+                                     .hotKeys = hotKeys,
+                                     .programDir = {folderOf(file)},
+                                     .programFile = {file}};
   return runForm(services, windows, lan, userVerbs, clock, timers);
 }
 

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "app/lan_services.h"
+
 namespace ov::test {
 
 namespace {
@@ -43,27 +45,17 @@ LanForm::LanForm(std::string_view scenario, LanFormOptions options)
       lan_(clock_, journal_, sim::parseScenario(scenario, "test.scn")),
       sound_(lan_.sound()),
       tray_(&journal_),
-      services_{.net = lan_.netApi(),
-                .sockets = lan_.sockets(),
-                .interfaces = lan_.interfaces(),
-                .icmp = lan_.icmp(),
-                .mailslots = lan_.mailslots(),
-                .serviceControl = lan_.services(),
-                .files = lan_.fileSystem(),
-                .registry = lan_.registry(),
-                .processes = lan_.processes(),
-                .shell = lan_.shell(),
-                .sound = sound_,
-                .clock = clock_,
-                .timers = clock_,
-                .locale = locale_,
-                .windows = windows_,
-                .tray = tray_,
-                .hotKeys = lan_.hotKeys(),
-                .programDir = {dir_.string() + "/"},
-                .programFile = {options.programFile.empty()
-                                    ? dir_.string() + "/Orvane.exe"
-                                    : options.programFile}},
+      services_(
+          lanServices(lan_, {.clock = clock_,
+                             .timers = clock_,
+                             .locale = locale_,
+                             .windows = windows_,
+                             .tray = tray_,
+                             .programDir = {dir_.string() + "/"},
+                             .programFile = {options.programFile.empty()
+                                                 ? dir_.string() + "/Orvane.exe"
+                                                 : options.programFile},
+                             .sound = &sound_})),
       driver_(windows_, {&tray_, &lan_.hotKeys(), [this](KeyCombo combo) {
                            return lan_.hotKeys().idFor(combo);
                          }}) {

@@ -8,6 +8,7 @@
 #include <ostream>
 
 #include "app/form1.h"
+#include "app/lan_services.h"
 #include "platform/headless/headless_locale.h"
 #include "platform/headless/recording_tray.h"
 #include "platform/headless/runner/server_net.h"
@@ -54,29 +55,20 @@ class Run {
         journal_([this] { return clock_.tickMs(); }),
         lan_(clock_, journal_, std::move(scenario)),
         tray_(&journal_),
-        services_{.net = server ? *server : lan_.netApi(),
-                  .sockets = server ? static_cast<Sockets&>(machineSockets_)
-                                    : lan_.sockets(),
-                  .interfaces = options.scenario.empty() ? machineInterfaces_
-                                                         : lan_.interfaces(),
-                  .icmp = options.scenario.empty()
-                              ? static_cast<IcmpPort&>(machineIcmp_)
-                              : lan_.icmp(),
-                  .mailslots = lan_.mailslots(),
-                  .serviceControl = lan_.services(),
-                  .files = lan_.fileSystem(),
-                  .registry = lan_.registry(),
-                  .processes = lan_.processes(),
-                  .shell = lan_.shell(),
-                  .sound = lan_.sound(),
-                  .clock = clock_,
-                  .timers = clock_,
-                  .locale = locale_,
-                  .windows = windows_,
-                  .tray = tray_,
-                  .hotKeys = lan_.hotKeys(),
-                  .programDir = {options.programDir},
-                  .programFile = {options.programDir + kProgramFileName}},
+        services_(lanServices(
+            lan_,
+            {.clock = clock_,
+             .timers = clock_,
+             .locale = locale_,
+             .windows = windows_,
+             .tray = tray_,
+             .programDir = {options.programDir},
+             .programFile = {options.programDir + kProgramFileName},
+             .net = server,
+             .sockets = server ? &machineSockets_ : nullptr,
+             .interfaces =
+                 options.scenario.empty() ? &machineInterfaces_ : nullptr,
+             .icmp = options.scenario.empty() ? &machineIcmp_ : nullptr})),
         events_(
             windows_,
             {[this] { ended_ = true; }, [this] { ended_ = quit_ = true; }},
