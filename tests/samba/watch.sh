@@ -90,14 +90,29 @@ opens = sum(len(f["opens"]) for f in state.get("open_files", {}).values())
 print(" ".join(users), opens)'
 }
 
+# What the server has after a run of the program: its own session, which
+# ends with the run, can stay listed for a moment, so it is waited out.
+server_has_after_run() {
+  local has
+  for _ in $(seq 50); do
+    has=$(server_has)
+    case " $has " in
+      *" $SAMBA_ADMIN "*) sleep 0.1 ;;
+      *) break ;;
+    esac
+  done
+  echo "$has"
+}
+
 # The open-file limit: with two allowed, the files beyond them are closed
 # on the server.
 printf '[Log]\r\nUse=0\r\nDenyFiles=1\r\nOpenFiles=2\r\n' >"$dir/OV.CFG"
 (cd "$dir" && timeout 60 $SAMBA_AT_SERVER "$orvane" --server 127.0.0.1 --credentials "$creds" \
   --dir "$dir" --run-for 3) >"$work/limit.out" 2>&1 ||
   fail "the run with the open-file limit failed: $(cat "$work/limit.out")"
-[ "$(server_has)" = "ovbuh ovsklad 2" ] ||
-  fail "with a limit of 2 open files the server has: $(server_has)"
+has=$(server_has_after_run)
+[ "$has" = "ovbuh ovsklad 2" ] ||
+  fail "with a limit of 2 open files the server has: $has"
 
 # A listed user is kicked: that session is gone from the server, the other
 # stays.
@@ -105,16 +120,17 @@ printf '%s\r\n' "${SAMBA_USERS[1]}" >"$dir/usrnames"
 (cd "$dir" && timeout 60 $SAMBA_AT_SERVER "$orvane" --server 127.0.0.1 --credentials "$creds" \
   --dir "$dir" --run-for 3) >"$work/kick.out" 2>&1 ||
   fail "the run with a listed user failed: $(cat "$work/kick.out")"
-case "$(server_has)" in
+has=$(server_has_after_run)
+case "$has" in
   "ovbuh "*) ;;
-  *) fail "after kicking ${SAMBA_USERS[1]} the server has: $(server_has)" ;;
+  *) fail "after kicking ${SAMBA_USERS[1]} the server has: $has" ;;
 esac
 rm -f "$dir/usrnames"
 
 # Client 1 comes with one file, and a run of the program must end its
 # session on the server, with the file; client 0 and the watcher stay.
 ends_client1() {
-  local what=$1 before
+  local what=$1 before has
   samba_hold 1 "$what.txt"
   before=$(server_has)
   [ "${before% *}" = "ovbuh ovsklad" ] ||
@@ -122,8 +138,9 @@ ends_client1() {
   (cd "$dir" && timeout 60 $SAMBA_AT_SERVER "$orvane" --server 127.0.0.1 \
     --credentials "$creds" --dir "$dir" --run-for 3 --dump "$dir/$what.json") \
     >"$work/$what.out" 2>&1 || fail "$what: the run failed: $(cat "$work/$what.out")"
-  [ "$(server_has)" = "ovbuh $((${before##* } - 1))" ] ||
-    fail "$what: after the run the server has: $(server_has)"
+  has=$(server_has_after_run)
+  [ "$has" = "ovbuh $((${before##* } - 1))" ] ||
+    fail "$what: after the run the server has: $has"
   grep -q "\"${SAMBA_CLIENT_ADDRESS[0]}\", \"ovbuh\"" "$dir/$what.json" ||
     fail "$what: the connections grid lacks ovbuh at ${SAMBA_CLIENT_ADDRESS[0]}"
 }
@@ -141,9 +158,10 @@ if [ -n "$SAMBA_AT_SERVER" ]; then
   comebacks=$(grep -c ready "$(samba_client_said 1)")
   [ "$comebacks" -ge 3 ] ||
     fail "the returning computer connected $comebacks times, not kicked again"
-  case "$(server_has)" in
+  has=$(server_has_after_run)
+  case "$has" in
     "ovbuh "* | "ovbuh ovsklad "*) ;;
-    *) fail "after kicking the returning computer the server has: $(server_has)" ;;
+    *) fail "after kicking the returning computer the server has: $has" ;;
   esac
   kill "${SAMBA_CLIENTS[-1]}"
   rm -f "$dir/users"
